@@ -1,0 +1,16 @@
+// Replacing a file in one step on Windows: MoveFileEx with MOVEFILE_REPLACE_EXISTING, written
+// through so that the new contents are on disk before the call returns.
+#include <windows.h>
+
+#include "model/FileWriter.h"
+
+namespace cl {
+
+bool ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to, std::string& error) {
+    if (MoveFileExA(from.string().c_str(), to.string().c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    error = "cannot replace " + to.string() + " (Windows error " + std::to_string(GetLastError()) + ")";
+    return false;
+}
+
+}  // namespace cl

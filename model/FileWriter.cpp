@@ -1,0 +1,60 @@
+// Writing store files through a temporary file beside them.
+#include "model/FileWriter.h"
+
+#include <atomic>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+namespace cl {
+
+namespace {
+
+std::filesystem::path TempPathFor(const std::filesystem::path& target) {
+    // Unique within the process so that two writes of the same file never share a temporary.
+    static std::atomic<unsigned> counter{0};
+    std::filesystem::path tmp = target;
+    tmp += "." + std::to_string(counter++) + ".tmp";
+    return tmp;
+}
+
+}  // namespace
+
+bool AtomicFileWriter::Write(const std::filesystem::path& target, std::string_view bytes, std::string& error) {
+    const std::filesystem::path tmp = TempPathFor(target);
+    {
+        std::FILE* f = std::fopen(tmp.string().c_str(), "wb");
+        if (f == nullptr) {
+            error = "cannot create " + tmp.string();
+            return false;
+        }
+        const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size() && std::fflush(f) == 0;
+        const bool closed = std::fclose(f) == 0;
+        if (!ok || !closed) {
+            std::error_code ec;
+            std::filesystem::remove(tmp, ec);
+            error = "cannot write " + tmp.string();
+            return false;
+        }
+    }
+    if (!ReplaceFile(tmp, target, error)) {
+        std::error_code ec;
+        std::filesystem::remove(tmp, ec);
+        return false;
+    }
+    return true;
+}
+
+FileWriter& DefaultFileWriter() {
+    static AtomicFileWriter writer;
+    return writer;
+}
+
+bool ReadWholeFile(const std::filesystem::path& path, std::string& out) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+}  // namespace cl

@@ -1,0 +1,34 @@
+// Writing store files so that a failed or interrupted save never leaves a half-written file:
+// the bytes go to a temporary file beside the target, which is then moved over it.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace cl {
+
+// The seam through which every store file is written; tests plug in a writer that fails.
+class FileWriter {
+public:
+    virtual ~FileWriter() = default;
+    // Makes `target` hold exactly `bytes`. On failure the old file is untouched and `error` says why.
+    virtual bool Write(const std::filesystem::path& target, std::string_view bytes, std::string& error) = 0;
+};
+
+// Temporary file in the same directory, flushed, then renamed over the target.
+class AtomicFileWriter final : public FileWriter {
+public:
+    bool Write(const std::filesystem::path& target, std::string_view bytes, std::string& error) override;
+};
+
+// The writer the program uses.
+FileWriter& DefaultFileWriter();
+
+// Moves `from` over `to`, replacing it in one step. Platform file (FileReplace_win / _posix).
+bool ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to, std::string& error);
+
+// Reads a whole file into `out`; false when it cannot be opened or read.
+bool ReadWholeFile(const std::filesystem::path& path, std::string& out);
+
+}  // namespace cl

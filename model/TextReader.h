@@ -1,0 +1,69 @@
+// Bounded reading of the line-oriented store files: fields up to a bar or a line end, each into a
+// limit, the way the stores were always read, but never past the data and never in a loop.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace cl {
+
+// What one field read found.
+enum class FieldStatus {
+    Ok,          // field read, its delimiter consumed
+    LastField,   // field read up to the end of the data (no delimiter followed)
+    TooLong,     // more characters than the limit before the delimiter; the limit's worth is kept
+    MissingBar,  // a line end came before the expected bar; nothing after it was consumed
+    EndOfData,   // nothing left to read at all
+};
+
+// Where and why a reader gave up early. Readers keep every whole record read before it.
+struct Damage {
+    std::size_t line = 0;  // 1-based line of the data where the problem was seen
+    std::string what;      // one sentence for the user, e.g. "title longer than 109 characters"
+};
+
+// The outcome of loading one store file.
+struct LoadReport {
+    bool opened = false;          // false: the file could not be opened (an empty store, no damage)
+    std::size_t records = 0;      // records taken into the store
+    std::optional<Damage> damage; // set when the reader stopped before the file's proper end
+};
+
+// A cursor over the whole contents of a file. Line ends are CR LF or a lone LF (files edited
+// elsewhere); a CR not followed by LF is ordinary data.
+class TextReader {
+public:
+    explicit TextReader(std::string data) : data_(std::move(data)) {}
+
+    // Reads the file into memory. nullopt when it cannot be opened.
+    static std::optional<TextReader> Open(const std::filesystem::path& path);
+
+    bool AtEnd() const { return pos_ >= data_.size(); }
+    std::size_t Line() const { return line_; }
+
+    // Reads up to the next line end, at most maxLen characters. A longer line is cut to maxLen and
+    // TooLong returned; the rest of the line is left unread.
+    FieldStatus ReadLine(std::string& out, std::size_t maxLen);
+
+    // Reads up to the next bar '|' on the current line, at most maxLen characters.
+    FieldStatus ReadBarField(std::string& out, std::size_t maxLen);
+
+    // Skips the rest of the current line including its line end.
+    void SkipLine();
+
+private:
+    // Length of the line end at pos (0 when none).
+    std::size_t LineEndAt(std::size_t pos) const;
+
+    std::string data_;
+    std::size_t pos_ = 0;
+    std::size_t line_ = 1;
+};
+
+// Builds a damage record for a field that ran past its limit.
+Damage TooLongDamage(const TextReader& reader, std::string_view field, std::size_t maxLen);
+
+}  // namespace cl
