@@ -1,7 +1,31 @@
-// cineledger-cli: the program's companion for scripts and for checking data.
-#include <cstdio>
+// cineledger-cli: the program's companion for scripts and for checking a data directory.
+#include <iostream>
 
-int main() {
-    std::puts("usage: cineledger-cli info|list|resave|probe ...");
+#include "tools/cli/Commands.h"
+
+namespace cl::cli {
+
+void PrintUsage(std::ostream& err) {
+    err << "usage: cineledger-cli info DIR\n"
+           "       cineledger-cli list DIR main|upcoming|gimme|quarantine\n"
+           "       cineledger-cli resave DIR\n"
+           "       cineledger-cli probe FILE...\n";
+}
+
+}  // namespace cl::cli
+
+int main(int argc, char** argv) {
+    using namespace cl::cli;
+    if (argc < 2) {
+        PrintUsage(std::cerr);
+        return 2;
+    }
+    const std::string command = argv[1];
+    const Args args(argv + 2, argv + argc);
+    if (command == "info") return RunInfo(args, std::cout, std::cerr);
+    if (command == "list") return RunList(args, std::cout, std::cerr);
+    if (command == "resave") return RunResave(args, std::cout, std::cerr);
+    if (command == "probe") return RunProbe(args, std::cout, std::cerr);
+    PrintUsage(std::cerr);
     return 2;
 }
