@@ -1,0 +1,17 @@
+// Dates as the stores keep them.
+#include "model/Date.h"
+
+#include <chrono>
+
+namespace cl {
+
+std::string FormatStoreDate(std::time_t when) {
+    using namespace std::chrono;
+    const year_month_day ymd{floor<days>(system_clock::from_time_t(when))};
+    return std::to_string(static_cast<int>(ymd.year())) + "/" + std::to_string(static_cast<unsigned>(ymd.month())) +
+           "/" + std::to_string(static_cast<unsigned>(ymd.day()));
+}
+
+std::string TodayUtc() { return FormatStoreDate(std::time(nullptr)); }
+
+}  // namespace cl

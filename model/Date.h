@@ -1,0 +1,15 @@
+// Dates as the stores keep them: "%i/%i/%i" (year, month, day, no leading zeros), in UTC.
+#pragma once
+
+#include <ctime>
+#include <string>
+
+namespace cl {
+
+// The date of a moment, formatted for the stores.
+std::string FormatStoreDate(std::time_t when);
+
+// Today's date (UTC) for the stores.
+std::string TodayUtc();
+
+}  // namespace cl
