@@ -1,0 +1,155 @@
+// The in-memory collection: movie records, the ordered movie lists, the known values that feed the
+// drop-down lists, the pool of reusable movie numbers and the scratch copy of one movie.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <list>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "model/Title.h"
+
+namespace cl {
+
+enum class ListKind { Main, Upcoming, InternalGimme, ImportedGimme };
+
+// One entry of a movie list. A field that the list's kind does not use is absent, not empty.
+struct MovieRecord {
+    std::string title;
+    std::optional<std::string> category;
+    std::optional<std::string> presence;
+    std::optional<std::string> location;
+    std::optional<std::string> medium;
+    std::int32_t number = 0;
+};
+
+// A movie list in its own sequence order. Lists built by ordered insertion are in ascending
+// TitleOrder with no two titles equal under it; the Gimme commands and the network import put
+// records at the front, which may leave the list unordered.
+//
+// While the sequence is strictly ascending an ordered index answers insertions in O(log n); once a
+// front insertion breaks the order the insertion walks the sequence exactly as a linked list would.
+// Lookups go through a hash of (length, every byte modulo 32), which SameTitle-equal titles share.
+class MovieList {
+public:
+    using Sequence = std::list<MovieRecord>;
+    using const_iterator = Sequence::const_iterator;
+
+    explicit MovieList(ListKind kind = ListKind::Main) : kind_(kind) {}
+    MovieList(const MovieList&) = delete;
+    MovieList& operator=(const MovieList&) = delete;
+    MovieList(MovieList&&) = default;
+    MovieList& operator=(MovieList&&) = default;
+
+    ListKind Kind() const { return kind_; }
+
+    // Places the record before the first record (in sequence order) whose title is not below it.
+    // 0: inserted; 1: that record's title is equal under TitleOrder, nothing changed.
+    int InsertOrdered(MovieRecord record);
+
+    // Puts the record first without any duplicate test.
+    void PushFront(MovieRecord record);
+
+    // First record in sequence order whose title is the SameTitle as the given one.
+    const MovieRecord* Find(std::string_view title) const;
+    // As Find, for changing the record's other fields; the title must not be changed through it.
+    MovieRecord* FindMutable(std::string_view title);
+    bool Contains(std::string_view title) const { return Find(title) != nullptr; }
+
+    // First record in sequence order whose title is byte for byte the given one.
+    const MovieRecord* FindExact(std::string_view title) const;
+
+    // First record in sequence order carrying the number.
+    const MovieRecord* FindByNumber(std::int32_t number) const;
+
+    // Unlinks the first SameTitle (or exact) record and hands it back; nullopt when none.
+    std::optional<MovieRecord> Remove(std::string_view title);
+    std::optional<MovieRecord> RemoveExact(std::string_view title);
+
+    std::size_t Count() const { return records_.size(); }
+    bool Empty() const { return records_.empty(); }
+    void Clear();
+
+    // True while the sequence is strictly ascending under TitleOrder.
+    bool IsOrdered() const { return ordered_; }
+
+    const_iterator begin() const { return records_.begin(); }
+    const_iterator end() const { return records_.end(); }
+
+private:
+    using Iter = Sequence::iterator;
+
+    struct IndexLess {
+        using is_transparent = void;
+        bool operator()(Iter a, Iter b) const { return TitleOrder(a->title, b->title) < 0; }
+        bool operator()(Iter a, std::string_view b) const { return TitleOrder(a->title, b) < 0; }
+        bool operator()(std::string_view a, Iter b) const { return TitleOrder(a, b->title) < 0; }
+    };
+
+    static std::size_t TitleHash(std::string_view title);
+    void Link(Iter position, MovieRecord record);
+    MovieRecord Unlink(Iter it);
+    void DropOrder();
+    template <class Match>
+    Iter FindFirst(std::string_view title, Match match);
+
+    ListKind kind_;
+    Sequence records_;
+    bool ordered_ = true;
+    std::set<Iter, IndexLess> byTitle_;                   // only while ordered_
+    std::unordered_multimap<std::size_t, Iter> byHash_;  // always
+};
+
+// Values known for a drop-down list, in the order first seen, none two equal under TitleOrder.
+class KnownValueList {
+public:
+    // Appends the value unless an equal one is present; true when appended.
+    bool Append(std::string_view value);
+    bool Contains(std::string_view value) const { return seen_.find(value) != seen_.end(); }
+    const std::vector<std::string>& Values() const { return values_; }
+    std::size_t Count() const { return values_.size(); }
+    void Clear();
+
+private:
+    std::vector<std::string> values_;
+    std::set<std::string, TitleLess> seen_;
+};
+
+// Numbers of deleted Main movies waiting to be reused, ascending and unique.
+class FreeNumberPool {
+public:
+    void Add(std::int32_t number) { numbers_.insert(number); }
+    // Removes and returns the smallest number; 0 when the pool is empty.
+    std::int32_t Take();
+    std::size_t Count() const { return numbers_.size(); }
+    bool Empty() const { return numbers_.empty(); }
+    void Clear() { numbers_.clear(); }
+    std::set<std::int32_t>::const_iterator begin() const { return numbers_.begin(); }
+    std::set<std::int32_t>::const_iterator end() const { return numbers_.end(); }
+
+private:
+    std::set<std::int32_t> numbers_;
+};
+
+// The scratch copy of one movie through which commands and dialogs pass its fields.
+struct CurrentMovie {
+    std::optional<std::string> title;
+    std::optional<std::string> category;
+    std::optional<std::string> presence;
+    std::optional<std::string> location;
+    std::optional<std::string> medium;
+    std::optional<std::string> comments;
+    std::optional<std::string> dateOfEntry;
+    std::optional<std::string> views;
+    std::int32_t number = 0;
+
+    // Every text becomes absent; the number stays, since callers read it after clearing.
+    void Clear();
+};
+
+}  // namespace cl
