@@ -1,0 +1,224 @@
+// Reading and writing "CineLedger.dat".
+#include "model/MainListFile.h"
+
+#include <limits>
+
+#include "model/ListOperations.h"
+
+namespace cl {
+
+namespace {
+
+// Field limits: the longest value each field may hold when read.
+constexpr std::size_t kVersionMax = 109;
+constexpr std::size_t kTitleMax = 109;
+constexpr std::size_t kLocationMax = 30;
+constexpr std::size_t kCategoryMax = 29;
+constexpr std::size_t kPresenceMax = 9;
+constexpr std::size_t kMediumMax = 30;
+constexpr std::size_t kNumberMax = 9;
+constexpr std::size_t kPasswordMax = 9;
+constexpr std::size_t kUpcomingEndRestMax = 109;
+
+constexpr std::string_view kLayoutPrefix = "CineLedger v";
+
+// Turns anything but a cleanly delimited field into the damage that stops the reading.
+bool Accept(FieldStatus status, const TextReader& reader, std::string_view field, std::size_t maxLen,
+            LoadReport& report) {
+    switch (status) {
+        case FieldStatus::Ok:
+            return true;
+        case FieldStatus::TooLong:
+            report.damage = TooLongDamage(reader, field, maxLen);
+            return false;
+        case FieldStatus::MissingBar:
+            report.damage = Damage{reader.Line(), "line ends where a bar should follow the " + std::string(field)};
+            return false;
+        case FieldStatus::LastField:
+        case FieldStatus::EndOfData:
+            break;
+    }
+    report.damage = Damage{reader.Line(), "file ends inside the " + std::string(field)};
+    return false;
+}
+
+bool BarField(TextReader& reader, std::string& out, std::string_view field, std::size_t maxLen, LoadReport& report) {
+    return Accept(reader.ReadBarField(out, maxLen), reader, field, maxLen, report);
+}
+
+bool LineField(TextReader& reader, std::string& out, std::string_view field, std::size_t maxLen, LoadReport& report) {
+    return Accept(reader.ReadLine(out, maxLen), reader, field, maxLen, report);
+}
+
+// A section title: a record's title or "end". Running out of data here means the end line is missing.
+bool SectionTitle(TextReader& reader, std::string& out, std::string_view section, LoadReport& report) {
+    FieldStatus status = reader.ReadBarField(out, kTitleMax);
+    if (status == FieldStatus::EndOfData) {
+        report.damage = Damage{reader.Line(), "file ends before the end line of the " + std::string(section)};
+        return false;
+    }
+    return Accept(status, reader, "title", kTitleMax, report);
+}
+
+bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+
+void AppendNumber(std::string& out, std::int32_t n) { out += std::to_string(n); }
+
+}  // namespace
+
+std::int32_t ParseDecimal(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && IsSpace(text[i])) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    std::int64_t value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1) break;
+    }
+    if (negative) value = -value;
+    if (value > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
+    if (value < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
+    return static_cast<std::int32_t>(value);
+}
+
+LoadReport ReadMainList(TextReader& reader, MainListStores stores, const OlderLayoutMovie& olderLayoutMovie) {
+    LoadReport report;
+    report.opened = true;
+    stores.password = kNoPassword;
+    stores.version.clear();
+
+    // Only the 12-character prefix tells the layouts apart; the version number itself is never read.
+    TextReader start = reader;
+    std::string first;
+    FieldStatus status = reader.ReadLine(first, kVersionMax);
+    bool newLayout = first.compare(0, kLayoutPrefix.size(), kLayoutPrefix) == 0;
+    if (newLayout) {
+        if (status == FieldStatus::TooLong) {
+            report.damage = TooLongDamage(reader, "version line", kVersionMax);
+            return report;
+        }
+        stores.version = first;
+    } else {
+        reader = std::move(start);
+    }
+
+    std::string title, location, category, presence, medium, number;
+    for (;;) {
+        if (!SectionTitle(reader, title, "movie list", report)) return report;
+        if (title == "end") break;
+        if (!BarField(reader, location, "location", kLocationMax, report) ||
+            !BarField(reader, category, "category", kCategoryMax, report) ||
+            !BarField(reader, presence, "presence", kPresenceMax, report)) {
+            return report;
+        }
+        if (newLayout) {
+            if (!BarField(reader, medium, "medium", kMediumMax, report)) return report;
+        } else {
+            medium = "Unknown";
+        }
+        if (!LineField(reader, number, "number", kNumberMax, report)) return report;
+
+        // The line is whole: only now does anything of it reach the stores.
+        stores.locations.Append(location);
+        stores.categories.Append(category);
+        if (!newLayout && olderLayoutMovie) olderLayoutMovie(title);
+        stores.media.Append(medium);
+        if (InsertMainMovie(stores.main, title, category, presence, location, medium, ParseDecimal(number)) == 0) {
+            ++report.records;
+        }
+    }
+
+    std::string password;
+    if (!LineField(reader, password, "password", kPasswordMax, report)) return report;
+    stores.password = password;
+
+    for (;;) {
+        if (!SectionTitle(reader, title, "upcoming list", report)) return report;
+        if (title == "end") {
+            std::string rest;
+            if (!LineField(reader, rest, "upcoming end line", kUpcomingEndRestMax, report)) return report;
+            break;
+        }
+        if (!BarField(reader, category, "category", kCategoryMax, report) ||
+            !LineField(reader, location, "location", kLocationMax, report)) {
+            return report;
+        }
+        stores.upcomingLocations.Append(location);
+        if (InsertUpcomingMovie(stores.upcoming, title, category, location) == 0) ++report.records;
+    }
+
+    for (;;) {
+        status = reader.ReadLine(number, kNumberMax);
+        if ((status == FieldStatus::Ok || status == FieldStatus::LastField) && number == "end") break;
+        if (status == FieldStatus::EndOfData) {
+            report.damage = Damage{reader.Line(), "file ends before its final end line"};
+            return report;
+        }
+        if (!Accept(status, reader, "free number", kNumberMax, report)) return report;
+        stores.freeNumbers.Add(ParseDecimal(number));
+    }
+    return report;
+}
+
+LoadReport LoadMainListFile(const std::filesystem::path& path, MainListStores stores,
+                            const OlderLayoutMovie& olderLayoutMovie) {
+    std::optional<TextReader> reader = TextReader::Open(path);
+    if (!reader) {
+        stores.password = kNoPassword;
+        stores.version.clear();
+        return LoadReport{};
+    }
+    return ReadMainList(*reader, stores, olderLayoutMovie);
+}
+
+std::string SerializeMainList(const MovieList& main, const MovieList& upcoming, const FreeNumberPool& freeNumbers,
+                              std::string_view password) {
+    std::string out;
+    out.reserve(64 + main.Count() * 64 + upcoming.Count() * 48 + freeNumbers.Count() * 8);
+    out += kMainListVersion;
+    out += "\r\n";
+    for (const MovieRecord& r : main) {
+        out += r.title;
+        out += '|';
+        out += r.location.value_or("");
+        out += '|';
+        out += r.category.value_or("");
+        out += '|';
+        out += r.presence.value_or("");
+        out += '|';
+        out += r.medium.value_or("");
+        out += '|';
+        AppendNumber(out, r.number);
+        out += "\r\n";
+    }
+    out += "end|";
+    out += password;
+    out += "\r\n";
+    for (const MovieRecord& r : upcoming) {
+        out += r.title;
+        out += '|';
+        out += r.category.value_or("");
+        out += '|';
+        out += r.location.value_or("");
+        out += "\r\n";
+    }
+    out += "end|\r\n";
+    for (std::int32_t n : freeNumbers) {
+        AppendNumber(out, n);
+        out += "\r\n";
+    }
+    out += "end";
+    return out;
+}
+
+bool SaveMainListFile(FileWriter& writer, const std::filesystem::path& path, const MovieList& main,
+                      const MovieList& upcoming, const FreeNumberPool& freeNumbers, std::string_view password,
+                      std::string& error) {
+    return writer.Write(path, SerializeMainList(main, upcoming, freeNumbers, password), error);
+}
+
+}  // namespace cl

@@ -1,0 +1,58 @@
+// "CineLedger.dat": the version line, the Main Movie List, the lock password, the Upcoming Movie
+// List and the free numbers, bar-separated, in the layout every saved collection has had.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "model/FileWriter.h"
+#include "model/MovieList.h"
+#include "model/TextReader.h"
+
+namespace cl {
+
+inline constexpr std::string_view kMainListVersion = "CineLedger v3.15";
+inline constexpr std::string_view kNoPassword = "nolockx";
+
+// Everything the main list file fills. The lists are expected empty (the caller empties them before
+// reloading a backup); the known-value lists are only added to.
+struct MainListStores {
+    MovieList& main;
+    MovieList& upcoming;
+    KnownValueList& categories;
+    KnownValueList& locations;
+    KnownValueList& upcomingLocations;
+    KnownValueList& media;
+    FreeNumberPool& freeNumbers;
+    std::string& password;
+    std::string& version;  // the whole first line, or empty for the older layout
+};
+
+// Called for each movie of an older-layout file, which predates the history store: the collection
+// gives the title a history record dated today with 0 views.
+using OlderLayoutMovie = std::function<void(const std::string& title)>;
+
+// Converts like the C library's atoi: leading white space, an optional sign, digits up to the first
+// non-digit; no digits give 0. Saturates instead of overflowing.
+std::int32_t ParseDecimal(std::string_view text);
+
+// Reads the whole file from the reader. Stops at the first damage, keeping every whole line read.
+LoadReport ReadMainList(TextReader& reader, MainListStores stores, const OlderLayoutMovie& olderLayoutMovie);
+
+// Opens and reads the file; a file that cannot be opened leaves the lists empty and the password
+// "nolockx", with report.opened false.
+LoadReport LoadMainListFile(const std::filesystem::path& path, MainListStores stores,
+                            const OlderLayoutMovie& olderLayoutMovie);
+
+// The exact bytes of the file, always in the current layout.
+std::string SerializeMainList(const MovieList& main, const MovieList& upcoming, const FreeNumberPool& freeNumbers,
+                              std::string_view password);
+
+bool SaveMainListFile(FileWriter& writer, const std::filesystem::path& path, const MovieList& main,
+                      const MovieList& upcoming, const FreeNumberPool& freeNumbers, std::string_view password,
+                      std::string& error);
+
+}  // namespace cl
