@@ -1,0 +1,33 @@
+// The data directory is the program file's path less the length of the program file's name.
+#include "app/DataDirectory.h"
+
+#include <gtest/gtest.h>
+
+namespace cl {
+namespace {
+
+struct DataDirectoryCase {
+    const char* name;
+    const char* modulePath;
+    const char* expected;
+};
+
+class DataDirectoryTest : public testing::TestWithParam<DataDirectoryCase> {};
+
+TEST_P(DataDirectoryTest, CutsTheProgramNameLength) {
+    EXPECT_EQ(DataDirectoryFromModulePath(GetParam().modulePath), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, DataDirectoryTest,
+    testing::Values(DataDirectoryCase{"FolderOnDrive", "C:\\Movies\\CineLedger.exe", "C:\\Movies\\"},
+                    DataDirectoryCase{"DriveRoot", "C:\\CineLedger.exe", "C:\\"},
+                    DataDirectoryCase{"NestedFolders", "Z:\\a\\b c\\CineLedger.exe", "Z:\\a\\b c\\"},
+                    // A renamed copy keeps the cut of the original name's length: the data is looked for there.
+                    DataDirectoryCase{"LongerNameLeavesPartOfIt", "C:\\Movies\\CineLedger2.exe", "C:\\Movies\\C"},
+                    DataDirectoryCase{"ShorterNameEatsIntoTheFolder", "C:\\Movies\\CL.exe", "C:"},
+                    DataDirectoryCase{"PathShorterThanTheName", "CL.exe", ""}),
+    [](const testing::TestParamInfo<DataDirectoryCase>& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace cl
