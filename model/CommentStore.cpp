@@ -1,0 +1,91 @@
+// The comment store and "Comments.dat".
+#include "model/CommentStore.h"
+
+#include "model/StoreValues.h"
+
+namespace cl {
+
+bool CommentStore::Set(std::string_view title, std::string_view comment) {
+    if (!UsableKey(title, kCommentTitleMax)) return false;
+    std::string text = OneLine(comment, kCommentMax);
+    if (CommentRecord* r = records_.Find(title)) {
+        r->comment = std::move(text);
+    } else {
+        records_.Append(CommentRecord{std::string(title), std::move(text)});
+    }
+    return true;
+}
+
+std::optional<std::string> CommentStore::CommentFor(std::string_view title) const {
+    const CommentRecord* r = records_.Find(title);
+    if (r == nullptr) return std::nullopt;
+    return r->comment;
+}
+
+bool CommentStore::LoadIntoCurrent(std::string_view title, std::optional<std::string>& comments) const {
+    const CommentRecord* r = records_.Find(title);
+    if (r == nullptr) return false;
+    comments = r->comment;
+    return true;
+}
+
+bool CommentStore::Rename(std::string_view oldTitle, std::string_view newTitle) {
+    if (!UsableKey(newTitle, kCommentTitleMax)) return false;
+    return records_.Rekey(oldTitle, newTitle);
+}
+
+LoadReport ReadComments(TextReader& reader, CommentStore& store) {
+    LoadReport report;
+    report.opened = true;
+    std::string title;
+    std::string comment;
+    for (;;) {
+        FieldStatus status = reader.ReadLine(title, kCommentTitleMax);
+        if (status == FieldStatus::EndOfData) return report;
+        if (status == FieldStatus::TooLong) {
+            report.damage = TooLongDamage(reader, "title", kCommentTitleMax);
+            return report;
+        }
+        if (status == FieldStatus::LastField) {
+            report.damage = Damage{reader.Line(), "file ends inside a comment record"};
+            return report;
+        }
+        if (title.empty()) return report;
+
+        status = reader.ReadLine(comment, kCommentMax);
+        if (status == FieldStatus::TooLong) {
+            report.damage = TooLongDamage(reader, "comment", kCommentMax);
+            return report;
+        }
+        if (status != FieldStatus::Ok) {
+            // No comment line, or one without its line end that may have been cut short.
+            report.damage = Damage{reader.Line(), "file ends inside a comment record"};
+            return report;
+        }
+        if (store.Set(title, comment)) ++report.records;
+    }
+}
+
+LoadReport LoadCommentsFile(const std::filesystem::path& path, CommentStore& store) {
+    std::optional<TextReader> reader = TextReader::Open(path);
+    if (!reader) return LoadReport{};
+    return ReadComments(*reader, store);
+}
+
+std::string SerializeComments(const CommentStore& store) {
+    std::string out;
+    for (const CommentRecord& r : store) {
+        out += r.title;
+        out += "\r\n";
+        out += r.comment;
+        out += "\r\n";
+    }
+    return out;
+}
+
+bool SaveCommentsFile(FileWriter& writer, const std::filesystem::path& path, const CommentStore& store,
+                      std::string& error) {
+    return writer.Write(path, SerializeComments(store), error);
+}
+
+}  // namespace cl

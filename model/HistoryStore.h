@@ -1,0 +1,80 @@
+// The history of movies — date of entry, number of views and the loan lines — keyed by the exact title,
+// and its file "History.dat" (and the backup "History.bak").
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/FileWriter.h"
+#include "model/KeyedList.h"
+#include "model/TextReader.h"
+
+namespace cl {
+
+inline constexpr std::size_t kHistoryTitleMax = 109;
+inline constexpr std::size_t kHistoryDateMax = 19;
+inline constexpr std::size_t kHistoryViewsMax = 4;
+inline constexpr std::size_t kLoanLineMax = 99;
+
+struct HistoryRecord {
+    std::string title;
+    std::string date;   // "%i/%i/%i": year, month, day
+    std::string views;  // decimal, "0" for a new entry
+    std::vector<std::string> loanLines;  // in the order they were added
+};
+
+class HistoryStore {
+public:
+    // Replaces the date and views of the title's record (its loan lines stay), or appends a record with
+    // no loan lines. Texts are stored as single lines cut at their reader limits. False (nothing stored)
+    // for a title the file could not carry: empty, holding a line feed or over kHistoryTitleMax.
+    bool AddOrUpdate(std::string_view title, std::string_view date, std::string_view views);
+
+    // Appends a loan line to the title's record; false when it has none. The text is kept as one line cut
+    // at kLoanLineMax; a line that is exactly "end" is refused, since it would close the record in the file.
+    bool AddLoanLine(std::string_view title, std::string_view text);
+
+    // Copies the title's date of entry and views into the current movie's fields; unchanged when none.
+    bool LoadIntoCurrent(std::string_view title, std::optional<std::string>& dateOfEntry,
+                         std::optional<std::string>& views) const;
+
+    // The title's loan lines in order (empty when it has none): what the History page lists.
+    std::vector<std::string> LoanLines(std::string_view title) const;
+
+    // Unlinks the title's record with its loan lines; false when there is none.
+    bool Remove(std::string_view title) { return records_.Erase(title); }
+
+    // The record with the old title gets the new title and keeps its place; a record that already had the
+    // new title is dropped. False when the old title has no record.
+    bool Rename(std::string_view oldTitle, std::string_view newTitle);
+
+    void FreeAll() { records_.Clear(); }
+    std::size_t Count() const { return records_.Count(); }
+    const HistoryRecord* Find(std::string_view title) const { return records_.Find(title); }
+
+    auto begin() const { return records_.begin(); }
+    auto end() const { return records_.end(); }
+
+private:
+    struct KeyOf {
+        std::string& operator()(HistoryRecord& r) const { return r.title; }
+        const std::string& operator()(const HistoryRecord& r) const { return r.title; }
+    };
+    KeyedList<HistoryRecord, KeyOf> records_;
+};
+
+// Reads records until the end of the data or an empty title line: title, date and views, then loan lines
+// up to a line that is exactly "end". A line over its limit, or a file that ends before a record's "end",
+// stops the reading with damage; that record is not taken, the ones before it are.
+LoadReport ReadHistory(TextReader& reader, HistoryStore& store);
+LoadReport LoadHistoryFile(const std::filesystem::path& path, HistoryStore& store);
+
+std::string SerializeHistory(const HistoryStore& store);
+bool SaveHistoryFile(FileWriter& writer, const std::filesystem::path& path, const HistoryStore& store,
+                     std::string& error);
+
+}  // namespace cl
