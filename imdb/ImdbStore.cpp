@@ -1,0 +1,221 @@
+// The movie database information store and "IMDb.dat".
+#include "imdb/ImdbStore.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+#include "model/Similarity.h"
+#include "model/StoreValues.h"
+
+namespace cl {
+
+namespace {
+
+struct FileLine {
+    std::optional<std::string> ImdbRecord::*field;
+    std::size_t max;
+    const char* name;
+};
+
+// The ten lines after the key, in file order (which is not the record's field order).
+constexpr std::array<FileLine, 10> kLines{{
+    {&ImdbRecord::number, kImdbNumberMax, "number"},
+    {&ImdbRecord::title, kImdbTitleMax, "title"},
+    {&ImdbRecord::year, kImdbYearMax, "year"},
+    {&ImdbRecord::director, kImdbDirectorMax, "director"},
+    {&ImdbRecord::tagline, kImdbTaglineMax, "tagline"},
+    {&ImdbRecord::plot, kImdbPlotMax, "plot"},
+    {&ImdbRecord::genre, kImdbGenreMax, "genre"},
+    {&ImdbRecord::actors, kImdbActorsMax, "actors"},
+    {&ImdbRecord::language, kImdbLanguageMax, "language"},
+    {&ImdbRecord::runtime, kImdbRuntimeMax, "runtime"},
+}};
+
+std::optional<std::string> Stored(ImdbStore::Field value, std::size_t max) {
+    if (!value) return std::nullopt;
+    return OneLine(*value, max);
+}
+
+ImdbStore::Field View(const std::optional<std::string>& value) {
+    if (!value) return std::nullopt;
+    return std::string_view(*value);
+}
+
+}  // namespace
+
+std::string ImdbKey(std::string_view title) {
+    std::string key(kImdbKeyPrefix);
+    key += title;
+    return key;
+}
+
+bool ImdbStore::Put(std::string_view key, Field number, Field title, Field year, Field director, Field tagline,
+                    Field plot, Field genre, Field actors, Field language, Field runtime) {
+    if (!UsableKey(key, kImdbKeyMax)) return false;
+    ImdbRecord fresh;
+    fresh.number = Stored(number, kImdbNumberMax);
+    fresh.title = Stored(title, kImdbTitleMax);
+    fresh.year = Stored(year, kImdbYearMax);
+    fresh.director = Stored(director, kImdbDirectorMax);
+    fresh.tagline = Stored(tagline, kImdbTaglineMax);
+    fresh.plot = Stored(plot, kImdbPlotMax);
+    fresh.genre = Stored(genre, kImdbGenreMax);
+    fresh.actors = Stored(actors, kImdbActorsMax);
+    fresh.language = Stored(language, kImdbLanguageMax);
+    fresh.runtime = Stored(runtime, kImdbRuntimeMax);
+    if (ImdbRecord* existing = records_.Find(key)) {
+        fresh.key = existing->key;
+        *existing = std::move(fresh);
+    } else {
+        fresh.key = std::string(key);
+        records_.Append(std::move(fresh));
+    }
+    return true;
+}
+
+bool ImdbStore::Rekey(std::string_view oldKey, std::string_view newKey) {
+    if (!UsableKey(newKey, kImdbKeyMax)) return false;
+    return records_.Rekey(oldKey, newKey);
+}
+
+bool ImdbStore::LoadCurrent(std::string_view movieTitle, CurrentImdbInfo& current) const {
+    const ImdbRecord* r = records_.Find(ImdbKey(movieTitle));
+    if (r == nullptr) return false;
+    current.number = r->number;
+    current.title = r->title;
+    current.year = r->year;
+    current.director = r->director;
+    current.genre = r->genre;
+    current.tagline = r->tagline;
+    current.plot = r->plot;
+    current.language = r->language;
+    current.runtime = r->runtime;
+    current.actors = r->actors;
+    return true;
+}
+
+void ImdbStore::ClearCurrent(CurrentImdbInfo& current) {
+    std::optional<std::string> number = std::move(current.number);
+    current = CurrentImdbInfo{};
+    current.number = std::move(number);
+}
+
+std::vector<std::string> SplitActorNames(std::string_view actors) {
+    std::vector<std::string> names;
+    std::size_t pos = 0;
+    while (pos < actors.size() && names.size() < kActorNamesMax) {
+        std::size_t comma = actors.find(',', pos);
+        std::size_t stop = comma == std::string_view::npos ? actors.size() : comma;
+        names.emplace_back(actors.substr(pos, std::min(stop - pos, kSearchTextMax)));
+        if (comma == std::string_view::npos) break;
+        pos = comma + 1;
+        if (pos < actors.size() && actors[pos] == ' ') ++pos;
+        if (pos == actors.size() && names.size() < kActorNamesMax) names.emplace_back();  // trailing comma
+    }
+    return names;
+}
+
+std::vector<std::string> ImdbStore::FindByActor(std::string_view text, int sensitivity) const {
+    std::vector<std::string> keys;
+    for (const ImdbRecord& r : records_) {
+        if (!r.actors) continue;
+        const std::vector<std::string> names = SplitActorNames(*r.actors);
+        // As the search always did: as many names are compared, from the front, as there are non-empty
+        // ones, so an empty name in the middle hides the last one.
+        std::size_t nonEmpty = 0;
+        for (const std::string& name : names) nonEmpty += name.empty() ? 0 : 1;
+        for (std::size_t i = 0; i < nonEmpty; ++i) {
+            if (SimilarEnough(text, names[i], sensitivity)) {
+                keys.push_back(r.key);
+                break;
+            }
+        }
+    }
+    return keys;
+}
+
+std::vector<std::string> ImdbStore::FindByDirector(std::string_view text, int sensitivity) const {
+    std::vector<std::string> keys;
+    for (const ImdbRecord& r : records_) {
+        // The comparison ignores blanks itself, so "JohnWoo" and "John Woo" meet.
+        if (r.director && SimilarEnough(text, *r.director, sensitivity)) keys.push_back(r.key);
+    }
+    return keys;
+}
+
+std::vector<std::string> ImdbStore::RunQuery() const {
+    if (query.searchKind == ImdbQuery::kActorSearch) {
+        return FindByActor(std::string_view(query.actorText).substr(0, kSearchTextMax), query.sensitivity);
+    }
+    return FindByDirector(std::string_view(query.directorText).substr(0, kSearchTextMax), query.sensitivity);
+}
+
+LoadReport ReadImdb(TextReader& reader, ImdbStore& store) {
+    LoadReport report;
+    report.opened = true;
+    const auto put = [&store, &report](const ImdbRecord& r) {
+        if (store.Put(r.key, View(r.number), View(r.title), View(r.year), View(r.director), View(r.tagline),
+                      View(r.plot), View(r.genre), View(r.actors), View(r.language), View(r.runtime))) {
+            ++report.records;
+        }
+    };
+    for (;;) {
+        ImdbRecord record;
+        FieldStatus status = reader.ReadLine(record.key, kImdbKeyMax);
+        if (status == FieldStatus::EndOfData) return report;
+        if (status == FieldStatus::LastField) {
+            report.damage = Damage{reader.Line(), "file ends inside a database record"};
+            return report;
+        }
+        if (record.key.empty()) return report;
+        // An overlong line is kept cut at its limit and the rest of its record is empty: the record is
+        // stored, and reading stops after it, as the file's readers always have.
+        std::optional<Damage> tooLong;
+        if (status == FieldStatus::TooLong) tooLong = TooLongDamage(reader, "key", kImdbKeyMax);
+        for (const FileLine& line : kLines) {
+            std::string value;
+            if (!tooLong) {
+                status = reader.ReadLine(value, line.max);
+                if (status == FieldStatus::TooLong) {
+                    tooLong = TooLongDamage(reader, line.name, line.max);
+                } else if (status != FieldStatus::Ok) {
+                    report.damage = Damage{reader.Line(), "file ends inside a database record"};
+                    return report;
+                }
+            }
+            record.*line.field = std::move(value);
+        }
+        put(record);
+        if (tooLong) {
+            report.damage = std::move(tooLong);
+            return report;
+        }
+    }
+}
+
+LoadReport LoadImdbFile(const std::filesystem::path& path, ImdbStore& store) {
+    std::optional<TextReader> reader = TextReader::Open(path);
+    if (!reader) return LoadReport{};
+    return ReadImdb(*reader, store);
+}
+
+std::string SerializeImdb(const ImdbStore& store) {
+    std::string out;
+    for (const ImdbRecord& r : store) {
+        out += r.key;
+        out += "\r\n";
+        for (const FileLine& line : kLines) {
+            if (const std::optional<std::string>& value = r.*line.field) out += *value;
+            out += "\r\n";
+        }
+    }
+    return out;
+}
+
+bool SaveImdbFile(FileWriter& writer, const std::filesystem::path& path, const ImdbStore& store,
+                  std::string& error) {
+    return writer.Write(path, SerializeImdb(store), error);
+}
+
+}  // namespace cl
