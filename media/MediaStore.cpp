@@ -1,0 +1,143 @@
+// The media store, "Media.dat" and the imported list of media records.
+#include "media/MediaStore.h"
+
+#include <iterator>
+#include <utility>
+
+#include "model/StoreValues.h"
+
+namespace cl {
+
+const std::array<MediaFieldLine, kMediaFieldCount> kMediaFieldLines{{
+    {&MediaFields::title, 109, "title"},
+    {&MediaFields::format, 9, "format"},
+    {&MediaFields::cds, 1, "number of CDs"},
+    {&MediaFields::width, 4, "width"},
+    {&MediaFields::height, 4, "height"},
+    {&MediaFields::length, 9, "length"},
+    {&MediaFields::frameRate, 14, "frame rate"},
+    {&MediaFields::videoBitRate, 14, "video bit rate"},
+    {&MediaFields::codec, 29, "codec"},
+    {&MediaFields::audioBitRate, 14, "audio bit rate"},
+    {&MediaFields::audioCodec, 29, "audio codec"},
+    {&MediaFields::channels, 9, "channels"},
+    {&MediaFields::samples, 9, "samples"},
+}};
+
+bool MediaStore::AddOrReplace(std::string_view title, const MediaFields& media) {
+    if (!UsableKey(title, kMediaFieldLines[0].max)) return false;
+    MediaRecord* record = records_.Find(title);
+    if (record == nullptr) {
+        MediaRecord fresh;
+        fresh.fields.title = std::string(title);
+        record = &records_.Append(std::move(fresh));
+    }
+    for (std::size_t i = 1; i < kMediaFieldCount; ++i) {
+        const MediaFieldLine& line = kMediaFieldLines[i];
+        const std::optional<std::string>& value = media.*line.field;
+        record->fields.*line.field = value ? std::optional<std::string>(OneLine(*value, line.max)) : std::nullopt;
+    }
+    return true;
+}
+
+bool MediaStore::LookupIntoScratch(std::string_view title, MediaScratch& scratch) const {
+    const MediaRecord* record = records_.Find(title);
+    if (record == nullptr) return false;
+    scratch.fields = record->fields;
+    scratch.medium = record->medium;
+    return true;
+}
+
+bool MediaStore::Rename(std::string_view oldTitle, std::string_view newTitle) {
+    if (!UsableKey(newTitle, kMediaFieldLines[0].max)) return false;
+    return records_.Rekey(oldTitle, newTitle);
+}
+
+std::vector<std::string> MediaStore::Titles() const {
+    std::vector<std::string> titles;
+    titles.reserve(records_.Count());
+    for (const MediaRecord& r : records_) titles.push_back(*r.fields.title);
+    return titles;
+}
+
+void ImportList::Append(MediaRecord record) {
+    records_.push_back(std::move(record));
+    auto it = std::prev(records_.end());
+    byTitle_[std::string(TitleOf(*it))].push_back(it);
+}
+
+const MediaRecord* ImportList::Find(std::string_view title) const {
+    auto found = byTitle_.find(std::string(title));
+    return found == byTitle_.end() ? nullptr : &*found->second.front();
+}
+
+bool ImportList::Delete(std::string_view title) {
+    auto found = byTitle_.find(std::string(title));
+    if (found == byTitle_.end()) return false;
+    records_.erase(found->second.front());
+    found->second.pop_front();
+    if (found->second.empty()) byTitle_.erase(found);
+    return true;
+}
+
+void ImportList::FreeAll() {
+    byTitle_.clear();
+    records_.clear();
+}
+
+std::vector<std::string> ImportList::Titles() const {
+    std::vector<std::string> titles;
+    titles.reserve(records_.size());
+    for (const MediaRecord& r : records_) titles.emplace_back(TitleOf(r));
+    return titles;
+}
+
+LoadReport ReadMedia(TextReader& reader, MediaStore& store) {
+    LoadReport report;
+    report.opened = true;
+    for (;;) {
+        MediaFields fields;
+        for (std::size_t i = 0; i < kMediaFieldCount; ++i) {
+            const MediaFieldLine& line = kMediaFieldLines[i];
+            std::string value;
+            FieldStatus status = reader.ReadLine(value, line.max);
+            if (i == 0 && status == FieldStatus::EndOfData) return report;
+            if (status == FieldStatus::TooLong) {
+                report.damage = TooLongDamage(reader, line.name, line.max);
+                return report;
+            }
+            if (status != FieldStatus::Ok) {
+                // No more lines, or a last line without its line end that may have been cut short.
+                report.damage = Damage{reader.Line(), "file ends inside a media record"};
+                return report;
+            }
+            if (i == 0 && value.empty()) return report;
+            fields.*line.field = std::move(value);
+        }
+        if (store.AddOrReplace(*fields.title, fields)) ++report.records;
+    }
+}
+
+LoadReport LoadMediaFile(const std::filesystem::path& path, MediaStore& store) {
+    std::optional<TextReader> reader = TextReader::Open(path);
+    if (!reader) return LoadReport{};
+    return ReadMedia(*reader, store);
+}
+
+std::string SerializeMedia(const MediaStore& store) {
+    std::string out;
+    for (const MediaRecord& r : store) {
+        for (const MediaFieldLine& line : kMediaFieldLines) {
+            if (const std::optional<std::string>& value = r.fields.*line.field) out += *value;
+            out += "\r\n";
+        }
+    }
+    return out;
+}
+
+bool SaveMediaFile(FileWriter& writer, const std::filesystem::path& path, const MediaStore& store,
+                   std::string& error) {
+    return writer.Write(path, SerializeMedia(store), error);
+}
+
+}  // namespace cl

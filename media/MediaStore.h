@@ -1,0 +1,107 @@
+// The media store: the technical details of the user's own movies' video files, one record per exact
+// title in the order they were added, and its file "Media.dat" (and the backup "Media.bak"). Also the
+// list of media records that a friend's imported movie list brings.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <deque>
+#include <filesystem>
+#include <list>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "media/MediaRecord.h"
+#include "model/FileWriter.h"
+#include "model/KeyedList.h"
+#include "model/TextReader.h"
+
+namespace cl {
+
+inline constexpr std::size_t kMediaFieldCount = 13;
+
+// Fields 1 to 13 in file order, with the longest text the reader takes for each.
+struct MediaFieldLine {
+    std::optional<std::string> MediaFields::*field;
+    std::size_t max;
+    const char* name;
+};
+extern const std::array<MediaFieldLine, kMediaFieldCount> kMediaFieldLines;
+
+class MediaStore {
+public:
+    // Replaces fields 2 to 13 of the title's record with copies of the given ones (it keeps its place), or
+    // appends a new record; `media.title` is not used. Texts are kept as single lines cut at their reader
+    // limits so that the file reads back as written. False (nothing stored) for a title the file could
+    // not carry: empty, holding a line feed or over 109 characters.
+    bool AddOrReplace(std::string_view title, const MediaFields& media);
+
+    // Copies fields 1 to 13 and the medium of the title's record into the scratch (absent fields make
+    // the scratch's absent); the running time and video bytes stay. False and nothing changed when the
+    // title has no record.
+    bool LookupIntoScratch(std::string_view title, MediaScratch& scratch) const;
+
+    // The record with the old title gets the new title in its place; a record that already had the new
+    // title is dropped. False when the old title has no record or the new one is not usable.
+    bool Rename(std::string_view oldTitle, std::string_view newTitle);
+
+    bool Delete(std::string_view title) { return records_.Erase(title); }
+    void FreeAll() { records_.Clear(); }
+
+    std::size_t Count() const { return records_.Count(); }
+    const MediaRecord* Find(std::string_view title) const { return records_.Find(title); }
+    std::vector<std::string> Titles() const;
+
+    auto begin() const { return records_.begin(); }
+    auto end() const { return records_.end(); }
+
+private:
+    struct KeyOf {
+        std::string& operator()(MediaRecord& r) const { return *r.fields.title; }
+        const std::string& operator()(const MediaRecord& r) const { return *r.fields.title; }
+    };
+    KeyedList<MediaRecord, KeyOf> records_;
+};
+
+// The media records of an imported movie list: appended in the order they arrive, duplicates allowed.
+// Lookups by title find the first record with it.
+class ImportList {
+public:
+    void Append(MediaRecord record);
+
+    // The first record with exactly this title, or nullptr.
+    const MediaRecord* Find(std::string_view title) const;
+    // Unlinks the first record with exactly this title; false when none.
+    bool Delete(std::string_view title);
+
+    void FreeAll();
+    std::size_t Count() const { return records_.size(); }
+    std::vector<std::string> Titles() const;
+
+    std::list<MediaRecord>::const_iterator begin() const { return records_.begin(); }
+    std::list<MediaRecord>::const_iterator end() const { return records_.end(); }
+
+private:
+    static std::string_view TitleOf(const MediaRecord& r) {
+        return r.fields.title ? std::string_view(*r.fields.title) : std::string_view();
+    }
+
+    std::list<MediaRecord> records_;
+    // Per title, its records in list order; a record without a title counts as the empty title.
+    std::unordered_map<std::string, std::deque<std::list<MediaRecord>::iterator>> byTitle_;
+};
+
+// Reads thirteen-line records until the end of the data or an empty title line (add or replace each).
+// A line over its limit, or a file that ends inside a record, stops the reading with damage; that record
+// is not taken, the ones before it are.
+LoadReport ReadMedia(TextReader& reader, MediaStore& store);
+LoadReport LoadMediaFile(const std::filesystem::path& path, MediaStore& store);
+
+std::string SerializeMedia(const MediaStore& store);
+bool SaveMediaFile(FileWriter& writer, const std::filesystem::path& path, const MediaStore& store,
+                   std::string& error);
+
+}  // namespace cl
