@@ -65,8 +65,8 @@ bool ImdbStore::Put(std::string_view key, Field number, Field title, Field year,
     fresh.language = Stored(language, kImdbLanguageMax);
     fresh.runtime = Stored(runtime, kImdbRuntimeMax);
     if (ImdbRecord* existing = records_.Find(key)) {
-        fresh.key = existing->key;
-        *existing = std::move(fresh);
+        // Field by field: the key's bytes are what the index points at, so it must stay untouched.
+        for (const FileLine& line : kLines) (*existing).*line.field = std::move(fresh.*line.field);
     } else {
         fresh.key = std::string(key);
         records_.Append(std::move(fresh));
