@@ -12,6 +12,9 @@ struct DataDirectoryCase {
     const char* expected;
 };
 
+// Test names show the case's name instead of its bytes.
+void PrintTo(const DataDirectoryCase& c, std::ostream* os) { *os << c.name; }
+
 class DataDirectoryTest : public testing::TestWithParam<DataDirectoryCase> {};
 
 TEST_P(DataDirectoryTest, CutsTheProgramNameLength) {
@@ -27,7 +30,7 @@ INSTANTIATE_TEST_SUITE_P(
                     DataDirectoryCase{"LongerNameLeavesPartOfIt", "C:\\Movies\\CineLedger2.exe", "C:\\Movies\\C"},
                     DataDirectoryCase{"ShorterNameEatsIntoTheFolder", "C:\\Movies\\CL.exe", "C:"},
                     DataDirectoryCase{"PathShorterThanTheName", "CL.exe", ""}),
-    [](const testing::TestParamInfo<DataDirectoryCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<DataDirectoryCase>& p) { return std::string(p.param.name); });
 
 }  // namespace
 }  // namespace cl
