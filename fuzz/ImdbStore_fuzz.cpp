@@ -23,7 +23,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();  // a director always finds its own record
         }
     }
-    (void)store.FindByActor(size > 0 ? std::string(reinterpret_cast<const char*>(data), size > 40 ? 40 : size) : "",
-                            3);
+    (void)store.FindByActor(size > 0 ? std::string(reinterpret_cast<const char*>(data), size > 40 ? 40 : size) : "", 3);
     return 0;
 }

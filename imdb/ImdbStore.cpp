@@ -213,8 +213,7 @@ std::string SerializeImdb(const ImdbStore& store) {
     return out;
 }
 
-bool SaveImdbFile(FileWriter& writer, const std::filesystem::path& path, const ImdbStore& store,
-                  std::string& error) {
+bool SaveImdbFile(FileWriter& writer, const std::filesystem::path& path, const ImdbStore& store, std::string& error) {
     return writer.Write(path, SerializeImdb(store), error);
 }
 

@@ -87,7 +87,7 @@ struct ImdbQuery {
 };
 
 class ImdbStore {
-public:
+  public:
     using Field = std::optional<std::string_view>;
 
     // Replaces every field of the record with the key by fresh copies (it keeps its place), or appends a
@@ -127,7 +127,7 @@ public:
 
     ImdbQuery query;
 
-private:
+  private:
     struct KeyOf {
         std::string& operator()(ImdbRecord& r) const { return r.key; }
         const std::string& operator()(const ImdbRecord& r) const { return r.key; }
@@ -146,7 +146,6 @@ LoadReport ReadImdb(TextReader& reader, ImdbStore& store);
 LoadReport LoadImdbFile(const std::filesystem::path& path, ImdbStore& store);
 
 std::string SerializeImdb(const ImdbStore& store);
-bool SaveImdbFile(FileWriter& writer, const std::filesystem::path& path, const ImdbStore& store,
-                  std::string& error);
+bool SaveImdbFile(FileWriter& writer, const std::filesystem::path& path, const ImdbStore& store, std::string& error);
 
 }  // namespace cl

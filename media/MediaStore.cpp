@@ -135,8 +135,7 @@ std::string SerializeMedia(const MediaStore& store) {
     return out;
 }
 
-bool SaveMediaFile(FileWriter& writer, const std::filesystem::path& path, const MediaStore& store,
-                   std::string& error) {
+bool SaveMediaFile(FileWriter& writer, const std::filesystem::path& path, const MediaStore& store, std::string& error) {
     return writer.Write(path, SerializeMedia(store), error);
 }
 

@@ -32,7 +32,7 @@ struct MediaFieldLine {
 extern const std::array<MediaFieldLine, kMediaFieldCount> kMediaFieldLines;
 
 class MediaStore {
-public:
+  public:
     // Replaces fields 2 to 13 of the title's record with copies of the given ones (it keeps its place), or
     // appends a new record; `media.title` is not used. Texts are kept as single lines cut at their reader
     // limits so that the file reads back as written. False (nothing stored) for a title the file could
@@ -58,7 +58,7 @@ public:
     auto begin() const { return records_.begin(); }
     auto end() const { return records_.end(); }
 
-private:
+  private:
     struct KeyOf {
         std::string& operator()(MediaRecord& r) const { return *r.fields.title; }
         const std::string& operator()(const MediaRecord& r) const { return *r.fields.title; }
@@ -69,7 +69,7 @@ private:
 // The media records of an imported movie list: appended in the order they arrive, duplicates allowed.
 // Lookups by title find the first record with it.
 class ImportList {
-public:
+  public:
     void Append(MediaRecord record);
 
     // The first record with exactly this title, or nullptr.
@@ -84,7 +84,7 @@ public:
     std::list<MediaRecord>::const_iterator begin() const { return records_.begin(); }
     std::list<MediaRecord>::const_iterator end() const { return records_.end(); }
 
-private:
+  private:
     static std::string_view TitleOf(const MediaRecord& r) {
         return r.fields.title ? std::string_view(*r.fields.title) : std::string_view();
     }
@@ -101,7 +101,6 @@ LoadReport ReadMedia(TextReader& reader, MediaStore& store);
 LoadReport LoadMediaFile(const std::filesystem::path& path, MediaStore& store);
 
 std::string SerializeMedia(const MediaStore& store);
-bool SaveMediaFile(FileWriter& writer, const std::filesystem::path& path, const MediaStore& store,
-                   std::string& error);
+bool SaveMediaFile(FileWriter& writer, const std::filesystem::path& path, const MediaStore& store, std::string& error);
 
 }  // namespace cl

@@ -24,7 +24,7 @@ struct CommentRecord {
 };
 
 class CommentStore {
-public:
+  public:
     // Replaces the comment of the title, or appends a record at the end. The comment is stored as one
     // line: line breaks become blanks and it is cut at kCommentMax, so the file always reads back the
     // same. False (nothing stored) for a title the file could not carry: empty, holding a line feed or
@@ -51,7 +51,7 @@ public:
     auto begin() const { return records_.begin(); }
     auto end() const { return records_.end(); }
 
-private:
+  private:
     struct KeyOf {
         std::string& operator()(CommentRecord& r) const { return r.title; }
         const std::string& operator()(const CommentRecord& r) const { return r.title; }

@@ -22,13 +22,13 @@ inline constexpr std::size_t kLoanLineMax = 99;
 
 struct HistoryRecord {
     std::string title;
-    std::string date;   // "%i/%i/%i": year, month, day
-    std::string views;  // decimal, "0" for a new entry
+    std::string date;                    // "%i/%i/%i": year, month, day
+    std::string views;                   // decimal, "0" for a new entry
     std::vector<std::string> loanLines;  // in the order they were added
 };
 
 class HistoryStore {
-public:
+  public:
     // Replaces the date and views of the title's record (its loan lines stay), or appends a record with
     // no loan lines. Texts are stored as single lines cut at their reader limits. False (nothing stored)
     // for a title the file could not carry: empty, holding a line feed or over kHistoryTitleMax.
@@ -59,7 +59,7 @@ public:
     auto begin() const { return records_.begin(); }
     auto end() const { return records_.end(); }
 
-private:
+  private:
     struct KeyOf {
         std::string& operator()(HistoryRecord& r) const { return r.title; }
         const std::string& operator()(const HistoryRecord& r) const { return r.title; }

@@ -16,7 +16,7 @@ namespace cl {
 // holds views into the keys of the list nodes, which never move; a key is only changed through Rekey.
 template <typename Record, typename KeyOf>
 class KeyedList {
-public:
+  public:
     using Sequence = std::list<Record>;
     using const_iterator = typename Sequence::const_iterator;
 
@@ -79,7 +79,7 @@ public:
     const_iterator begin() const { return records_.begin(); }
     const_iterator end() const { return records_.end(); }
 
-private:
+  private:
     Sequence records_;
     std::unordered_map<std::string_view, typename Sequence::iterator> index_;
 };

@@ -21,7 +21,7 @@ LoadReport Read(const std::string& bytes, CommentStore& s) {
 }
 
 class RecordingWriter : public FileWriter {
-public:
+  public:
     bool Write(const std::filesystem::path& target, std::string_view bytes, std::string&) override {
         path = target;
         written = bytes;
@@ -158,11 +158,15 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"CommentWithoutLineEndMayBeCutSoIsNotTaken", "Alien\r\na\r\nHeat\r\nhal", {"Alien"}, true},
         ReadCase{"TitleWithoutLineEndIsNotTaken", "Alien\r\na\r\nHea", {"Alien"}, true},
         ReadCase{"TitleOf109IsTaken", std::string(109, 't') + "\r\nc\r\n", {std::string(109, 't')}, false},
-        ReadCase{"TitleOver109StopsReading", "Alien\r\na\r\n" + std::string(110, 't') + "\r\nc\r\nHeat\r\nh\r\n",
-                 {"Alien"}, true},
+        ReadCase{"TitleOver109StopsReading",
+                 "Alien\r\na\r\n" + std::string(110, 't') + "\r\nc\r\nHeat\r\nh\r\n",
+                 {"Alien"},
+                 true},
         ReadCase{"CommentOf509IsTaken", "Alien\r\n" + std::string(509, 'c') + "\r\n", {"Alien"}, false},
         ReadCase{"CommentOver509StopsWithoutThatRecord",
-                 "Alien\r\na\r\nHeat\r\n" + std::string(510, 'c') + "\r\nUp\r\nu\r\n", {"Alien"}, true}),
+                 "Alien\r\na\r\nHeat\r\n" + std::string(510, 'c') + "\r\nUp\r\nu\r\n",
+                 {"Alien"},
+                 true}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST(CommentFile, DuplicateInTheFileTakesTheLaterCommentInTheFirstPlace) {

@@ -135,21 +135,24 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"EndWithoutLineEndClosesTheRecord", "Heat\r\n2003/1/6\r\n0\r\nend", {"Heat"}, false},
         ReadCase{"CapitalisedEndIsALoanLine", "Heat\r\n2003/1/6\r\n0\r\nEnd\r\nend\r\n", {"Heat"}, false},
         ReadCase{"FileEndingInsideLoanLinesStopsWithoutThatRecord",
-                 kAlien + "Heat\r\n2003/1/6\r\n0\r\n2003/2/1: loaned to Mike.\r\n", {"Alien"}, true},
-        ReadCase{"FileEndingAfterViewsStopsWithoutThatRecord", kAlien + "Heat\r\n2003/1/6\r\n0\r\n", {"Alien"},
+                 kAlien + "Heat\r\n2003/1/6\r\n0\r\n2003/2/1: loaned to Mike.\r\n",
+                 {"Alien"},
                  true},
-        ReadCase{"CutLoanLineStopsWithoutThatRecord", kAlien + "Heat\r\n2003/1/6\r\n0\r\n2003/2/1: lo", {"Alien"},
-                 true},
+        ReadCase{"FileEndingAfterViewsStopsWithoutThatRecord", kAlien + "Heat\r\n2003/1/6\r\n0\r\n", {"Alien"}, true},
+        ReadCase{
+            "CutLoanLineStopsWithoutThatRecord", kAlien + "Heat\r\n2003/1/6\r\n0\r\n2003/2/1: lo", {"Alien"}, true},
         ReadCase{"FileEndingAfterTitleIsDamage", kAlien + "Heat\r\n", {"Alien"}, true},
         ReadCase{"TitleOver109StopsReading", std::string(110, 't') + "\r\n2003/1/6\r\n0\r\nend\r\n", {}, true},
         ReadCase{"DateOf19IsTaken", "Heat\r\n" + std::string(19, '1') + "\r\n0\r\nend\r\n", {"Heat"}, false},
-        ReadCase{"DateOver19StopsReading", kAlien + "Heat\r\n" + std::string(20, '1') + "\r\n0\r\nend\r\n",
-                 {"Alien"}, true},
+        ReadCase{
+            "DateOver19StopsReading", kAlien + "Heat\r\n" + std::string(20, '1') + "\r\n0\r\nend\r\n", {"Alien"}, true},
         ReadCase{"ViewsOver4StopsReading", kAlien + "Heat\r\n2003/1/6\r\n12345\r\nend\r\n", {"Alien"}, true},
-        ReadCase{"LoanLineOf99IsTaken", "Heat\r\n2003/1/6\r\n0\r\n" + std::string(99, 'l') + "\r\nend\r\n",
-                 {"Heat"}, false},
+        ReadCase{
+            "LoanLineOf99IsTaken", "Heat\r\n2003/1/6\r\n0\r\n" + std::string(99, 'l') + "\r\nend\r\n", {"Heat"}, false},
         ReadCase{"LoanLineOver99StopsWithoutThatRecord",
-                 kAlien + "Heat\r\n2003/1/6\r\n0\r\n" + std::string(100, 'l') + "\r\nend\r\n", {"Alien"}, true}),
+                 kAlien + "Heat\r\n2003/1/6\r\n0\r\n" + std::string(100, 'l') + "\r\nend\r\n",
+                 {"Alien"},
+                 true}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST(HistoryFile, DuplicateTitleUpdatesDateAndViewsAndAddsItsLoanLines) {

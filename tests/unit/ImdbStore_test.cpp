@@ -35,8 +35,17 @@ std::string FileRecord(const Strings& lines) {
     return out;
 }
 
-const Strings kHeat{"CineLedger: Heat", "7",   "Heat", "1995", "Michael Mann", "A Los Angeles crime saga",
-                    "A plot.",          "Crime, Drama", "Al Pacino, Robert De Niro", "English", "170 min"};
+const Strings kHeat{"CineLedger: Heat",
+                    "7",
+                    "Heat",
+                    "1995",
+                    "Michael Mann",
+                    "A Los Angeles crime saga",
+                    "A plot.",
+                    "Crime, Drama",
+                    "Al Pacino, Robert De Niro",
+                    "English",
+                    "170 min"};
 
 TEST(ImdbStore, PutWritesTheFileInFileOrder) {
     ImdbStore s;
@@ -65,8 +74,8 @@ TEST(ImdbStore, EmptyYearWritesElevenLinesTheFourthEmptyAndReadsBackTheSame) {
 
 TEST(ImdbStore, AbsentFieldsAreWrittenAsEmptyLines) {
     ImdbStore s;
-    s.Put("CineLedger: Heat", "7", std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt,
-          std::nullopt, std::nullopt, std::nullopt, std::nullopt);
+    s.Put("CineLedger: Heat", "7", std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt,
+          std::nullopt, std::nullopt, std::nullopt);
     EXPECT_EQ(SerializeImdb(s), "CineLedger: Heat\r\n7\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
 }
 
@@ -186,27 +195,36 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ImdbReadTable,
     ::testing::Values(
         ReadCase{"EmptyFileIsAnEmptyStore", "", {}, false},
-        ReadCase{"RecordsUntilTheEnd", FileRecord(kHeat) + kAlienFile, {"CineLedger: Heat", "CineLedger: Alien"},
-                 false},
+        ReadCase{
+            "RecordsUntilTheEnd", FileRecord(kHeat) + kAlienFile, {"CineLedger: Heat", "CineLedger: Alien"}, false},
         ReadCase{"EmptyKeyEndsLoading", FileRecord(kHeat) + "\r\n" + kAlienFile, {"CineLedger: Heat"}, false},
-        ReadCase{"DuplicateKeyKeepsTheFirstPlace", kAlienFile + FileRecord(kHeat) + kAlienFile,
-                 {"CineLedger: Alien", "CineLedger: Heat"}, false},
-        ReadCase{"FileCutInsideARecordDropsIt", FileRecord(kHeat) + "CineLedger: Alien\r\n7\r\nAlien\r\n",
-                 {"CineLedger: Heat"}, true},
+        ReadCase{"DuplicateKeyKeepsTheFirstPlace",
+                 kAlienFile + FileRecord(kHeat) + kAlienFile,
+                 {"CineLedger: Alien", "CineLedger: Heat"},
+                 false},
+        ReadCase{"FileCutInsideARecordDropsIt",
+                 FileRecord(kHeat) + "CineLedger: Alien\r\n7\r\nAlien\r\n",
+                 {"CineLedger: Heat"},
+                 true},
         ReadCase{"LastLineWithoutItsEndMayBeCutSoTheRecordIsDropped",
-                 FileRecord(kHeat) + kAlienFile.substr(0, kAlienFile.size() - 2), {"CineLedger: Heat"}, true},
+                 FileRecord(kHeat) + kAlienFile.substr(0, kAlienFile.size() - 2),
+                 {"CineLedger: Heat"},
+                 true},
         ReadCase{"OverlongLineKeepsTheRecordAndStopsAfterIt",
-                 FileRecord(WithLine(kHeat, 6, std::string(5000, 'p'))) + kAlienFile, {"CineLedger: Heat"}, true},
+                 FileRecord(WithLine(kHeat, 6, std::string(5000, 'p'))) + kAlienFile,
+                 {"CineLedger: Heat"},
+                 true},
         ReadCase{"OverlongKeyIsCutAndStoredAndReadingStops",
-                 FileRecord(WithLine(kHeat, 0, std::string(130, 'k'))) + kAlienFile, {std::string(119, 'k')},
+                 FileRecord(WithLine(kHeat, 0, std::string(130, 'k'))) + kAlienFile,
+                 {std::string(119, 'k')},
                  true},
         ReadCase{"FieldsAtTheirLimitsAreTaken",
                  FileRecord({std::string(119, 'k'), std::string(9, '9'), std::string(299, 't'), "1995",
-                             std::string(99, 'd'), std::string(999, 'g'), std::string(4999, 'p'),
-                             std::string(255, 'g'), std::string(29999, 'a'), std::string(99, 'l'),
-                             std::string(99, 'r')}) +
+                             std::string(99, 'd'), std::string(999, 'g'), std::string(4999, 'p'), std::string(255, 'g'),
+                             std::string(29999, 'a'), std::string(99, 'l'), std::string(99, 'r')}) +
                      kAlienFile,
-                 {std::string(119, 'k'), "CineLedger: Alien"}, false}),
+                 {std::string(119, 'k'), "CineLedger: Alien"},
+                 false}),
     [](const auto& p) { return std::string(p.param.name); });
 
 struct OverlongCase {
@@ -257,7 +275,8 @@ TEST_P(ActorSplitTable, SplitsAtCommasDroppingOneBlankAfterEach) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ActorSplitTable,
-    ::testing::Values(SplitCase{"CommaThenCommaAndBlank", "Al Pacino,Robert De Niro, Val Kilmer",
+    ::testing::Values(SplitCase{"CommaThenCommaAndBlank",
+                                "Al Pacino,Robert De Niro, Val Kilmer",
                                 {"Al Pacino", "Robert De Niro", "Val Kilmer"}},
                       SplitCase{"OnlyOneBlankIsDropped", "A,  B", {"A", " B"}},
                       SplitCase{"EmptyFieldHasNoNames", "", {}},
@@ -302,12 +321,15 @@ TEST_P(ImdbSearchTable, FindsMatchingRecordsInStoreOrder) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, ImdbSearchTable,
     ::testing::Values(
-        SearchCase{"ActorInTwoMoviesFoundInStoreOrder", true, "Robert De Niro", 5,
-                   {"CineLedger: Heat", "CineLedger: Ronin"}},
+        SearchCase{
+            "ActorInTwoMoviesFoundInStoreOrder", true, "Robert De Niro", 5, {"CineLedger: Heat", "CineLedger: Ronin"}},
         SearchCase{"ActorTypedLowerCaseWithoutBlanks", true, "tomhanks", 5, {"CineLedger: Big"}},
         SearchCase{"ActorAfterACommaWithoutBlank", true, "Tom Skerritt", 5, {"CineLedger: Alien"}},
         SearchCase{"LastNameAloneMatchesNowhere", true, "Hanks", 2, {}},
-        SearchCase{"RecordAddedOnceThoughTwoNamesMatch", true, "Robert", 1,
+        SearchCase{"RecordAddedOnceThoughTwoNamesMatch",
+                   true,
+                   "Robert",
+                   1,
                    {"CineLedger: Heat", "CineLedger: Big", "CineLedger: Ronin"}},
         SearchCase{"DirectorTwoWordsWrittenTogether", false, "RidleyScott", 5, {"CineLedger: Alien"}},
         SearchCase{"DirectorWithBlanks", false, "michael mann", 5, {"CineLedger: Heat"}},

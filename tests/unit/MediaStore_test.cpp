@@ -157,23 +157,29 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, MediaReadTable,
     ::testing::Values(
         ReadCase{"EmptyFileIsAnEmptyStore", "", {}, false},
-        ReadCase{"RecordsUntilTheEnd", AviLines("Alien", "DivX 5") + AviLines("Heat", "XviD"), {"Alien", "Heat"},
-                 false},
+        ReadCase{
+            "RecordsUntilTheEnd", AviLines("Alien", "DivX 5") + AviLines("Heat", "XviD"), {"Alien", "Heat"}, false},
         ReadCase{"EmptyTitleEndsLoadingAtThatRecord",
-                 AviLines("Alien", "DivX 5") + AviLines("", "XviD") + AviLines("Heat", "XviD"), {"Alien"}, false},
+                 AviLines("Alien", "DivX 5") + AviLines("", "XviD") + AviLines("Heat", "XviD"),
+                 {"Alien"},
+                 false},
         ReadCase{"DuplicateTitleKeepsTheFirstPlace",
-                 AviLines("Alien", "a") + AviLines("Heat", "h") + AviLines("Alien", "b"), {"Alien", "Heat"}, false},
+                 AviLines("Alien", "a") + AviLines("Heat", "h") + AviLines("Alien", "b"),
+                 {"Alien", "Heat"},
+                 false},
         ReadCase{"CutRecordIsNotTaken", AviLines("Alien", "DivX 5") + "Heat\r\nMPEG-4\r\n2\r\n", {"Alien"}, true},
         ReadCase{"LastLineWithoutItsEndIsNotTaken",
                  AviLines("Alien", "a") + AviLines("Heat", "h").substr(0, AviLines("Heat", "h").size() - 2),
-                 {"Alien"}, true},
-        ReadCase{"TitleOver109StopsReading", AviLines("Alien", "a") + AviLines(std::string(110, 't'), "h"),
-                 {"Alien"}, true},
+                 {"Alien"},
+                 true},
+        ReadCase{
+            "TitleOver109StopsReading", AviLines("Alien", "a") + AviLines(std::string(110, 't'), "h"), {"Alien"}, true},
         ReadCase{"FieldsAtTheirLimitsAreTaken",
-                 std::string(109, 't') + "\r\n123456789\r\n1\r\n1234\r\n1234\r\n123456789\r\n" +
-                     std::string(14, 'f') + "\r\n" + std::string(14, 'v') + "\r\n" + std::string(29, 'c') +
-                     "\r\n" + std::string(14, 'a') + "\r\n" + std::string(29, 'a') + "\r\n123456789\r\n123456789\r\n",
-                 {std::string(109, 't')}, false}),
+                 std::string(109, 't') + "\r\n123456789\r\n1\r\n1234\r\n1234\r\n123456789\r\n" + std::string(14, 'f') +
+                     "\r\n" + std::string(14, 'v') + "\r\n" + std::string(29, 'c') + "\r\n" + std::string(14, 'a') +
+                     "\r\n" + std::string(29, 'a') + "\r\n123456789\r\n123456789\r\n",
+                 {std::string(109, 't')},
+                 false}),
     [](const auto& p) { return std::string(p.param.name); });
 
 struct OverlongCase {
@@ -195,14 +201,14 @@ TEST_P(MediaOverlongTable, StopsCleanlyWithoutThePartialRecord) {
     EXPECT_EQ(report.records, 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, MediaOverlongTable,
-    ::testing::Values(OverlongCase{"Format", 2, 9}, OverlongCase{"Cds", 3, 1}, OverlongCase{"Width", 4, 4},
-                      OverlongCase{"Height", 5, 4}, OverlongCase{"Length", 6, 9}, OverlongCase{"FrameRate", 7, 14},
-                      OverlongCase{"VideoBitRate", 8, 14}, OverlongCase{"Codec", 9, 29},
-                      OverlongCase{"AudioBitRate", 10, 14}, OverlongCase{"AudioCodec", 11, 29},
-                      OverlongCase{"Channels", 12, 9}, OverlongCase{"Samples", 13, 9}),
-    [](const auto& p) { return std::string(p.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, MediaOverlongTable,
+                         ::testing::Values(OverlongCase{"Format", 2, 9}, OverlongCase{"Cds", 3, 1},
+                                           OverlongCase{"Width", 4, 4}, OverlongCase{"Height", 5, 4},
+                                           OverlongCase{"Length", 6, 9}, OverlongCase{"FrameRate", 7, 14},
+                                           OverlongCase{"VideoBitRate", 8, 14}, OverlongCase{"Codec", 9, 29},
+                                           OverlongCase{"AudioBitRate", 10, 14}, OverlongCase{"AudioCodec", 11, 29},
+                                           OverlongCase{"Channels", 12, 9}, OverlongCase{"Samples", 13, 9}),
+                         [](const auto& p) { return std::string(p.param.name); });
 
 TEST(MediaFile, DuplicateTitleInTheFileTakesTheLaterFields) {
     MediaStore s;

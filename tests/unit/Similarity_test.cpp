@@ -22,22 +22,21 @@ TEST_P(SimilarityShareTable, CountsMatchingPositionsOverTheLongerText) {
     EXPECT_DOUBLE_EQ(SimilarityShare(c.query, c.candidate), c.share);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SimilarityShareTable,
-    ::testing::Values(ShareCase{"SameNameIsAll", "Tom Hanks", "Tom Hanks", 1.0},
-                      ShareCase{"LowerCaseWithoutBlankIsAll", "tomhanks", "Tom Hanks", 1.0},
-                      ShareCase{"BlanksAnywhereAreIgnored", "  T o m  Hanks ", "TomHanks", 1.0},
-                      ShareCase{"LastNameAloneIsShiftedAway", "Hanks", "Tom Hanks", 0.0},
-                      ShareCase{"OneWrongLetterOfTen", "abcdefghij", "abcdefghiX", 0.9},
-                      ShareCase{"ShorterTextCountsOverTheLonger", "abcd", "abcdefgh", 0.5},
-                      ShareCase{"BytesThirtyTwoApartMatchBeyondLetters", "!", "A", 1.0},
-                      ShareCase{"HighBytesThirtyTwoApartMatch", "\xE0", "\xC0", 1.0},
-                      ShareCase{"HighBytesOtherwiseDiffer", "\xE0", "\xC1", 0.0},
-                      ShareCase{"OneEmptyIsNothing", "", "Tom", 0.0},
-                      ShareCase{"BothEmptyIsNothing", " ", "", 0.0},
-                      ShareCase{"LongTextsAreComparedInFull", std::string(200, 'a') + "b", std::string(201, 'a'),
-                                200.0 / 201.0}),
-    [](const auto& p) { return std::string(p.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, SimilarityShareTable,
+                         ::testing::Values(ShareCase{"SameNameIsAll", "Tom Hanks", "Tom Hanks", 1.0},
+                                           ShareCase{"LowerCaseWithoutBlankIsAll", "tomhanks", "Tom Hanks", 1.0},
+                                           ShareCase{"BlanksAnywhereAreIgnored", "  T o m  Hanks ", "TomHanks", 1.0},
+                                           ShareCase{"LastNameAloneIsShiftedAway", "Hanks", "Tom Hanks", 0.0},
+                                           ShareCase{"OneWrongLetterOfTen", "abcdefghij", "abcdefghiX", 0.9},
+                                           ShareCase{"ShorterTextCountsOverTheLonger", "abcd", "abcdefgh", 0.5},
+                                           ShareCase{"BytesThirtyTwoApartMatchBeyondLetters", "!", "A", 1.0},
+                                           ShareCase{"HighBytesThirtyTwoApartMatch", "\xE0", "\xC0", 1.0},
+                                           ShareCase{"HighBytesOtherwiseDiffer", "\xE0", "\xC1", 0.0},
+                                           ShareCase{"OneEmptyIsNothing", "", "Tom", 0.0},
+                                           ShareCase{"BothEmptyIsNothing", " ", "", 0.0},
+                                           ShareCase{"LongTextsAreComparedInFull", std::string(200, 'a') + "b",
+                                                     std::string(201, 'a'), 200.0 / 201.0}),
+                         [](const auto& p) { return std::string(p.param.name); });
 
 struct LevelCase {
     const char* name;
