@@ -16,9 +16,9 @@ struct Stores {
 
     cl::LoadReport Load(std::string bytes) {
         cl::TextReader reader(std::move(bytes));
-        return cl::ReadMainList(reader, {main, upcoming, categories, locations, upcomingLocations, media, pool,
-                                         password, version},
-                                [](const std::string&) {});
+        return cl::ReadMainList(
+            reader, {main, upcoming, categories, locations, upcomingLocations, media, pool, password, version},
+            [](const std::string&) {});
     }
     std::string Save() const { return cl::SerializeMainList(main, upcoming, pool, password); }
 };

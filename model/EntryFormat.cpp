@@ -7,9 +7,13 @@ namespace cl {
 
 namespace {
 
-bool IsSmall(char c) { return c >= 'a' && c <= 'z'; }
+bool IsSmall(char c) {
+    return c >= 'a' && c <= 'z';
+}
 
-char Capital(char c) { return static_cast<char>(c - ('a' - 'A')); }
+char Capital(char c) {
+    return static_cast<char>(c - ('a' - 'A'));
+}
 
 bool EndsWith(const std::string& text, std::string_view tail) {
     return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
@@ -21,8 +25,7 @@ struct WordFix {
     std::string_view to;
 };
 constexpr WordFix kWordFixes[] = {
-    {"And", "and"}, {"The", "the"}, {"Iii", "III"}, {"A", "a"},
-    {"Of", "of"},   {"Ii", "II"},   {"Iv", "IV"},   {"Vi", "VI"},
+    {"And", "and"}, {"The", "the"}, {"Iii", "III"}, {"A", "a"}, {"Of", "of"}, {"Ii", "II"}, {"Iv", "IV"}, {"Vi", "VI"},
 };
 
 }  // namespace

@@ -21,7 +21,9 @@ LoadReport LoadGimmeFile(const std::filesystem::path& path, MovieList& gimme) {
     return ReadGimme(*reader, gimme);
 }
 
-std::string SerializeGimme(const MovieList& gimme) { return SerializeTitleLines(gimme); }
+std::string SerializeGimme(const MovieList& gimme) {
+    return SerializeTitleLines(gimme);
+}
 
 bool SaveGimmeFile(FileWriter& writer, const std::filesystem::path& path, const MovieList& gimme, std::string& error) {
     return writer.Write(path, SerializeGimme(gimme), error);
@@ -50,7 +52,9 @@ bool AddGimmeTitleWithLocation(MovieList& gimme, std::string_view title, std::st
     return true;
 }
 
-bool RemoveGimmeTitle(MovieList& gimme, std::string_view title) { return gimme.RemoveExact(title).has_value(); }
+bool RemoveGimmeTitle(MovieList& gimme, std::string_view title) {
+    return gimme.RemoveExact(title).has_value();
+}
 
 std::string GimmeDuplicateMessage(std::string_view title) {
     return "\"" + std::string(title) + "\" Is Already On the Gimme List; Skipping to Next...";

@@ -5,7 +5,9 @@ namespace cl {
 
 namespace {
 
-std::optional<std::string> Copy(const std::optional<std::string>& s) { return s; }
+std::optional<std::string> Copy(const std::optional<std::string>& s) {
+    return s;
+}
 
 bool FieldIs(const std::optional<std::string>& field, std::string_view value) {
     return field.has_value() && SameTitle(*field, value);
@@ -110,7 +112,9 @@ int InsertUpcomingMovie(MovieList& upcoming, std::string_view title, std::string
     return upcoming.InsertOrdered(std::move(r));
 }
 
-bool RemoveUpcomingMovie(MovieList& upcoming, std::string_view title) { return upcoming.Remove(title).has_value(); }
+bool RemoveUpcomingMovie(MovieList& upcoming, std::string_view title) {
+    return upcoming.Remove(title).has_value();
+}
 
 bool LoadUpcoming(const MovieList& upcoming, std::string_view title, CurrentMovie& current) {
     const MovieRecord* r = upcoming.Find(title);
@@ -137,8 +141,8 @@ void LoadUpcomingForImported(const MovieList& upcoming, std::string_view title, 
 
 ListBoxFill FillListBox(const MovieList& list, FillVariant variant, std::string_view value, bool eroticVisible) {
     ListBoxFill fill;
-    bool eroticRule = variant == FillVariant::All || variant == FillVariant::ByPresence ||
-                      variant == FillVariant::ByLocation;
+    bool eroticRule =
+        variant == FillVariant::All || variant == FillVariant::ByPresence || variant == FillVariant::ByLocation;
     for (const MovieRecord& r : list) {
         switch (variant) {
             case FillVariant::ByPresence:

@@ -60,9 +60,13 @@ bool SectionTitle(TextReader& reader, std::string& out, std::string_view section
     return Accept(status, reader, "title", kTitleMax, report);
 }
 
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
 
-void AppendNumber(std::string& out, std::int32_t n) { out += std::to_string(n); }
+void AppendNumber(std::string& out, std::int32_t n) {
+    out += std::to_string(n);
+}
 
 }  // namespace
 

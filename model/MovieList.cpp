@@ -87,7 +87,9 @@ MovieList::Iter MovieList::FindFirst(std::string_view title, Match match) {
 
 namespace {
 
-bool ExactTitle(std::string_view a, std::string_view b) { return a == b; }
+bool ExactTitle(std::string_view a, std::string_view b) {
+    return a == b;
+}
 
 }  // namespace
 

@@ -36,7 +36,7 @@ struct MovieRecord {
 // front insertion breaks the order the insertion walks the sequence exactly as a linked list would.
 // Lookups go through a hash of (length, every byte modulo 32), which SameTitle-equal titles share.
 class MovieList {
-public:
+  public:
     using Sequence = std::list<MovieRecord>;
     using const_iterator = Sequence::const_iterator;
 
@@ -81,7 +81,7 @@ public:
     const_iterator begin() const { return records_.begin(); }
     const_iterator end() const { return records_.end(); }
 
-private:
+  private:
     using Iter = Sequence::iterator;
 
     struct IndexLess {
@@ -101,13 +101,13 @@ private:
     ListKind kind_;
     Sequence records_;
     bool ordered_ = true;
-    std::set<Iter, IndexLess> byTitle_;                   // only while ordered_
+    std::set<Iter, IndexLess> byTitle_;                  // only while ordered_
     std::unordered_multimap<std::size_t, Iter> byHash_;  // always
 };
 
 // Values known for a drop-down list, in the order first seen, none two equal under TitleOrder.
 class KnownValueList {
-public:
+  public:
     // Appends the value unless an equal one is present; true when appended.
     bool Append(std::string_view value);
     bool Contains(std::string_view value) const { return seen_.find(value) != seen_.end(); }
@@ -115,14 +115,14 @@ public:
     std::size_t Count() const { return values_.size(); }
     void Clear();
 
-private:
+  private:
     std::vector<std::string> values_;
     std::set<std::string, TitleLess> seen_;
 };
 
 // Numbers of deleted Main movies waiting to be reused, ascending and unique.
 class FreeNumberPool {
-public:
+  public:
     void Add(std::int32_t number) { numbers_.insert(number); }
     // Removes and returns the smallest number; 0 when the pool is empty.
     std::int32_t Take();
@@ -132,7 +132,7 @@ public:
     std::set<std::int32_t>::const_iterator begin() const { return numbers_.begin(); }
     std::set<std::int32_t>::const_iterator end() const { return numbers_.end(); }
 
-private:
+  private:
     std::set<std::int32_t> numbers_;
 };
 

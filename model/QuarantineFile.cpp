@@ -26,7 +26,9 @@ LoadReport LoadQuarantineFile(const std::filesystem::path& path, EndMarker marke
     return ReadQuarantine(*reader, marker, list);
 }
 
-std::string SerializeQuarantine(const QuarantineList& list) { return SerializeTitleLines(list.Titles()); }
+std::string SerializeQuarantine(const QuarantineList& list) {
+    return SerializeTitleLines(list.Titles());
+}
 
 bool SaveQuarantineFile(FileWriter& writer, const std::filesystem::path& path, const QuarantineList& list,
                         std::string& error) {

@@ -14,7 +14,7 @@
 namespace cl {
 
 class QuarantineList {
-public:
+  public:
     // Ordered insertion; a title equal under TitleOrder is ignored. True when added.
     bool Add(std::string_view title);
 
@@ -29,7 +29,7 @@ public:
     std::size_t Count() const { return titles_.Count(); }
     const MovieList& Titles() const { return titles_; }
 
-private:
+  private:
     MovieList titles_;  // title-only records
 };
 

@@ -14,8 +14,8 @@ AppSettings DefaultSettings() {
 LoadReport ReadSettings(TextReader& reader, AppSettings& settings) {
     LoadReport report;
     report.opened = true;
-    std::int16_t* ordered[] = {&settings.viewMode, &settings.formatConversion, &settings.autoSave,
-                               &settings.autoBackup, &settings.autoImdb, &settings.titleCorrection};
+    std::int16_t* ordered[] = {&settings.viewMode,   &settings.formatConversion, &settings.autoSave,
+                               &settings.autoBackup, &settings.autoImdb,         &settings.titleCorrection};
     for (std::int16_t* flag : ordered) {
         std::string first;
         FieldStatus status = reader.ReadLine(first, 1);
@@ -41,8 +41,8 @@ LoadReport LoadSettingsFile(const std::filesystem::path& path, AppSettings& sett
 }
 
 std::string SerializeSettings(const AppSettings& settings) {
-    const std::int16_t values[] = {settings.viewMode, settings.formatConversion, settings.autoSave,
-                                   settings.autoBackup, settings.autoImdb,           settings.titleCorrection};
+    const std::int16_t values[] = {settings.viewMode,   settings.formatConversion, settings.autoSave,
+                                   settings.autoBackup, settings.autoImdb,         settings.titleCorrection};
     std::string out;
     for (std::size_t i = 0; i < std::size(values); ++i) {
         if (i > 0) out += "\r\n";

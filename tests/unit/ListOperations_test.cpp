@@ -186,8 +186,8 @@ INSTANTIATE_TEST_SUITE_P(
                  {"A Very Long Erotic Title Indeed", "Alien", "Heat", "Shouting", "whisper"},
                  31},
         FillCase{"ByPresenceAppliesTheEroticRule", FillVariant::ByPresence, "absent", false, {"Heat"}, 4},
-        FillCase{"ByLocationMatchesLikeTitles", FillVariant::ByLocation, "MIKE", true, {"Heat", "Shouting", "whisper"},
-                 8},
+        FillCase{
+            "ByLocationMatchesLikeTitles", FillVariant::ByLocation, "MIKE", true, {"Heat", "Shouting", "whisper"}, 8},
         FillCase{"ByCategoryListsEroticWhateverTheLock",
                  FillVariant::ByCategory,
                  "Erotic",

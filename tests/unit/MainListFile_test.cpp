@@ -51,7 +51,9 @@ std::vector<std::string> Titles(const MovieList& list) {
     return out;
 }
 
-std::vector<std::int32_t> Numbers(const FreeNumberPool& pool) { return {pool.begin(), pool.end()}; }
+std::vector<std::int32_t> Numbers(const FreeNumberPool& pool) {
+    return {pool.begin(), pool.end()};
+}
 
 TEST(MainListFile, ExampleFileLoadsAndIsWrittenBackByteForByte) {
     auto l = Load(kExample);
@@ -79,7 +81,8 @@ TEST(MainListFile, ExampleFileLoadsAndIsWrittenBackByteForByte) {
 
 TEST(MainListFile, ReaderFillsTheKnownValues) {
     auto l = Load(
-        "CineLedger v3.15\r\nA|Home|Horror|Present|DVD|1\r\nB|home|Drama|Present|dvd|2\r\nC|Mike|horror|Absent|VHS|3\r\n"
+        "CineLedger "
+        "v3.15\r\nA|Home|Horror|Present|DVD|1\r\nB|home|Drama|Present|dvd|2\r\nC|Mike|horror|Absent|VHS|3\r\n"
         "end|pw\r\nD|@|Shop\r\nE|@|shop\r\nend|\r\nend");
     EXPECT_EQ(l->locations.Values(), (std::vector<std::string>{"Home", "Mike"}));
     EXPECT_EQ(l->categories.Values(), (std::vector<std::string>{"Horror", "Drama"}));
@@ -123,8 +126,9 @@ TEST(MainListFile, OlderLayoutGetsUnknownMediumAndAHistoryEntryPerMovie) {
 }
 
 TEST(MainListFile, LaterDuplicateUnderCaseFoldingIsDropped) {
-    auto l = Load("CineLedger v3.15\r\nAlien|A|H|Present|DVD|1\r\nalien|B|H|Present|DVD|2\r\nend|\r\n"
-                  "Heat|@|x\r\nHEAT|@|y\r\nend|\r\nend");
+    auto l = Load(
+        "CineLedger v3.15\r\nAlien|A|H|Present|DVD|1\r\nalien|B|H|Present|DVD|2\r\nend|\r\n"
+        "Heat|@|x\r\nHEAT|@|y\r\nend|\r\nend");
     EXPECT_FALSE(l->report.damage.has_value());
     EXPECT_EQ(Titles(l->main), std::vector<std::string>{"Alien"});
     EXPECT_EQ(l->main.Find("alien")->number, 1);
@@ -176,14 +180,15 @@ struct NumberCase {
 
 class ParseDecimalTable : public ::testing::TestWithParam<NumberCase> {};
 
-TEST_P(ParseDecimalTable, ConvertsLikeAtoi) { EXPECT_EQ(ParseDecimal(GetParam().text), GetParam().value); }
+TEST_P(ParseDecimalTable, ConvertsLikeAtoi) {
+    EXPECT_EQ(ParseDecimal(GetParam().text), GetParam().value);
+}
 
 INSTANTIATE_TEST_SUITE_P(Cases, ParseDecimalTable,
                          ::testing::Values(NumberCase{"Plain", "42", 42}, NumberCase{"LeadingBlanks", " \t 7", 7},
                                            NumberCase{"PlusSign", "+5", 5}, NumberCase{"MinusSign", "-3", -3},
-                                           NumberCase{"StopsAtNonDigit", "12abc", 12},
-                                           NumberCase{"NoDigits", "abc", 0}, NumberCase{"Empty", "", 0},
-                                           NumberCase{"SignAlone", "-", 0},
+                                           NumberCase{"StopsAtNonDigit", "12abc", 12}, NumberCase{"NoDigits", "abc", 0},
+                                           NumberCase{"Empty", "", 0}, NumberCase{"SignAlone", "-", 0},
                                            NumberCase{"BlankAfterSignStops", "- 4", 0},
                                            NumberCase{"NineDigits", "999999999", 999999999},
                                            NumberCase{"SaturatesHigh", "99999999999999", 2147483647},
@@ -197,7 +202,9 @@ TEST(MainListFile, NonNumericNumberGivesZero) {
 
 // ---- limits and damage ----
 
-std::string Field(std::size_t n, char c = 'x') { return std::string(n, c); }
+std::string Field(std::size_t n, char c = 'x') {
+    return std::string(n, c);
+}
 
 struct DamageCase {
     const char* name;
@@ -305,7 +312,7 @@ TEST(MainListFile, RandomBytesNeverHangOrCrash) {
 // ---- writing through the file writer ----
 
 class RecordingWriter : public FileWriter {
-public:
+  public:
     bool fail = false;
     std::filesystem::path target;
     std::string bytes;

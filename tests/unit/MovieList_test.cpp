@@ -56,7 +56,9 @@ struct ReferenceList {
     }
 };
 
-bool Exact(std::string_view a, std::string_view b) { return a == b; }
+bool Exact(std::string_view a, std::string_view b) {
+    return a == b;
+}
 
 // Random operations over a tiny alphabet full of near-ties ('a'/'A', '['/'{', ' '/'@'/'`').
 void CompareWithReference(unsigned seed, int pushFrontPercent) {

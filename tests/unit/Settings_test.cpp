@@ -80,7 +80,7 @@ TEST(Settings, WrittenFileReadsBackTheSameFlags) {
 }
 
 class RecordingWriter : public FileWriter {
-public:
+  public:
     std::string bytes;
     bool Write(const std::filesystem::path&, std::string_view data, std::string&) override {
         bytes = data;

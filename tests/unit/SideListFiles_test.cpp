@@ -67,10 +67,13 @@ INSTANTIATE_TEST_SUITE_P(
         EndCase{"EndWithALineEndIsFine", EndMarker::Exact, "Heat\r\nend\r\n", {"Heat"}, false},
         EndCase{"NoEndLineIsDamage", EndMarker::Exact, "Heat\r\nAlien\r\n", {"Alien", "Heat"}, true},
         EndCase{"CutLastTitleIsNotTaken", EndMarker::Exact, "Heat\r\nAli", {"Heat"}, true},
-        EndCase{"TitleOver109StopsReading", EndMarker::Exact, "Heat\r\n" + std::string(110, 'x') + "\r\nA\r\nend",
-                {"Heat"}, true},
-        EndCase{"TitleOf109IsTaken", EndMarker::Exact, std::string(109, 'x') + "\r\nend", {std::string(109, 'x')},
-                false},
+        EndCase{"TitleOver109StopsReading",
+                EndMarker::Exact,
+                "Heat\r\n" + std::string(110, 'x') + "\r\nA\r\nend",
+                {"Heat"},
+                true},
+        EndCase{
+            "TitleOf109IsTaken", EndMarker::Exact, std::string(109, 'x') + "\r\nend", {std::string(109, 'x')}, false},
         EndCase{"EmptyLineIsAnEmptyTitle", EndMarker::Exact, "\r\nend", {""}, false},
         EndCase{"EmptyFileIsDamage", EndMarker::Exact, "", {}, true}),
     [](const auto& p) { return std::string(p.param.name); });
@@ -161,7 +164,7 @@ TEST(Gimme, DamagedFileKeepsTheTitlesBeforeIt) {
 }
 
 class RecordingWriter : public FileWriter {
-public:
+  public:
     std::string bytes;
     bool Write(const std::filesystem::path&, std::string_view data, std::string&) override {
         bytes = data;

@@ -6,7 +6,9 @@
 namespace cl {
 namespace {
 
-int Sign(int v) { return (v > 0) - (v < 0); }
+int Sign(int v) {
+    return (v > 0) - (v < 0);
+}
 
 struct OrderCase {
     const char* name;
