@@ -1,15 +1,65 @@
-// cineledger-cli probe: analyses the CDs of one movie (placeholder until the analysers land).
+// cineledger-cli probe: analyses the CDs of one movie, given as files in order, the way the
+// file-information retrieval does, and prints the twelve fields it would store.
+#include <filesystem>
+#include <iostream>
+#include <utility>
+
+#include "media/MovieAnalysis.h"
 #include "tools/cli/Commands.h"
 
 namespace cl::cli {
 
-int RunProbe(const Args& args, std::ostream&, std::ostream& err) {
-    if (args.empty()) {
+namespace {
+
+// Prints every message on the error stream; the analysis decides whether it was fatal.
+class PrintingReporter final : public MediaReporter {
+public:
+    explicit PrintingReporter(std::ostream& err) : err_(err) {}
+    void Report(std::string_view message, std::string_view, MessageIcon) override { err_ << message << '\n'; }
+
+private:
+    std::ostream& err_;
+};
+
+}  // namespace
+
+int RunProbe(const Args& args, std::ostream& out, std::ostream& err) {
+    bool stats = false;
+    std::vector<std::filesystem::path> files;
+    for (const std::string& a : args) {
+        if (a == "--stats") {
+            stats = true;
+        } else {
+            files.emplace_back(a);
+        }
+    }
+    if (files.empty() || files.size() > 9) {
         PrintUsage(err);
         return 2;
     }
-    err << "probe: media analysis is not available in this build\n";
-    return 1;
+
+    MediaScratch scratch;
+    AnalyserState state;
+    PrintingReporter reporter(err);
+    const bool ok = AnalyseMovie(files, scratch, state, reporter);
+    if (stats) {
+        std::uint64_t total = 0;
+        for (const auto& f : files) total += std::filesystem::is_regular_file(f) ? std::filesystem::file_size(f) : 0;
+        err << "bytes read: " << state.bytesRead << " of " << total << '\n';
+    }
+    if (!ok) return 1;
+
+    const MediaFields& f = scratch.fields;
+    const std::pair<const char*, const std::optional<std::string>*> rows[] = {
+        {"format", &f.format},         {"cds", &f.cds},
+        {"width", &f.width},           {"height", &f.height},
+        {"length", &f.length},         {"frameRate", &f.frameRate},
+        {"videoBitRate", &f.videoBitRate}, {"codec", &f.codec},
+        {"audioBitRate", &f.audioBitRate}, {"audioCodec", &f.audioCodec},
+        {"channels", &f.channels},     {"samples", &f.samples},
+    };
+    for (const auto& [name, value] : rows) out << name << ": " << value->value_or("") << '\n';
+    return 0;
 }
 
 }  // namespace cl::cli
