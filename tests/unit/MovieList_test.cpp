@@ -85,22 +85,30 @@ void CompareWithReference(unsigned seed, int pushFrontPercent) {
             auto got = list.Remove(t);
             auto want = ref.Remove(t, SameTitle);
             ASSERT_EQ(got.has_value(), want.has_value());
-            if (got) ASSERT_EQ(got->number, *want);
+            if (got) {
+                ASSERT_EQ(got->number, *want);
+            }
         } else if (op < 78) {
             auto got = list.RemoveExact(t);
             auto want = ref.Remove(t, Exact);
             ASSERT_EQ(got.has_value(), want.has_value());
-            if (got) ASSERT_EQ(got->number, *want);
+            if (got) {
+                ASSERT_EQ(got->number, *want);
+            }
         } else if (op < 90) {
             const MovieRecord* got = list.Find(t);
             const MovieRecord* want = ref.First(t, SameTitle);
             ASSERT_EQ(got == nullptr, want == nullptr);
-            if (got) ASSERT_EQ(got->number, want->number) << "step " << step;
+            if (got) {
+                ASSERT_EQ(got->number, want->number) << "step " << step;
+            }
         } else if (op < 99) {
             const MovieRecord* got = list.FindExact(t);
             const MovieRecord* want = ref.First(t, Exact);
             ASSERT_EQ(got == nullptr, want == nullptr);
-            if (got) ASSERT_EQ(got->number, want->number);
+            if (got) {
+                ASSERT_EQ(got->number, want->number);
+            }
         } else {
             list.Clear();
             ref.seq.clear();
