@@ -19,7 +19,7 @@ struct OrderCase {
 
 class TitleOrderTable : public ::testing::TestWithParam<OrderCase> {};
 
-TEST_P(TitleOrderTable, ComparesAsDocumented) {
+TEST_P(TitleOrderTable, OrdersBothWaysConsistently) {
     const OrderCase& c = GetParam();
     EXPECT_EQ(Sign(TitleOrder(c.a, c.b)), c.expected);
     EXPECT_EQ(Sign(TitleOrder(c.b, c.a)), -c.expected);
@@ -47,7 +47,7 @@ struct SameCase {
 
 class SameTitleTable : public ::testing::TestWithParam<SameCase> {};
 
-TEST_P(SameTitleTable, MatchesAsDocumented) {
+TEST_P(SameTitleTable, MatchesSymmetrically) {
     const SameCase& c = GetParam();
     EXPECT_EQ(SameTitle(c.a, c.b), c.same);
     EXPECT_EQ(SameTitle(c.b, c.a), c.same);
