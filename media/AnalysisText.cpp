@@ -16,11 +16,17 @@ bool FillsTextFields(const MediaScratch& scratch, int cdIndex) {
     return cds == 1 || (cds >= 2 && cdIndex == 0);
 }
 
-std::string IntText(std::uint32_t value) { return std::to_string(static_cast<std::int32_t>(value)); }
+std::string IntText(std::uint32_t value) {
+    return std::to_string(static_cast<std::int32_t>(value));
+}
 
-std::string KbitText(std::uint64_t kbit) { return std::to_string(kbit) + " kbit/s"; }
+std::string KbitText(std::uint64_t kbit) {
+    return std::to_string(kbit) + " kbit/s";
+}
 
-std::string HzText(std::uint32_t hz) { return IntText(hz) + " Hz"; }
+std::string HzText(std::uint32_t hz) {
+    return IntText(hz) + " Hz";
+}
 
 std::string FpsText(double framesPerSecond) {
     char text[64];

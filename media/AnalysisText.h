@@ -18,12 +18,16 @@ int CdCount(const MediaScratch& scratch);
 // Only a single CD, or the first of several, sets the picture, codec and audio texts.
 bool FillsTextFields(const MediaScratch& scratch, int cdIndex);
 
-inline std::uint16_t Le16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | p[1] << 8); }
+inline std::uint16_t Le16(const std::uint8_t* p) {
+    return static_cast<std::uint16_t>(p[0] | p[1] << 8);
+}
 inline std::uint32_t Le32(const std::uint8_t* p) {
     return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
            static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
 }
-inline std::uint16_t Be16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] << 8 | p[1]); }
+inline std::uint16_t Be16(const std::uint8_t* p) {
+    return static_cast<std::uint16_t>(p[0] << 8 | p[1]);
+}
 inline std::uint32_t Be32(const std::uint8_t* p) {
     return static_cast<std::uint32_t>(p[0]) << 24 | static_cast<std::uint32_t>(p[1]) << 16 |
            static_cast<std::uint32_t>(p[2]) << 8 | static_cast<std::uint32_t>(p[3]);

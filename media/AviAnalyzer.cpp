@@ -39,13 +39,13 @@ bool ReadHeader(ByteSource& in, std::uint32_t size, HeaderBuffer& buf) {
 }
 
 class AviRun {
-public:
+  public:
     AviRun(ByteSource& in, MediaScratch& scratch, int cdIndex, AviAudioState& audio, MediaReporter& reporter)
         : in_(in), scratch_(scratch), cdIndex_(cdIndex), audio_(audio), reporter_(reporter) {}
 
     bool Run();
 
-private:
+  private:
     bool Fail(std::string_view message) {
         Note(message);
         return false;

@@ -13,7 +13,7 @@
 namespace cl {
 
 class ByteSource {
-public:
+  public:
     virtual ~ByteSource() = default;
 
     std::uint64_t Size() const { return size_; }
@@ -32,12 +32,12 @@ public:
     // Moves relative to the position; before the start or past the end fails as above.
     bool Skip(std::int64_t delta);
 
-protected:
+  protected:
     explicit ByteSource(std::uint64_t size) : size_(size) {}
     // Fills dst from the device at pos_; n never runs past size_.
     virtual bool ReadAt(std::uint64_t pos, void* dst, std::size_t n) = 0;
 
-private:
+  private:
     std::uint64_t size_;
     std::uint64_t pos_ = 0;
     std::uint64_t bytesRead_ = 0;
@@ -45,38 +45,37 @@ private:
 
 // Bytes already in memory (tests, fuzz targets). The span must outlive the source.
 class MemorySource final : public ByteSource {
-public:
+  public:
     explicit MemorySource(std::span<const std::uint8_t> bytes) : ByteSource(bytes.size()), bytes_(bytes) {}
 
-protected:
+  protected:
     bool ReadAt(std::uint64_t pos, void* dst, std::size_t n) override;
 
-private:
+  private:
     std::span<const std::uint8_t> bytes_;
 };
 
 // A file opened for reading as raw bytes. The C library's buffer serves the many small header
 // reads; large reads go straight to the device.
 class ByteFile final : public ByteSource {
-public:
+  public:
     // nullptr when the file cannot be opened or its size cannot be learned.
     static std::unique_ptr<ByteFile> Open(const std::filesystem::path& path);
 
-private:
+  private:
     struct Closer {
         void operator()(std::FILE* f) const { std::fclose(f); }
     };
     struct Key {};  // only Open makes one, so only Open constructs
 
-public:
+  public:
     ByteFile(Key, std::unique_ptr<std::FILE, Closer> file, std::uint64_t size)
         : ByteSource(size), file_(std::move(file)) {}
 
-protected:
+  protected:
     bool ReadAt(std::uint64_t pos, void* dst, std::size_t n) override;
 
-private:
-
+  private:
     std::unique_ptr<std::FILE, Closer> file_;
     std::optional<std::uint64_t> devicePos_;  // where the C library stands; unknown after a failure
 };

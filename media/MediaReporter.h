@@ -12,7 +12,7 @@ enum class MessageIcon {
 };
 
 class MediaReporter {
-public:
+  public:
     virtual ~MediaReporter() = default;
     virtual void Report(std::string_view message, std::string_view caption, MessageIcon icon) = 0;
 };

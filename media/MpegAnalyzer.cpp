@@ -74,10 +74,17 @@ std::optional<std::size_t> FindAudioHeader(const std::vector<std::uint8_t>& head
 
 void ReadAudioHeader(const std::uint8_t* h, MpegAudioState& audio) {
     switch ((h[1] >> 3) & 3) {
-        case 3: audio.version = MpegAudioVersion::Mpeg1; break;
-        case 2: audio.version = MpegAudioVersion::Mpeg2; break;
-        case 0: audio.version = MpegAudioVersion::Mpeg25; break;
-        default: break;  // reserved: the previous value stays
+        case 3:
+            audio.version = MpegAudioVersion::Mpeg1;
+            break;
+        case 2:
+            audio.version = MpegAudioVersion::Mpeg2;
+            break;
+        case 0:
+            audio.version = MpegAudioVersion::Mpeg25;
+            break;
+        default:
+            break;  // reserved: the previous value stays
     }
     static constexpr std::array<int, 4> kLayers{0, 3, 2, 1};
     audio.layer = kLayers[(h[1] >> 1) & 3];
@@ -157,8 +164,7 @@ double MpegFrameRate(unsigned code) {
     return code < kRates.size() ? kRates[code] : 0.0;
 }
 
-bool AnalyseMpeg(ByteSource& in, MediaScratch& scratch, int cdIndex, MpegAudioState& audio,
-                 MediaReporter& reporter) {
+bool AnalyseMpeg(ByteSource& in, MediaScratch& scratch, int cdIndex, MpegAudioState& audio, MediaReporter& reporter) {
     if (FillsTextFields(scratch, cdIndex)) {
         // One read of the head serves the sequence header search (which never looks past 32772
         // bytes) and the audio and pack searches. Four zero bytes follow the data so that a frame

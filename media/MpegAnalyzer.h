@@ -32,8 +32,7 @@ inline constexpr std::size_t kGopBlock = 16384;
 
 // Analyses the MPEG stream in `in` as CD number cdIndex (zero-based). The only failure is a missing
 // sequence header, reported as "Unable To Parse MPEG File" (stop icon, caption "Error").
-bool AnalyseMpeg(ByteSource& in, MediaScratch& scratch, int cdIndex, MpegAudioState& audio,
-                 MediaReporter& reporter);
+bool AnalyseMpeg(ByteSource& in, MediaScratch& scratch, int cdIndex, MpegAudioState& audio, MediaReporter& reporter);
 
 // The frames per second of a sequence header's frame-rate code (0 for the unused codes).
 double MpegFrameRate(unsigned code);

@@ -211,14 +211,13 @@ TEST_P(AviFrameRate, IntegerFramesPerSecondDriveTextAndTime) {
     EXPECT_EQ(r.scratch.totalSeconds, c.seconds);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, AviFrameRate,
-    testing::Values(RateCase{"Pal", 1, 25, 2500, "25.000 fps", 100},
-                    RateCase{"NtscCountsAs29", 1001, 30000, 2997, "29.000 fps", 103},
-                    RateCase{"ScaledPal", 1000000, 25000000, 99, "25.000 fps", 3},
-                    RateCase{"RateBelowScaleAddsNoTime", 1000, 999, 5000, "0.000 fps", 0},
-                    RateCase{"ZeroScaleAddsNoTime", 0, 25, 5000, "0.000 fps", 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Table, AviFrameRate,
+                         testing::Values(RateCase{"Pal", 1, 25, 2500, "25.000 fps", 100},
+                                         RateCase{"NtscCountsAs29", 1001, 30000, 2997, "29.000 fps", 103},
+                                         RateCase{"ScaledPal", 1000000, 25000000, 99, "25.000 fps", 3},
+                                         RateCase{"RateBelowScaleAddsNoTime", 1000, 999, 5000, "0.000 fps", 0},
+                                         RateCase{"ZeroScaleAddsNoTime", 0, 25, 5000, "0.000 fps", 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AviAnalyzer, FileWithoutAudioShowsThePreviousFilesAudio) {
     AviAudioState audio;
@@ -334,8 +333,7 @@ INSTANTIATE_TEST_SUITE_P(
         FailCase{"VideoListCut", [] { return CutAt("videoList", 19); }, false, "Error Reading Video List.|"},
         FailCase{"VideoStreamHeaderCut", [] { return CutAt("strh", 55); }, false,
                  "Error Reading Video Stream Header.|"},
-        FailCase{"VideoFormatHeaderCut", [] { return CutAt("strf", 7); }, false,
-                 "Error Reading Video Stream Format.|"},
+        FailCase{"VideoFormatHeaderCut", [] { return CutAt("strf", 7); }, false, "Error Reading Video Stream Format.|"},
         FailCase{"VideoFormatCut", [] { return CutAt("strfData", 39); }, false,
                  "Error Reading Video Stream Format: 2.|"},
         FailCase{"AudioListCut", [] { return CutAt("audioList", 19); }, false, "Error Reading Audio LIST|"},
@@ -365,18 +363,18 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A source whose device fails after a number of bytes, as a disk error would.
 class FailingSource final : public ByteSource {
-public:
+  public:
     FailingSource(const std::vector<std::uint8_t>& bytes, std::uint64_t failFrom)
         : ByteSource(bytes.size()), bytes_(bytes), failFrom_(failFrom) {}
 
-protected:
+  protected:
     bool ReadAt(std::uint64_t pos, void* dst, std::size_t n) override {
         if (pos + n > failFrom_) return false;
         std::memcpy(dst, bytes_.data() + pos, n);
         return true;
     }
 
-private:
+  private:
     const std::vector<std::uint8_t>& bytes_;
     std::uint64_t failFrom_;
 };

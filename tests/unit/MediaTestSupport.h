@@ -18,7 +18,7 @@ struct ShownMessage {
 };
 
 class RecordingReporter final : public MediaReporter {
-public:
+  public:
     void Report(std::string_view message, std::string_view caption, MessageIcon icon) override {
         shown.push_back({std::string(message), std::string(caption), icon});
     }
@@ -26,7 +26,7 @@ public:
 };
 
 class Bytes {
-public:
+  public:
     Bytes& Tag(std::string_view t) {
         data.insert(data.end(), t.begin(), t.end());
         return *this;

@@ -13,11 +13,11 @@ namespace {
 
 // Prints every message on the error stream; the analysis decides whether it was fatal.
 class PrintingReporter final : public MediaReporter {
-public:
+  public:
     explicit PrintingReporter(std::ostream& err) : err_(err) {}
     void Report(std::string_view message, std::string_view, MessageIcon) override { err_ << message << '\n'; }
 
-private:
+  private:
     std::ostream& err_;
 };
 
@@ -51,12 +51,18 @@ int RunProbe(const Args& args, std::ostream& out, std::ostream& err) {
 
     const MediaFields& f = scratch.fields;
     const std::pair<const char*, const std::optional<std::string>*> rows[] = {
-        {"format", &f.format},         {"cds", &f.cds},
-        {"width", &f.width},           {"height", &f.height},
-        {"length", &f.length},         {"frameRate", &f.frameRate},
-        {"videoBitRate", &f.videoBitRate}, {"codec", &f.codec},
-        {"audioBitRate", &f.audioBitRate}, {"audioCodec", &f.audioCodec},
-        {"channels", &f.channels},     {"samples", &f.samples},
+        {"format", &f.format},
+        {"cds", &f.cds},
+        {"width", &f.width},
+        {"height", &f.height},
+        {"length", &f.length},
+        {"frameRate", &f.frameRate},
+        {"videoBitRate", &f.videoBitRate},
+        {"codec", &f.codec},
+        {"audioBitRate", &f.audioBitRate},
+        {"audioCodec", &f.audioCodec},
+        {"channels", &f.channels},
+        {"samples", &f.samples},
     };
     for (const auto& [name, value] : rows) out << name << ": " << value->value_or("") << '\n';
     return 0;
