@@ -6,7 +6,7 @@
 
 namespace {
 class SilentReporter final : public cl::MediaReporter {
-public:
+  public:
     void Report(std::string_view, std::string_view, cl::MessageIcon) override {}
 };
 }  // namespace
