@@ -1,0 +1,137 @@
+// Loading, saving, backing up and restoring the whole collection.
+#include "model/Collection.h"
+
+#include <system_error>
+
+#include "model/GimmeFile.h"
+
+namespace cl {
+
+namespace {
+
+const char* StoreBaseName(StoreFile store) {
+    switch (store) {
+        case StoreFile::MainList: return "CineLedger";
+        case StoreFile::Quarantine: return "Quarantine";
+        case StoreFile::Gimme: return "Gimme";
+        case StoreFile::Imdb: return "IMDb";
+        case StoreFile::Comments: return "Comments";
+        case StoreFile::History: return "History";
+        case StoreFile::Media: return "Media";
+    }
+    return "";
+}
+
+MainListStores MainListTargets(Collection& c) {
+    return MainListStores{c.main,           c.upcoming,    c.knownCategories, c.knownLocations, c.knownUpcomingLocations,
+                          c.knownMedia,     c.freeNumbers, c.password,        c.version};
+}
+
+LoadReport LoadOne(Collection& c, StoreFile store, const std::filesystem::path& path, std::string_view today,
+                   bool fromBackup) {
+    switch (store) {
+        case StoreFile::MainList:
+            return LoadMainListFile(path, MainListTargets(c), [&c, today](const std::string& title) {
+                c.history.AddOrUpdate(title, today, "0");
+            });
+        case StoreFile::Quarantine:
+            return LoadQuarantineFile(path, fromBackup ? EndMarker::SameTitle : EndMarker::Exact, c.quarantine);
+        case StoreFile::Gimme: return LoadGimmeFile(path, c.internalGimme);
+        case StoreFile::Imdb: return LoadImdbFile(path, c.imdb);
+        case StoreFile::Comments: return LoadCommentsFile(path, c.comments);
+        case StoreFile::History: return LoadHistoryFile(path, c.history);
+        case StoreFile::Media: return LoadMediaFile(path, c.media);
+    }
+    return {};
+}
+
+std::string Serialize(const Collection& c, StoreFile store) {
+    switch (store) {
+        case StoreFile::MainList: return SerializeMainList(c.main, c.upcoming, c.freeNumbers, c.password);
+        case StoreFile::Quarantine: return SerializeQuarantine(c.quarantine);
+        case StoreFile::Gimme: return SerializeGimme(c.internalGimme);
+        case StoreFile::Imdb: return SerializeImdb(c.imdb);
+        case StoreFile::Comments: return SerializeComments(c.comments);
+        case StoreFile::History: return SerializeHistory(c.history);
+        case StoreFile::Media: return SerializeMedia(c.media);
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string StoreFileName(StoreFile store, bool backup) {
+    return std::string(StoreBaseName(store)) + (backup ? ".bak" : ".dat");
+}
+
+std::vector<StoreLoad> LoadStores(Collection& c, const std::filesystem::path& dir, std::string_view today,
+                                  bool fromBackup) {
+    std::vector<StoreLoad> loads;
+    for (StoreFile store : kStoreOrder) {
+        std::string name = StoreFileName(store, fromBackup);
+        LoadReport report = LoadOne(c, store, dir / name, today, fromBackup);
+        loads.push_back(StoreLoad{store, std::move(name), std::move(report)});
+    }
+    return loads;
+}
+
+LoadReport LoadSettingsAtStart(Collection& c, const std::filesystem::path& dir, FileWriter& writer) {
+    LoadReport report = LoadSettingsFile(dir / "Settings.dat", c.settings);
+    if (report.opened) {
+        if (c.settings.autoBackup == 1) BackupAll(dir, writer);
+        if (c.settings.viewMode == 1) c.eroticVisible = true;
+    }
+    return report;
+}
+
+std::vector<StoreSaveFailure> SaveAll(const Collection& c, const std::filesystem::path& dir, FileWriter& writer) {
+    std::vector<StoreSaveFailure> failures;
+    for (StoreFile store : kStoreOrder) {
+        std::string name = StoreFileName(store);
+        std::string error;
+        if (!writer.Write(dir / name, Serialize(c, store), error))
+            failures.push_back(StoreSaveFailure{std::move(name), std::move(error)});
+    }
+    return failures;
+}
+
+std::vector<StoreSaveFailure> BackupAll(const std::filesystem::path& dir, FileWriter& writer) {
+    std::vector<StoreSaveFailure> failures;
+    for (StoreFile store : kStoreOrder) {
+        std::string bytes;
+        if (!ReadWholeFile(dir / StoreFileName(store), bytes)) continue;
+        std::string error;
+        if (!writer.Write(dir / StoreFileName(store, true), bytes, error))
+            failures.push_back(StoreSaveFailure{StoreFileName(store, true), std::move(error)});
+    }
+    return failures;
+}
+
+RestoreResult RestoreFromBackup(Collection& c, const std::filesystem::path& dir, std::string_view today) {
+    RestoreResult result;
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(dir / StoreFileName(StoreFile::MainList, true), ec)) return result;
+
+    // Freed in this order; the known upcoming locations and the Imported Gimme List are kept.
+    c.main.Clear();
+    c.upcoming.Clear();
+    c.quarantine.Clear();
+    c.freeNumbers.Clear();
+    c.knownLocations.Clear();
+    c.internalGimme.Clear();
+    c.imdb.FreeAll();
+    c.knownCategories.Clear();
+    c.knownMedia.Clear();
+    c.comments.FreeAll();
+    c.history.FreeAll();
+    c.media.FreeAll();
+    // A backup without a password line leaves the collection unlocked, as a missing file would.
+    c.password = std::string(kNoPassword);
+    c.version.clear();
+
+    result.outcome = RestoreOutcome::Restored;
+    result.loads = LoadStores(c, dir, today, true);
+    return result;
+}
+
+}  // namespace cl

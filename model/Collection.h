@@ -1,0 +1,95 @@
+// The whole collection as the program holds it, and the operations that move all of it at once:
+// loading every store at start-up, the save-all, the backup copy and the restore from it.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "imdb/ImdbStore.h"
+#include "media/MediaStore.h"
+#include "model/CommentStore.h"
+#include "model/FileWriter.h"
+#include "model/HistoryStore.h"
+#include "model/MainListFile.h"
+#include "model/MovieList.h"
+#include "model/QuarantineFile.h"
+#include "model/Settings.h"
+#include "model/TextReader.h"
+
+namespace cl {
+
+struct Collection {
+    MovieList main{ListKind::Main};
+    MovieList upcoming{ListKind::Upcoming};
+    MovieList internalGimme{ListKind::InternalGimme};
+    MovieList importedGimme{ListKind::ImportedGimme};
+    KnownValueList knownCategories;
+    KnownValueList knownLocations;
+    KnownValueList knownUpcomingLocations;
+    KnownValueList knownMedia;
+    FreeNumberPool freeNumbers;
+    QuarantineList quarantine;
+    CommentStore comments;
+    HistoryStore history;
+    ImdbStore imdb;
+    MediaStore media;
+    std::string password{kNoPassword};
+    std::string version;
+    AppSettings settings;
+    bool eroticVisible = false;
+    CurrentMovie current;
+};
+
+// The store files in the order they are loaded, saved, backed up and restored.
+enum class StoreFile { MainList, Quarantine, Gimme, Imdb, Comments, History, Media };
+inline constexpr StoreFile kStoreOrder[] = {StoreFile::MainList, StoreFile::Quarantine, StoreFile::Gimme,
+                                            StoreFile::Imdb,     StoreFile::Comments,   StoreFile::History,
+                                            StoreFile::Media};
+
+// "CineLedger.dat", "Quarantine.dat", ...; the backup names end in ".bak".
+std::string StoreFileName(StoreFile store, bool backup = false);
+
+struct StoreLoad {
+    StoreFile store;
+    std::string fileName;
+    LoadReport report;
+};
+
+// Loads the seven stores from `dir` (".dat", or ".bak" when restoring) in their fixed order. The
+// stores are expected empty. `today` dates the history records that an older main list file gets.
+std::vector<StoreLoad> LoadStores(Collection& c, const std::filesystem::path& dir, std::string_view today,
+                                  bool fromBackup = false);
+
+// Start-up's settings step: reads "Settings.dat" (built-in values without it), makes the backup
+// when Auto-Backup is on, and opens the erotic lock when the view mode is Rated-X.
+LoadReport LoadSettingsAtStart(Collection& c, const std::filesystem::path& dir, FileWriter& writer);
+
+struct StoreSaveFailure {
+    std::string fileName;
+    std::string error;
+};
+
+// The save-all: writes the seven stores in their fixed order, each through the writer (a temporary
+// file moved over the old one). A store that fails keeps its previous file; the others are still
+// written, so as much as possible is saved. Returns the failures, empty when all went well.
+std::vector<StoreSaveFailure> SaveAll(const Collection& c, const std::filesystem::path& dir, FileWriter& writer);
+
+// Copies each ".dat" store file over its ".bak" file; a store without a file is skipped and its
+// old backup stays. Returns the copies that failed.
+std::vector<StoreSaveFailure> BackupAll(const std::filesystem::path& dir, FileWriter& writer);
+
+enum class RestoreOutcome { Restored, NoBackup };
+
+struct RestoreResult {
+    RestoreOutcome outcome = RestoreOutcome::NoBackup;
+    std::vector<StoreLoad> loads;  // what each ".bak" file gave, when restored
+};
+
+// Load Backup: without "CineLedger.bak" nothing changes. Otherwise every store read from the backup
+// is emptied and read back from its ".bak" file; the known upcoming locations and the Imported
+// Gimme List stay as they are.
+RestoreResult RestoreFromBackup(Collection& c, const std::filesystem::path& dir, std::string_view today);
+
+}  // namespace cl

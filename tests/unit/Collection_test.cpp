@@ -1,0 +1,227 @@
+// The whole collection: loading every store, the save-all with failures, backup and restore.
+#include "model/Collection.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "model/GimmeFile.h"
+#include "model/ListOperations.h"
+
+namespace cl {
+namespace {
+
+namespace fs = std::filesystem;
+
+class CollectionTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("cl-collection-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    void Put(const std::string& name, const std::string& bytes) {
+        std::ofstream(dir_ / name, std::ios::binary) << bytes;
+    }
+    std::string Get(const std::string& name) {
+        std::string bytes;
+        EXPECT_TRUE(ReadWholeFile(dir_ / name, bytes)) << name;
+        return bytes;
+    }
+
+    // A small collection touching every store.
+    void Fill(Collection& c) {
+        InsertMainMovie(c.main, "Alien", "Horror", "Present", "Default", "DVD", 1);
+        InsertMainMovie(c.main, "Matrix, The", "Action", "Absent", "Mike", "DivX", 2);
+        InsertUpcomingMovie(c.upcoming, "Gladiator", "@", "Video Store");
+        c.freeNumbers.Add(3);
+        c.password = "secret";
+        c.quarantine.Add("Bad Movie");
+        AddGimmeTitleWithLocation(c.internalGimme, "Heat", "Jim");
+        c.imdb.Put(ImdbKey("Alien"), "1", "Alien", "1979", "Ridley Scott", "NOTAGLINE", "A plot.", "Horror",
+                   "Sigourney Weaver, Tom Skerritt", "English", "117 min");
+        c.comments.Set("Alien", "A classic.");
+        c.history.AddOrUpdate("Alien", "2003/1/5", "2");
+        c.history.AddLoanLine("Alien", "2003/2/1: loaned to Mike.");
+        MediaFields fields;
+        fields.format = "MPEG-4";
+        fields.cds = "1";
+        c.media.AddOrReplace("Alien", fields);
+    }
+
+    fs::path dir_;
+};
+
+// Records every write and fails the ones named, the way a full disk or a locked file would.
+class FailingWriter : public FileWriter {
+public:
+    explicit FailingWriter(std::set<std::string> failing) : failing_(std::move(failing)) {}
+    bool Write(const fs::path& target, std::string_view bytes, std::string& error) override {
+        order.push_back(target.filename().string());
+        if (failing_.count(target.filename().string())) {
+            error = "disk full";
+            return false;
+        }
+        return real_.Write(target, bytes, error);
+    }
+    std::vector<std::string> order;
+
+private:
+    std::set<std::string> failing_;
+    AtomicFileWriter real_;
+};
+
+TEST_F(CollectionTest, SaveAllWritesEveryStoreInItsFixedOrderAndLoadsBackTheSame) {
+    Collection c;
+    Fill(c);
+    FailingWriter writer({});
+    EXPECT_TRUE(SaveAll(c, dir_, writer).empty());
+    EXPECT_EQ(writer.order, (std::vector<std::string>{"CineLedger.dat", "Quarantine.dat", "Gimme.dat", "IMDb.dat",
+                                                      "Comments.dat", "History.dat", "Media.dat"}));
+    EXPECT_EQ(Get("CineLedger.dat"),
+              "CineLedger v3.15\r\nAlien|Default|Horror|Present|DVD|1\r\nMatrix, The|Mike|Action|Absent|DivX|2\r\n"
+              "end|secret\r\nGladiator|@|Video Store\r\nend|\r\n3\r\nend");
+    EXPECT_EQ(Get("Gimme.dat"), "Heat\r\nend");
+
+    Collection loaded;
+    for (const StoreLoad& load : LoadStores(loaded, dir_, "2026/1/1")) {
+        EXPECT_TRUE(load.report.opened) << load.fileName;
+        EXPECT_FALSE(load.report.damage) << load.fileName;
+    }
+    EXPECT_EQ(loaded.main.Count(), 2u);
+    EXPECT_EQ(loaded.password, "secret");
+    EXPECT_EQ(loaded.imdb.Count(), 1u);
+    EXPECT_EQ(loaded.history.LoanLines("Alien"), std::vector<std::string>{"2003/2/1: loaned to Mike."});
+
+    // Saving what was loaded gives the same bytes again: nothing drifts across a load/save cycle.
+    const std::string before = Get("History.dat") + Get("IMDb.dat") + Get("Media.dat") + Get("Comments.dat");
+    EXPECT_TRUE(SaveAll(loaded, dir_, DefaultFileWriter()).empty());
+    EXPECT_EQ(Get("History.dat") + Get("IMDb.dat") + Get("Media.dat") + Get("Comments.dat"), before);
+}
+
+TEST_F(CollectionTest, AFailedWriteLeavesThatStoresPreviousFileWholeAndSavesTheOthers) {
+    Collection old;
+    Fill(old);
+    ASSERT_TRUE(SaveAll(old, dir_, DefaultFileWriter()).empty());
+    const std::string oldMain = Get("CineLedger.dat");
+    const std::string oldImdb = Get("IMDb.dat");
+
+    Collection changed;
+    Fill(changed);
+    InsertMainMovie(changed.main, "Heat", "Crime", "Present", "Default", "DVD", 4);
+    changed.imdb.Remove(ImdbKey("Alien"));
+    changed.comments.Set("Alien", "Changed.");
+    FailingWriter writer({"CineLedger.dat", "IMDb.dat"});
+    const auto failures = SaveAll(changed, dir_, writer);
+    ASSERT_EQ(failures.size(), 2u);
+    EXPECT_EQ(failures[0].fileName, "CineLedger.dat");
+    EXPECT_EQ(failures[1].fileName, "IMDb.dat");
+    EXPECT_EQ(Get("CineLedger.dat"), oldMain);
+    EXPECT_EQ(Get("IMDb.dat"), oldImdb);
+    EXPECT_EQ(Get("Comments.dat"), "Alien\r\nChanged.\r\n");
+    EXPECT_EQ(writer.order.size(), 7u);
+}
+
+TEST_F(CollectionTest, AtomicWriterLeavesNoTemporaryAndKeepsTheOldFileWhenTheMoveFails) {
+    AtomicFileWriter writer;
+    std::string error;
+    // A directory cannot be replaced by a file: the move fails after the temporary was written.
+    fs::create_directories(dir_ / "CineLedger.dat" / "inside");
+    EXPECT_FALSE(writer.Write(dir_ / "CineLedger.dat", "new", error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_TRUE(fs::is_directory(dir_ / "CineLedger.dat"));
+    // A missing directory: the temporary cannot even be created.
+    EXPECT_FALSE(writer.Write(dir_ / "missing" / "Gimme.dat", "new", error));
+    std::size_t entries = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir_)) ++entries;
+    EXPECT_EQ(entries, 1u) << "a temporary file was left behind";
+
+    Put("Gimme.dat", "old");
+    ASSERT_TRUE(writer.Write(dir_ / "Gimme.dat", "Heat\r\nend", error)) << error;
+    EXPECT_EQ(Get("Gimme.dat"), "Heat\r\nend");
+}
+
+TEST_F(CollectionTest, OlderMainListGivesEachMovieAHistoryRecordDatedToday) {
+    Put("CineLedger.dat", "Alien|Default|Horror|Present|1\r\nHeat|Jim|Crime|Absent|2\r\nend|nolockx\r\nend|\r\nend");
+    Collection c;
+    const auto loads = LoadStores(c, dir_, "2026/12/5");
+    EXPECT_FALSE(loads[0].report.damage);
+    ASSERT_NE(c.history.Find("Heat"), nullptr);
+    EXPECT_EQ(c.history.Find("Heat")->date, "2026/12/5");
+    EXPECT_EQ(c.history.Find("Heat")->views, "0");
+    EXPECT_EQ(c.main.Find("Alien")->medium, "Unknown");
+}
+
+TEST_F(CollectionTest, SettingsAtStartBackUpWhenAskedAndOpenTheLockForRatedX) {
+    Collection c;
+    LoadSettingsAtStart(c, dir_, DefaultFileWriter());
+    EXPECT_EQ(c.settings, DefaultSettings());
+    EXPECT_FALSE(c.eroticVisible);
+
+    Put("Settings.dat", "1\r\n1\r\n0\r\n1\r\n0\r\n0");
+    Put("CineLedger.dat", "CineLedger v3.15\r\nend|nolockx\r\nend|\r\nend");
+    Put("Gimme.bak", "stale");
+    Collection d;
+    LoadSettingsAtStart(d, dir_, DefaultFileWriter());
+    EXPECT_TRUE(d.eroticVisible);
+    EXPECT_EQ(Get("CineLedger.bak"), Get("CineLedger.dat"));
+    EXPECT_EQ(Get("Gimme.bak"), "stale") << "a store without a file keeps its old backup";
+}
+
+TEST_F(CollectionTest, RestoreWithoutAMainBackupChangesNothing) {
+    Collection c;
+    Fill(c);
+    const auto result = RestoreFromBackup(c, dir_, "2026/1/1");
+    EXPECT_EQ(result.outcome, RestoreOutcome::NoBackup);
+    EXPECT_EQ(c.main.Count(), 2u);
+    EXPECT_EQ(c.comments.Count(), 1u);
+}
+
+TEST_F(CollectionTest, RestoreReadsTheBackupEmptiesStoresWithoutOneAndKeepsWhatLivesOnlyInMemory) {
+    Collection c;
+    Fill(c);
+    ASSERT_TRUE(SaveAll(c, dir_, DefaultFileWriter()).empty());
+    ASSERT_TRUE(BackupAll(dir_, DefaultFileWriter()).empty());
+    fs::remove(dir_ / "Comments.bak");
+    fs::remove(dir_ / "Media.bak");
+
+    // Changes after the backup, and things that never reach a backup.
+    InsertMainMovie(c.main, "Heat", "Crime", "Present", "Default", "DVD", 4);
+    c.password = "changed";
+    c.knownUpcomingLocations.Append("Only In Memory");
+    c.knownCategories.Append("Stale Category");
+    c.importedGimme.PushFront(MovieRecord{"Wanted", std::string("?"), {}, std::string("Ann"), {}, 0});
+
+    const auto result = RestoreFromBackup(c, dir_, "2026/1/1");
+    ASSERT_EQ(result.outcome, RestoreOutcome::Restored);
+    EXPECT_EQ(c.main.Count(), 2u);
+    EXPECT_FALSE(c.main.Contains("Heat"));
+    EXPECT_EQ(c.password, "secret");
+    EXPECT_EQ(c.comments.Count(), 0u);
+    EXPECT_EQ(c.media.Count(), 0u);
+    EXPECT_EQ(c.imdb.Count(), 1u);
+    EXPECT_EQ(c.internalGimme.Count(), 1u);
+    EXPECT_TRUE(c.knownUpcomingLocations.Contains("Only In Memory"));
+    EXPECT_TRUE(c.knownUpcomingLocations.Contains("Video Store"));
+    EXPECT_FALSE(c.knownCategories.Contains("Stale Category"));
+    EXPECT_TRUE(c.knownCategories.Contains("Horror"));
+    EXPECT_EQ(c.importedGimme.Count(), 1u);
+    // The ".dat" files still hold the last save until the next one.
+    EXPECT_NE(Get("CineLedger.dat").find("end|secret"), std::string::npos);
+}
+
+TEST_F(CollectionTest, QuarantineBackupEndsAtAnEndLineInAnyCase) {
+    Put("CineLedger.bak", "CineLedger v3.15\r\nend|nolockx\r\nend|\r\nend");
+    Put("Quarantine.bak", "Alpha\r\nEnd\r\nBeta\r\nend");
+    Collection c;
+    ASSERT_EQ(RestoreFromBackup(c, dir_, "2026/1/1").outcome, RestoreOutcome::Restored);
+    EXPECT_EQ(c.quarantine.Count(), 1u);
+}
+
+}  // namespace
+}  // namespace cl
