@@ -8,8 +8,8 @@ namespace cl::cli {
 void PrintUsage(std::ostream& err) {
     err << "usage: cineledger-cli info DIR\n"
            "       cineledger-cli list DIR main|upcoming|gimme|quarantine\n"
-           "       cineledger-cli resave DIR\n"
-           "       cineledger-cli probe FILE...\n";
+           "       cineledger-cli resave [--force] DIR\n"
+           "       cineledger-cli probe [--stats] FILE...\n";
 }
 
 }  // namespace cl::cli
