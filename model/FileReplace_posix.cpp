@@ -7,7 +7,7 @@
 
 namespace cl {
 
-bool ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to, std::string& error) {
+bool MoveFileOver(const std::filesystem::path& from, const std::filesystem::path& to, std::string& error) {
     if (std::rename(from.c_str(), to.c_str()) == 0) return true;
     error = "cannot replace " + to.string() + ": " + std::strerror(errno);
     return false;

@@ -6,7 +6,7 @@
 
 namespace cl {
 
-bool ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to, std::string& error) {
+bool MoveFileOver(const std::filesystem::path& from, const std::filesystem::path& to, std::string& error) {
     if (MoveFileExA(from.string().c_str(), to.string().c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
     error = "cannot replace " + to.string() + " (Windows error " + std::to_string(GetLastError()) + ")";

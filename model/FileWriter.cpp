@@ -37,7 +37,7 @@ bool AtomicFileWriter::Write(const std::filesystem::path& target, std::string_vi
             return false;
         }
     }
-    if (!ReplaceFile(tmp, target, error)) {
+    if (!MoveFileOver(tmp, target, error)) {
         std::error_code ec;
         std::filesystem::remove(tmp, ec);
         return false;

@@ -26,7 +26,7 @@ public:
 FileWriter& DefaultFileWriter();
 
 // Moves `from` over `to`, replacing it in one step. Platform file (FileReplace_win / _posix).
-bool ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to, std::string& error);
+bool MoveFileOver(const std::filesystem::path& from, const std::filesystem::path& to, std::string& error);
 
 // Reads a whole file into `out`; false when it cannot be opened or read.
 bool ReadWholeFile(const std::filesystem::path& path, std::string& out);
