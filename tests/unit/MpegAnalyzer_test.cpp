@@ -45,7 +45,7 @@ void PutGop(std::vector<std::uint8_t>& d, std::size_t at, unsigned h, unsigned m
          static_cast<std::uint8_t>(bits >> 8), static_cast<std::uint8_t>(bits)});
 }
 
-struct MpegSpec {
+struct MpegLayout {
     std::size_t size = 100000;
     std::size_t sequenceAt = 12;
     unsigned rateCode = 4;
@@ -58,15 +58,15 @@ struct MpegSpec {
     bool gop = true;
 };
 
-std::vector<std::uint8_t> BuildMpeg(const MpegSpec& spec) {
-    std::vector<std::uint8_t> d(spec.size, 0);
-    if (spec.pack) Put(d, 0, {0, 0, 1, 0xBA, spec.packByte});
-    if (spec.sequenceAt + 12 <= d.size()) PutSequenceHeader(d, spec.sequenceAt, 352, 240, spec.rateCode, 2875);
-    if (spec.audio) {
+std::vector<std::uint8_t> BuildMpeg(const MpegLayout& layout) {
+    std::vector<std::uint8_t> d(layout.size, 0);
+    if (layout.pack) Put(d, 0, {0, 0, 1, 0xBA, layout.packByte});
+    if (layout.sequenceAt + 12 <= d.size()) PutSequenceHeader(d, layout.sequenceAt, 352, 240, layout.rateCode, 2875);
+    if (layout.audio) {
         Put(d, 40000, {0, 0, 1, 0xC0, 0x08, 0x00, 0xFF, 0xFF, 0x40, 0x20});  // stuffing, then the frame
-        std::copy(spec.audioHeader.begin(), spec.audioHeader.end(), d.begin() + 40020);
+        std::copy(layout.audioHeader.begin(), layout.audioHeader.end(), d.begin() + 40020);
     }
-    if (spec.gop) PutGop(d, spec.gopAt, spec.h, spec.m, spec.s);
+    if (layout.gop) PutGop(d, layout.gopAt, layout.h, layout.m, layout.s);
     return d;
 }
 
@@ -121,7 +121,7 @@ struct RateCase {
 class MpegFrameRateCodes : public testing::TestWithParam<RateCase> {};
 
 TEST_P(MpegFrameRateCodes, CodeGivesItsRateAndUnusedCodesZero) {
-    MpegSpec s;
+    MpegLayout s;
     s.rateCode = GetParam().code;
     EXPECT_EQ(Analyse(BuildMpeg(s)).scratch.fields.frameRate, GetParam().text);
 }
@@ -144,7 +144,7 @@ class MpegSequenceWindow : public testing::TestWithParam<SequenceCase> {};
 
 TEST_P(MpegSequenceWindow, HeaderMustStartBefore32760AndInsideTheFile) {
     const SequenceCase& c = GetParam();
-    MpegSpec s;
+    MpegLayout s;
     s.size = c.size;
     s.sequenceAt = c.at;
     s.pack = false;
@@ -173,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(Table, MpegSequenceWindow,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MpegAnalyzer, PackHeaderTellsMpeg1FromMpeg2) {
-    MpegSpec s;
+    MpegLayout s;
     s.packByte = 0x44;
     EXPECT_EQ(Analyse(BuildMpeg(s)).scratch.fields.format, "MPEG-2");
     EXPECT_EQ(Analyse(BuildMpeg(s)).scratch.fields.codec, "MPEG-2");
@@ -194,7 +194,7 @@ class MpegAudioHeaders : public testing::TestWithParam<AudioCase> {};
 
 TEST_P(MpegAudioHeaders, HeaderBitsGiveTheAudioTexts) {
     const AudioCase& c = GetParam();
-    MpegSpec s;
+    MpegLayout s;
     s.audioHeader = c.header;
     const Outcome o = Analyse(BuildMpeg(s));
     EXPECT_EQ(o.scratch.fields.audioCodec, c.codec);
@@ -220,7 +220,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(MpegAnalyzer, NoAudioFrameGivesUnknownTexts) {
     MpegAudioState audio;
     ASSERT_TRUE(Analyse(BuildMpeg({}), audio).ok);  // the state now holds 224 kbit/s
-    MpegSpec s;
+    MpegLayout s;
     s.audio = false;
     const Outcome o = Analyse(BuildMpeg(s), audio);
     EXPECT_EQ(o.scratch.fields.audioCodec, "Unknown");
@@ -233,7 +233,7 @@ TEST(MpegAnalyzer, NoAudioFrameGivesUnknownTexts) {
 TEST(MpegAnalyzer, ReservedLayerKeepsThePreviousBitRate) {
     MpegAudioState audio;
     ASSERT_TRUE(Analyse(BuildMpeg({}), audio).ok);
-    MpegSpec s;
+    MpegLayout s;
     s.audioHeader = {0xFF, 0xF9, 0x40, 0x00};  // layer bits 00
     const Outcome o = Analyse(BuildMpeg(s), audio);
     EXPECT_EQ(o.scratch.fields.audioCodec, "MPEG-1 Layer 0");
@@ -268,7 +268,7 @@ TEST(MpegAnalyzer, TwoCdsAddTheirLastTimeCodes) {
     scratch.fields.cds = "2";
     Outcome first = Analyse(BuildMpeg({}), audio, scratch, 0);
     ASSERT_TRUE(first.ok);
-    MpegSpec second;
+    MpegLayout second;
     second.m = 45;
     second.s = 0;
     second.sequenceAt = 50000;  // a later CD is not searched for a sequence header at all
@@ -301,7 +301,7 @@ class MpegGopSearch : public testing::TestWithParam<GopCase> {};
 
 TEST_P(MpegGopSearch, BlocksFromTheEndFindTheLastTimeCode) {
     const GopCase& c = GetParam();
-    MpegSpec s;
+    MpegLayout s;
     s.size = c.size;
     s.gopAt = c.gopAt;
     s.sequenceAt = 0;
