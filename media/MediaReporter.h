@@ -4,12 +4,11 @@
 
 #include <string_view>
 
+#include "model/MessageIcon.h"
+
 namespace cl {
 
-enum class MessageIcon {
-    None,  // a plain box (the AVI analyser's messages)
-    Stop,  // the stop sign (the MPEG analyser's messages)
-};
+// The AVI analyser's messages come in plain boxes (MessageIcon::None), the MPEG analyser's with the stop sign.
 
 class MediaReporter {
   public:

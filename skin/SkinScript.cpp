@@ -377,11 +377,23 @@ std::string SerializeSkinScript(const SkinScript& s) {
     return w.out;
 }
 
-std::string SkinScriptPath(std::string_view dataDirectory, std::string_view skinName) {
+char PathSeparatorOf(std::string_view dataDirectory) {
+    // The data directory ends in the separator of the system it came from; the native tests use '/'.
+    return !dataDirectory.empty() && dataDirectory.back() == '/' ? '/' : '\\';
+}
+
+std::string SkinFolderPath(std::string_view dataDirectory, std::string_view skinName) {
+    const char separator = PathSeparatorOf(dataDirectory);
     std::string path(dataDirectory);
-    path += "Skins\\";
+    path += "Skins";
+    path += separator;
     path += skinName;
-    path += '\\';
+    path += separator;
+    return path;
+}
+
+std::string SkinScriptPath(std::string_view dataDirectory, std::string_view skinName) {
+    std::string path = SkinFolderPath(dataDirectory, skinName);
     path += skinName;
     path += ".lsk";
     return path;

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/MessageIcon.h"
+
 namespace cl {
 
 class FileWriter;
@@ -133,7 +135,6 @@ struct SkinScript {
 };
 
 // Where a message box would appear: the reader's only contact with the user.
-enum class MessageIcon { None, Stop, Exclamation, Question };
 
 class SkinMessages {
   public:
@@ -167,8 +168,14 @@ SkinLoadResult LoadSkinScriptFile(const std::filesystem::path& path, SkinScript&
 // gives the same SkinScript, provided its text values hold no '<' and, except name and author, no white space.
 std::string SerializeSkinScript(const SkinScript& skin);
 
-// "%sSkins\%s\%s.lsk" with the data directory (ending in a backslash) and the skin name twice.
+// "%sSkins\%s\%s.lsk" with the data directory (ending in a backslash) and the skin name twice. A data directory
+// ending in '/' gets '/' as the separator throughout.
 std::string SkinScriptPath(std::string_view dataDirectory, std::string_view skinName);
+
+// The folder the skin's bitmaps are read from: "%sSkins\%s\", separators as above.
+std::string SkinFolderPath(std::string_view dataDirectory, std::string_view skinName);
+
+char PathSeparatorOf(std::string_view dataDirectory);
 
 // "CineLedger.ini": the name of the skin in use on its one line.
 inline constexpr std::string_view kSkinIniFile = "CineLedger.ini";

@@ -1,0 +1,351 @@
+// The main window: start-up, painting, owner-drawn controls, dragging, shut-down; commands go to MainShell.
+#include "app/MainWindow_win.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+#include <wininet.h>
+
+#include "app/DataDirectory.h"
+#include "model/Date.h"
+#include "res/ResourceIds.h"
+
+namespace cl {
+namespace {
+
+constexpr char kWindowClass[] = "CineLedger";
+constexpr char kWindowTitle[] = "CineLedger";
+constexpr char kMenuResource[] = "CINELEDGER";
+
+std::string ModulePath() {
+    char path[MAX_PATH] = {};
+    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return std::string(path, length);
+}
+
+UINT IconStyle(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Stop: return MB_ICONSTOP;
+        case MessageIcon::Exclamation: return MB_ICONEXCLAMATION;
+        case MessageIcon::Question: return MB_ICONQUESTION;
+        case MessageIcon::None: break;
+    }
+    return 0;
+}
+
+COLORREF ToColorRef(const SkinColor& color) { return RGB(color.Red(), color.Green(), color.Blue()); }
+
+HWND CreateChild(HWND parent, HINSTANCE instance, const char* className, DWORD style, int id, int x, int y,
+                 int width, int height) {
+    return CreateWindowExA(0, className, nullptr, WS_CHILD | WS_VISIBLE | style, x, y, width, height, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {}
+
+int MainWindow::Run(HINSTANCE instance, int showCommand) {
+    // The window's state lives for the whole process; the loop below is its lifetime.
+    auto self = std::make_unique<MainWindow>(instance);
+
+    WNDCLASSA wc = {};
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = WindowProc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_CINELEDGER));
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszClassName = kWindowClass;
+    if (RegisterClassA(&wc) == 0) return 1;
+
+    // The skin is loaded while the window is created, so its size is not known yet; ShapeAndShow sets it.
+    HWND window = CreateWindowExA(0, kWindowClass, kWindowTitle, WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, self.get());
+    if (window == nullptr) return 1;
+    // A skin that failed has shown its message and asked the program to end; the window is never shown then.
+    if (self->skinLoaded_) self->ShapeAndShow(showCommand);
+
+    HACCEL accelerators = LoadAcceleratorsA(instance, kMenuResource);
+    MSG msg = {};
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (accelerators != nullptr && TranslateAcceleratorA(window, accelerators, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        auto* self = static_cast<MainWindow*>(create->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+    return self->Handle(message, wParam, lParam);
+}
+
+LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE: OnCreate(); return 0;
+        case WM_DESTROY:
+            listBrush_.reset();
+            ShowWindow(window_, SW_HIDE);
+            PostQuitMessage(0);
+            return 0;
+        case WM_PAINT: OnPaint(); return 0;
+        case WM_CLOSE: OnClose(); return 0;
+        case WM_DRAWITEM: OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return 0;
+        case WM_CTLCOLORLISTBOX: return OnListColors(reinterpret_cast<HDC>(wParam));
+        case WM_LBUTTONDOWN:
+            // No caption to drag: every point of the body moves the window.
+            SetFocus(window_);
+            SendMessageA(window_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+            return 0;
+        case WM_COMMAND:
+            if (shell_ && !ending_) shell_->Execute(LOWORD(wParam));
+            return 0;
+        default: return DefWindowProcA(window_, message, wParam, lParam);
+    }
+}
+
+bool MainWindow::OnCreate() {
+    dataDirectory_ = DataDirectoryFromModulePath(ModulePath());
+
+    if (LoadSkinAtStart(dataDirectory_, skin_, bitmaps_, *this) != SkinStartResult::Loaded) {
+        PostQuitMessage(0);
+        return false;
+    }
+    skinLoaded_ = true;
+
+    logoCursor_ = LoadCursorA(instance_, MAKEINTRESOURCEA(IDC_LOGO_CURSOR));
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_BAR_CLASSES | ICC_TAB_CLASSES | ICC_INTERNET_CLASSES};
+    InitCommonControlsEx(&controls);
+    listBrush_.reset(CreateSolidBrush(ToColorRef(skin_.listBox.background)));
+
+    SetCurrentDirectoryA(dataDirectory_.c_str());
+    shell_ = std::make_unique<MainShell>(collection_, dataDirectory_, *this, DefaultFileWriter());
+    shell_->SetHomePage(skin_.homepage);
+
+    menuResource_ = LoadMenuA(instance_, kMenuResource);
+    if (menuResource_ != nullptr) mainMenu_ = GetSubMenu(menuResource_, 0);
+    if (HMENU listMenu = LoadMenuA(instance_, MAKEINTRESOURCEA(IDR_LIST_MENU)); listMenu != nullptr)
+        listMenu_ = GetSubMenu(listMenu, 0);
+
+    shell_->LoadAtStart(TodayUtc());
+    CreateChildren();
+    return true;
+}
+
+void MainWindow::CreateChildren() {
+    std::array<HWND, kSkinButtonCount> buttons{};
+    for (std::size_t i = 0; i < kSkinButtonCount; ++i) {
+        const ButtonLookGeometry& look = skin_.buttons[i].Look(ButtonLook::Default);
+        buttons[i] = CreateChild(window_, instance_, "BUTTON", WS_CLIPSIBLINGS | BS_OWNERDRAW,
+                                 kSkinButtons[i].controlId, look.destX, look.destY, look.width, look.height);
+    }
+
+    const SkinListBox& box = skin_.listBox;
+    list_ = CreateChild(window_, instance_, "LISTBOX",
+                        WS_BORDER | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_SORT | LBS_EXTENDEDSEL,
+                        IDC_MOVIE_LIST, box.x, box.y, box.width, box.height);
+    ShowWindow(list_, SW_HIDE);
+
+    for (std::size_t i = 0; i < kSkinStatusCount; ++i) {
+        const SkinStatusField& field = skin_.status[i];
+        statusFields_[i] = CreateChild(window_, instance_, "STATIC", SS_OWNERDRAW, kSkinStatusFields[i].controlId,
+                                       field.x, field.y, field.width, field.height);
+    }
+
+    tooltip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance_, nullptr);
+
+    const SkinLogo& logo = skin_.logo;
+    logo_ = CreateChild(window_, instance_, "STATIC", SS_OWNERDRAW | SS_NOTIFY, IDC_LOGO, logo.x, logo.y,
+                        logo.width, logo.height);
+    SetWindowSubclass(logo_, LogoProc, 0, reinterpret_cast<DWORD_PTR>(this));
+
+    buttons_.Attach(window_, buttons);
+    buttons_.AddTooltips(tooltip_);
+    ShowViewMark(ViewMark::Main);
+}
+
+void MainWindow::ShapeAndShow(int showCommand) {
+    LONG_PTR style = GetWindowLongPtrA(window_, GWL_STYLE);
+    SetWindowLongPtrA(window_, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_CAPTION | WS_THICKFRAME));
+    OwnedRegion region = RegionFromBitmap(bitmaps_.Main(), skin_.mask);
+    if (region && SetWindowRgn(window_, region.get(), TRUE) != 0) region.release();  // the window owns it now
+    SetWindowPos(window_, nullptr, 0, 0, skin_.windowWidth, skin_.windowHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    buttons_.BuildLooks(skin_, bitmaps_);
+    ShowWindow(window_, showCommand);
+    UpdateWindow(window_);
+}
+
+LRESULT CALLBACK MainWindow::LogoProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                      DWORD_PTR selfData) {
+    auto* self = reinterpret_cast<MainWindow*>(selfData);
+    if (message == WM_SETCURSOR && self->logoCursor_ != nullptr) {
+        SetCursor(self->logoCursor_);
+        return 0;
+    }
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(window, LogoProc, 0);
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+void MainWindow::OnPaint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window_, &paint);
+    if (skinLoaded_) PaintSkinBackground(dc, skin_, bitmaps_);
+    EndPaint(window_, &paint);
+}
+
+void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    if (!skinLoaded_) return;
+    if (item.CtlType == ODT_BUTTON) {
+        buttons_.Draw(item, skin_, bitmaps_);
+        return;
+    }
+    if (item.CtlType != ODT_STATIC) return;
+    const std::string* texts[kSkinStatusCount] = {&status_.caption, &status_.count, &status_.selection};
+    for (std::size_t i = 0; i < kSkinStatusCount; ++i) {
+        if (item.hwndItem == statusFields_[i]) {
+            DrawStatusField(item, skin_.status[i], bitmaps_, *texts[i]);
+            return;
+        }
+    }
+    if (item.hwndItem == logo_ && logo_ != nullptr) DrawLogo(item, bitmaps_);
+}
+
+LRESULT MainWindow::OnListColors(HDC dc) {
+    SetTextColor(dc, ToColorRef(skin_.listBox.text));
+    SetBkColor(dc, ToColorRef(skin_.listBox.background));
+    SetBkMode(dc, TRANSPARENT);
+    SelectObject(dc, GetStockObject(SYSTEM_FONT));
+    return reinterpret_cast<LRESULT>(listBrush_.get());
+}
+
+void MainWindow::OnClose() {
+    if (ending_) return;
+    if (shell_ && !shell_->ConfirmClose()) return;
+    EndProgram();
+}
+
+void MainWindow::EndProgram() {
+    ending_ = true;
+    listBrush_.reset();
+    ShowWindow(window_, SW_HIDE);
+    bitmaps_.Free();
+    PostQuitMessage(0);
+}
+
+// ---- ShellUi ----
+
+void MainWindow::ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) {
+    const std::string body(text);
+    const std::string title(caption);
+    MessageBoxA(window_, body.c_str(), title.empty() ? nullptr : title.c_str(), MB_OK | IconStyle(icon));
+}
+
+void MainWindow::Show(std::string_view text, std::string_view caption, MessageIcon icon) {
+    ShowMessage(text, caption, icon);
+}
+
+bool MainWindow::Ask(std::string_view text, std::string_view caption) {
+    const std::string body(text);
+    const std::string title(caption);
+    return MessageBoxA(window_, body.c_str(), title.c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+void MainWindow::Beep() { MessageBeep(MB_ICONEXCLAMATION); }
+
+int MainWindow::FillList(const ListBoxFill& fill) {
+    SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(list_, LB_RESETCONTENT, 0, 0);
+    std::size_t bytes = 0;
+    for (std::string_view title : fill.titles) bytes += title.size() + 1;
+    // Reserving the room up front keeps the list box from growing its arrays thousands of times.
+    SendMessageA(list_, LB_INITSTORAGE, fill.titles.size(), static_cast<LPARAM>(bytes));
+    std::string line;
+    for (std::string_view title : fill.titles) {
+        line.assign(title);
+        SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+    }
+    OwnedWindowDc dc = GetWindowDcOwned(list_);
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc.get(), &metrics);
+    SendMessageA(list_, LB_SETHORIZONTALEXTENT,
+                 static_cast<WPARAM>(metrics.tmAveCharWidth) * fill.longestTitle, 0);
+    SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list_, nullptr, TRUE);
+    return static_cast<int>(SendMessageA(list_, LB_GETCOUNT, 0, 0));
+}
+
+void MainWindow::ClearList() { SendMessageA(list_, LB_RESETCONTENT, 0, 0); }
+
+void MainWindow::SelectFirstLine() {
+    SendMessageA(list_, LB_SETSEL, FALSE, -1);
+    SendMessageA(list_, LB_SETSEL, TRUE, 0);
+}
+
+int MainWindow::SelectedLineCount() { return static_cast<int>(SendMessageA(list_, LB_GETSELCOUNT, 0, 0)); }
+
+void MainWindow::FocusList() { SetFocus(list_); }
+
+void MainWindow::ShowStatus(const StatusTexts& status) {
+    status_ = status;
+    // The fields are owner-drawn, but each also carries its text as window text for screen readers and tests.
+    const std::string* texts[kSkinStatusCount] = {&status_.caption, &status_.count, &status_.selection};
+    for (std::size_t i = 0; i < kSkinStatusCount; ++i) {
+        SetWindowTextA(statusFields_[i], texts[i]->c_str());
+        InvalidateRect(statusFields_[i], nullptr, TRUE);
+    }
+}
+
+void MainWindow::ShowViewMark(ViewMark mark) {
+    if (mainMenu_ == nullptr) return;
+    for (ViewMark each : {ViewMark::Main, ViewMark::Upcoming, ViewMark::InternalGimme, ViewMark::ImportedGimme}) {
+        CheckMenuItem(mainMenu_, static_cast<UINT>(ViewMarkCommand(each)),
+                      MF_BYCOMMAND | (each == mark ? MF_CHECKED : MF_UNCHECKED));
+    }
+}
+
+void MainWindow::CloseLogo() {
+    if (logo_ != nullptr) {
+        ShowWindow(logo_, SW_HIDE);
+        DestroyWindow(logo_);
+        logo_ = nullptr;
+    }
+    ShowWindow(list_, SW_SHOW);
+}
+
+void MainWindow::ShowMainMenu() {
+    if (mainMenu_ == nullptr) return;
+    RECT button = {};
+    GetWindowRect(buttons_.Window(static_cast<std::size_t>(SkinButtonId::Menu)), &button);
+    TrackPopupMenu(mainMenu_, TPM_LEFTALIGN, button.left, button.top, 0, window_, nullptr);
+}
+
+void MainWindow::Minimize() { ShowWindow(window_, SW_MINIMIZE); }
+
+void MainWindow::RequestClose() { SendMessageA(window_, WM_CLOSE, 0, 0); }
+
+void MainWindow::OpenDialog(ShellDialog) {
+    // The dialogs arrive with the list work, the movie database and the list exchange.
+}
+
+bool MainWindow::IsConnected() {
+    DWORD flags = 0;
+    return InternetGetConnectedState(&flags, 0) != FALSE;
+}
+
+bool MainWindow::AttemptConnect() { return InternetAttemptConnect(0) == ERROR_SUCCESS; }
+
+void MainWindow::OpenWithShell(std::string_view target) {
+    const std::string address(target);
+    ShellExecuteA(window_, "open", address.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
+}
+
+}  // namespace cl

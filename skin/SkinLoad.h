@@ -1,0 +1,35 @@
+// Loading the skin in use at start-up: the ini file, the script it names and the three bitmaps, each failure with
+// its own message. The bitmaps themselves are the Windows side's business, reached through SkinBitmapLoader.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "skin/SkinScript.h"
+
+namespace cl {
+
+enum class SkinBitmap { Main, Button, Logo };
+
+class SkinBitmapLoader {
+  public:
+    virtual ~SkinBitmapLoader() = default;
+    // Loads one bitmap from a file at its own size; false when it cannot be read.
+    virtual bool Load(SkinBitmap which, const std::string& path) = 0;
+};
+
+// Loads main, button and logo bitmap from the folder of the skin's name, in that order. The first failure shows
+// "Could Not Load Main Bitmap." (or Button, Logo; no caption, no icon) and the later bitmaps are not tried.
+bool LoadSkinBitmaps(std::string_view dataDirectory, const SkinScript& skin, SkinBitmapLoader& loader,
+                     SkinMessages& messages);
+
+enum class SkinStartResult { Loaded, NoIni, BadScript, BadBitmaps };
+
+inline constexpr std::string_view kSkinScriptErrorCaption = "Skin Script Error";
+
+// The skin steps of start-up. Each failure shows its message under "Skin Script Error" with the stop icon, after
+// whatever the script reader or the bitmap loading showed first; the program then ends.
+SkinStartResult LoadSkinAtStart(std::string_view dataDirectory, SkinScript& skin, SkinBitmapLoader& loader,
+                                SkinMessages& messages);
+
+}  // namespace cl
