@@ -149,6 +149,24 @@ std::optional<std::string> TempDataDir::ReadFile(std::string_view name) const {
     return contents.str();
 }
 
+void TempDataDir::InstallSkins() const {
+    const std::filesystem::path from = ProgramUnderTest().parent_path();
+    std::error_code error;
+    for (const char* name : {"Skins", "CineLedger.ini", "Skin Tutorial.html"}) {
+        std::filesystem::copy(from / name, path_ / name,
+                              std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing,
+                              error);
+        if (error)
+            throw std::runtime_error("cannot copy " + (from / name).string() + ": " + error.message() +
+                                     " (the build places the skins beside the program)");
+    }
+}
+
+void TempDataDir::RemoveFile(std::string_view name) const {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_ / std::string(name), ignored);
+}
+
 bool TempDataDir::Exists(std::string_view name) const {
     std::error_code ignored;
     return std::filesystem::exists(path_ / std::string(name), ignored);

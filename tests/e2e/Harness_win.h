@@ -50,6 +50,10 @@ public:
     std::optional<std::string> ReadFile(std::string_view name) const;
     bool Exists(std::string_view name) const;
     void Keep() { keep_ = true; }
+    // Copies what is installed beside the program under test: the "Skins" folder, "CineLedger.ini" and
+    // "Skin Tutorial.html". Throws std::runtime_error when they are missing.
+    void InstallSkins() const;
+    void RemoveFile(std::string_view name) const;
 
 private:
     std::filesystem::path path_;
@@ -64,6 +68,7 @@ public:
     // Throws std::runtime_error when the copy or the start fails.
     static Program Start(const TempDataDir& dir, std::string_view arguments = {});
 
+    Program() = default;  // no program yet
     Program(Program&&) noexcept = default;
     Program& operator=(Program&& other) noexcept;  // ends the copy this one held, if it still runs
     ~Program();

@@ -11,16 +11,9 @@
 namespace cl::e2e {
 namespace {
 
-struct Capture {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint8_t> rgb;
-    bool operator==(const Capture&) const = default;
-};
-
 // The part of the screen inside rect, as RGB rows top to bottom.
-std::optional<Capture> CaptureScreen(const RECT& rect) {
-    Capture capture;
+std::optional<ScreenCapture> CaptureScreen(const RECT& rect) {
+    ScreenCapture capture;
     capture.width = rect.right - rect.left;
     capture.height = rect.bottom - rect.top;
     if (capture.width <= 0 || capture.height <= 0) return std::nullopt;
@@ -76,21 +69,33 @@ bool OnTop(HWND window) {
 
 }  // namespace
 
-std::string SaveScreenshot(HWND window, const std::filesystem::path& pngFile, Duration timeout) {
-    if (!IsWindow(window)) return "no such window";
+std::uint32_t ScreenCapture::Rgb(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width || y >= height) return 0xFFFFFFFFu;
+    const std::size_t at = (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + x) * 3u;
+    return static_cast<std::uint32_t>(rgb[at]) << 16 | static_cast<std::uint32_t>(rgb[at + 1]) << 8 | rgb[at + 2];
+}
+
+std::optional<ScreenCapture> CaptureWindow(HWND window, std::string& error, Duration timeout) {
+    if (!IsWindow(window)) {
+        error = "no such window";
+        return std::nullopt;
+    }
     SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
     SetForegroundWindow(window);
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-    if (!WaitUntil([&] { return OnTop(window); }, timeout)) return "the window did not come to the front";
+    if (!WaitUntil([&] { return OnTop(window); }, timeout)) {
+        error = "the window did not come to the front";
+        return std::nullopt;
+    }
 
     // The program paints in its own time and Wine hands the picture to the X server after that: wait until the
     // picture has stayed the same for a while.
     constexpr auto kQuiet = std::chrono::milliseconds(150);
-    std::optional<Capture> previous;
+    std::optional<ScreenCapture> previous;
     auto unchangedSince = std::chrono::steady_clock::now();
     bool stable = WaitUntil(
         [&] {
-            std::optional<Capture> current = CaptureScreen(VisibleRect(window));
+            std::optional<ScreenCapture> current = CaptureScreen(VisibleRect(window));
             if (!current) return false;
             auto now = std::chrono::steady_clock::now();
             if (!previous || !(*previous == *current)) {
@@ -101,8 +106,20 @@ std::string SaveScreenshot(HWND window, const std::filesystem::path& pngFile, Du
             return now - unchangedSince >= kQuiet;
         },
         timeout);
-    std::optional<Capture>& settled = previous;
-    if (!stable || !settled) return "the window's picture did not settle";
+    if (!stable || !previous) {
+        error = "the window's picture did not settle";
+        return std::nullopt;
+    }
+    RECT rect = VisibleRect(window);
+    previous->left = rect.left;
+    previous->top = rect.top;
+    return previous;
+}
+
+std::string SaveScreenshot(HWND window, const std::filesystem::path& pngFile, Duration timeout) {
+    std::string error;
+    std::optional<ScreenCapture> settled = CaptureWindow(window, error, timeout);
+    if (!settled) return error;
     if (!WritePng(pngFile, static_cast<std::uint32_t>(settled->width), static_cast<std::uint32_t>(settled->height),
                   settled->rgb))
         return "cannot write " + pngFile.string();

@@ -1,51 +1,73 @@
-// Starting and closing the program: it opens its main window wherever it is copied, and it ends when closed.
+// Starting the program: it finds its data beside itself, and a skin that cannot be loaded ends it with the message
+// that says why.
 #include <gtest/gtest.h>
 
-#include "tests/e2e/Harness_win.h"
-#include "tests/e2e/Screenshot_win.h"
+#include "tests/e2e/ProgramTest.h"
 
 namespace cl::e2e {
 namespace {
 
-// Each test runs its own copy of the program in a fresh data directory, kept when the test fails.
-class ProgramTest : public testing::Test {
-protected:
-    void TearDown() override {
-        if (HasFailure()) data.Keep();
-    }
+using StartupTest = ProgramTest;
 
-    std::string TestName() const { return testing::UnitTest::GetInstance()->current_test_info()->name(); }
+TEST_F(StartupTest, FindsItsDataBesideItselfWhateverTheCurrentDirectory) {
+    // The harness starts the copy from the test's own current directory; the list must still come from here.
+    data.WriteFile("CineLedger.dat", "CineLedger v3.15\r\nAlien|Default|Horror|Present|DVD|1\r\nend|nolockx\r\nend|\r\nend");
+    HWND main = StartMain();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(RunCommandAndWaitForCaption(main, IDC_VIEW_BUTTON, "Main Movie List"));
+    EXPECT_EQ(ListBoxItems(MovieList(main)), (std::vector<std::string>{"Alien"}));
+    program.Kill();
+}
 
-    TempDataDir data{testing::UnitTest::GetInstance()->current_test_info()->name()};
+struct Message {
+    const char* text;
+    const char* caption;
 };
 
-TEST_F(ProgramTest, OpensItsMainWindowAndEndsOnClose) {
-    Program program = Program::Start(data);
-    HWND window = program.WaitForMainWindow();
-    ASSERT_NE(window, nullptr) << "no window of class CineLedger appeared";
-    EXPECT_EQ(Caption(window), "CineLedger");
-    EXPECT_TRUE(Dialogs(program.Id()).empty()) << "nothing asks anything at start-up";
+struct SkinFailure {
+    const char* name;
+    std::function<void(const TempDataDir&)> damage;
+    std::vector<Message> messages;
+};
 
-    std::filesystem::path shot = ScreenshotFolder() / "MainWindow.png";
-    EXPECT_EQ(SaveScreenshot(window, shot), "");
-    EXPECT_TRUE(std::filesystem::exists(shot));
+void PrintTo(const SkinFailure& failure, std::ostream* out) { *out << failure.name; }
 
-    ASSERT_TRUE(program.Close());
-    std::optional<DWORD> code = program.WaitForExit();
-    ASSERT_TRUE(code.has_value()) << "the program did not end after WM_CLOSE";
+class SkinFailureTest : public ProgramTest, public testing::WithParamInterface<SkinFailure> {};
+
+TEST_P(SkinFailureTest, ShowsItsMessagesAndEnds) {
+    GetParam().damage(data);
+    program = Program::Start(data);
+    for (const Message& expected : GetParam().messages) {
+        auto box = WaitForMessageBox(program.Id());
+        ASSERT_TRUE(box.has_value()) << "expected \"" << expected.text << "\"";
+        EXPECT_EQ(box->text, expected.text);
+        EXPECT_EQ(box->caption, expected.caption);
+        EXPECT_EQ(FindTopLevelWindow(program.Id(), "CineLedger"), nullptr) << "the window is never shown";
+        ASSERT_TRUE(AnswerMessageBox(*box, IDOK));
+    }
+    auto code = program.WaitForExit();
+    ASSERT_TRUE(code.has_value()) << "the program did not end";
     EXPECT_EQ(*code, 0u);
 }
 
-TEST_F(ProgramTest, RunsFromADataDirectoryWithFixtureFiles) {
-    // A data directory that already holds files must not stop the program from starting.
-    data.WriteFile("Settings.dat", "");
-    Program program = Program::Start(data);
-    ASSERT_NE(program.WaitForMainWindow(), nullptr);
-    EXPECT_TRUE(data.Exists("CineLedger.exe"));
-    EXPECT_TRUE(data.Exists("Settings.dat"));
-    program.Kill();
-    EXPECT_FALSE(program.Running());
-}
+// A message box without a caption of its own is titled "Error" by the system.
+INSTANTIATE_TEST_SUITE_P(
+    Skins, SkinFailureTest,
+    testing::Values(
+        SkinFailure{"NoIniFile", [](const TempDataDir& d) { d.RemoveFile("CineLedger.ini"); },
+                    {{"Could Not Load File \"CineLedger.ini\"", "Skin Script Error"}}},
+        SkinFailure{"IniNamesAMissingSkin", [](const TempDataDir& d) { d.WriteFile("CineLedger.ini", "Nowhere"); },
+                    {{"Could Not Load Skin Script.", "Skin Script Error"}}},
+        SkinFailure{"ScriptWithASyntaxError",
+                    [](const TempDataDir& d) {
+                        d.WriteFile("Skins/Midnight/Midnight.lsk", "<CineLedgerSkin><Attributes><Nmae>");
+                    },
+                    {{"Error at: <Name>", "Script Syntax Error"}, {"Could Not Load Skin Script.", "Skin Script Error"}}},
+        SkinFailure{"MainBitmapMissing", [](const TempDataDir& d) { d.RemoveFile("Skins/Midnight/Main.bmp"); },
+                    {{"Could Not Load Main Bitmap.", "Error"}, {"Could Not Load Skin Bitmaps.", "Skin Script Error"}}},
+        SkinFailure{"LogoBitmapMissing", [](const TempDataDir& d) { d.RemoveFile("Skins/Midnight/Logo.bmp"); },
+                    {{"Could Not Load Logo Bitmap.", "Error"}, {"Could Not Load Skin Bitmaps.", "Skin Script Error"}}}),
+    [](const testing::TestParamInfo<SkinFailure>& param) { return std::string(param.param.name); });
 
 }  // namespace
 }  // namespace cl::e2e
