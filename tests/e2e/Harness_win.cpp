@@ -177,7 +177,12 @@ bool TempDataDir::Exists(std::string_view name) const {
 Program Program::Start(const TempDataDir& dir, std::string_view arguments) {
     std::filesystem::path copy = dir / "CineLedger.exe";
     std::error_code error;
-    std::filesystem::copy_file(ProgramUnderTest(), copy, std::filesystem::copy_options::overwrite_existing, error);
+    // A second start in the same directory finds the copy already there (and possibly still held open by the
+    // system for a moment after the first copy ended).
+    if (!std::filesystem::exists(copy, error) ||
+        std::filesystem::file_size(copy, error) != std::filesystem::file_size(ProgramUnderTest(), error))
+        std::filesystem::copy_file(ProgramUnderTest(), copy, std::filesystem::copy_options::overwrite_existing,
+                                   error);
     if (error)
         throw std::runtime_error("cannot copy " + ProgramUnderTest().string() + " to " + copy.string() + ": " +
                                  error.message());
