@@ -1,0 +1,99 @@
+// The skin tutorial placed beside the program: its complete example must be a script the program reads, and the very
+// script of the shipped default skin, so that the page cannot drift from what the skins do; the page must stand on
+// its own, with no file or address it would need to fetch.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "skin/SkinScript.h"
+#include "tools/skingen/SkinArt.h"
+
+namespace cl {
+namespace {
+
+std::string Page() {
+    std::ifstream in(CL_SKIN_TUTORIAL, std::ios::binary);
+    EXPECT_TRUE(in) << CL_SKIN_TUTORIAL;
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void EraseAll(std::string& s, std::string_view from, std::string_view to) {
+    for (std::size_t at = s.find(from); at != std::string::npos; at = s.find(from, at)) {
+        const std::size_t end = s.find(to, at + from.size());
+        s.erase(at, end == std::string::npos ? std::string::npos : end + to.size() - at);
+    }
+}
+
+void ReplaceAll(std::string& s, std::string_view what, std::string_view with) {
+    for (std::size_t at = s.find(what); at != std::string::npos; at = s.find(what, at + with.size())) {
+        s.replace(at, what.size(), with);
+    }
+}
+
+// The text of the example as a reader would copy it: without the notes, the markup and the character references.
+std::string ExampleScript(const std::string& page) {
+    const std::size_t pre = page.find("<pre id=\"complete-script\"");
+    if (pre == std::string::npos) return {};
+    const std::size_t start = page.find('>', pre) + 1;
+    std::string text = page.substr(start, page.find("</pre>", start) - start);
+    EraseAll(text, "<span class=\"note\">", "</span>");
+    EraseAll(text, "<", ">");
+    ReplaceAll(text, "&lt;", "<");
+    ReplaceAll(text, "&gt;", ">");
+    ReplaceAll(text, "&quot;", "\"");
+    ReplaceAll(text, "&amp;", "&");
+    return text;
+}
+
+class Messages : public SkinMessages {
+  public:
+    void Show(std::string_view text, std::string_view, MessageIcon) override { shown += std::string(text) + "\n"; }
+    std::string shown;
+};
+
+TEST(SkinTutorial, CompleteExampleIsTheScriptOfTheDefaultSkin) {
+    const std::string script = ExampleScript(Page());
+    ASSERT_FALSE(script.empty()) << "no <pre id=\"complete-script\"> in the page";
+    SkinScript read;
+    Messages messages;
+    const SkinLoadResult result = LoadSkinScript(script, read, messages);
+    ASSERT_TRUE(result) << messages.shown;
+    EXPECT_EQ(read, skingen::MakeMidnight().script)
+        << "the shipped Midnight skin changed: bring the tutorial's example up to date";
+}
+
+TEST(SkinTutorial, PageStandsOnItsOwn) {
+    const std::string page = Page();
+    for (std::string_view outside : {"src=", "<link", "<script", "@import", "url(", "<iframe", "<object"}) {
+        EXPECT_EQ(page.find(outside), std::string::npos) << outside;
+    }
+    for (std::size_t at = page.find("href=\""); at != std::string::npos; at = page.find("href=\"", at + 1)) {
+        const std::size_t start = at + 6;
+        const std::string target = page.substr(start, page.find('"', start) - start);
+        ASSERT_FALSE(target.empty());
+        EXPECT_EQ(target[0], '#') << "a link out of the page: " << target;
+        EXPECT_NE(page.find("id=\"" + target.substr(1) + "\""), std::string::npos) << "no anchor for " << target;
+    }
+}
+
+TEST(SkinTutorial, NamesEverySectionAndTheReadersLimits) {
+    const std::string page = Page();
+    auto named = [&](std::string_view tag) {
+        return page.find("&lt;" + std::string(tag) + "&gt;") != std::string::npos;
+    };
+    for (std::string_view tag : {"CineLedgerSkin", "Attributes", "MainWindow", "MaskColor", "ListBox", "Logo",
+                                 "Default", "Hover", "Clicked", "TextOffset"}) {
+        EXPECT_TRUE(named(tag)) << tag;
+    }
+    for (const SkinButtonInfo& b : kSkinButtons) EXPECT_TRUE(named(b.section)) << b.section;
+    for (const SkinStatusInfo& f : kSkinStatusFields) EXPECT_TRUE(named(f.section)) << f.section;
+    for (std::size_t limit : {kSkinTextLimit, kSkinNumberLimit, kSkinNameLimit}) {
+        EXPECT_NE(page.find(std::to_string(limit) + " characters"), std::string::npos) << limit;
+    }
+    EXPECT_NE(page.find("Ctrl</kbd>+<kbd>Z"), std::string::npos) << "how to open the Skins dialog";
+}
+
+}  // namespace
+}  // namespace cl
