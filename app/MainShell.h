@@ -3,10 +3,13 @@
 // ShellUi, translates its messages into MainShell calls and renders what comes back.
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "media/MediaRecord.h"
 #include "model/Collection.h"
 #include "model/FileWriter.h"
 #include "model/ListOperations.h"
@@ -29,8 +32,9 @@ struct StatusTexts {
     bool operator==(const StatusTexts&) const = default;
 };
 
-// Modal dialogs the main window's commands open, by resource number.
+// Modal dialogs the main window's commands and the list's menu commands open, by resource number.
 enum class ShellDialog {
+    Relocated = 102,
     MainLocations = 103,
     AddEdit = 106,
     Find = 110,
@@ -40,6 +44,9 @@ enum class ShellDialog {
     PasswordEntry = 115,
     PasswordChange = 116,
     UpcomingLocations = 117,
+    PresenceChange = 108,
+    MovieInfo = 125,
+    SearchResults = 230,
     ServerStatus = 121,
     ExportSource = 123,
     ReadHelp = 124,
@@ -69,6 +76,21 @@ class ShellUi {
     virtual int SelectedLineCount() = 0;
     virtual void FocusList() = 0;
 
+    // The movie list box's lines as it shows them (sorted by the list box itself).
+    virtual int LineCount() = 0;
+    virtual std::string LineText(int index) = 0;
+    virtual std::vector<int> SelectedLines() = 0;
+    // The current line (the selected line, or the one with the focus rectangle); -1 for an empty list.
+    virtual int CurrentLine() = 0;
+    // Deselects every line and selects this one.
+    virtual void SelectOnlyLine(int index) = 0;
+    // The first line equal to the text / beginning with it, letter case ignored; -1 when there is none.
+    virtual int FindLineExact(std::string_view text) = 0;
+    virtual int FindLineStartingWith(std::string_view text) = 0;
+    virtual void DeleteLine(int index) = 0;
+    // Replaces a line's text; the list box puts the new line where its sorting says.
+    virtual void ReplaceLine(int index, std::string_view text) = 0;
+
     virtual void ShowStatus(const StatusTexts& status) = 0;
     virtual void ShowViewMark(ViewMark mark) = 0;
 
@@ -88,6 +110,20 @@ class ShellUi {
 };
 
 inline constexpr std::string_view kConfirmationCaption = "Confirmation";
+
+// The titles captured at the last right-button release, shared by the main list and the Upcoming Locations list;
+// each list keeps its own count. Never cleared otherwise: the menu commands act on the selection as it was when the
+// menu opened.
+struct SelectionBuffer {
+    static constexpr std::size_t kSlots = 10;
+    static constexpr std::size_t kSlotLimit = 109;  // characters kept of each title
+    std::array<std::string, kSlots> slots;
+    int mainCount = 0;
+    int upcomingCount = 0;
+};
+
+// What the presence dialog is asked to do, and what it answers when cancelled.
+enum class PresenceRequest { SelectionAbsent = 0, SelectionPresent = 1, AllPresent = 3, AllAbsent = 4, Cancelled = 5 };
 
 class MainShell {
   public:
@@ -124,8 +160,24 @@ class MainShell {
     // The skin's home page, opened by a click on the logo.
     void SetHomePage(std::string homePage) { homePage_ = std::move(homePage); }
 
+    // The state the dialogs share with the commands that open them.
     // Set by the commands that open the add/edit dialog: false for adding.
     bool editFlag = false;
+    // Set while the Upcoming Locations dialog's Edit runs the add/edit dialog.
+    bool locationsEditFlag = false;
+    // Set while a Main Shift runs the add/edit dialog.
+    bool mainShiftFlag = false;
+    // Set while the Movie Info dialog that Auto-IMDb opens runs: it fetches the details at once.
+    bool autoRetrieve = false;
+    SelectionBuffer selection;
+    PresenceRequest presenceMode = PresenceRequest::Cancelled;
+    // The last locations given in the presence dialog (for the selection, and for all lines).
+    std::string presenceLocation;
+    std::string presenceAllLocation;
+    // The location chosen in the Upcoming Locations dialog.
+    std::string upcomingLocation;
+    // The media details of the current movie, loaded with it for the Movie Info dialog.
+    MediaScratch mediaScratch;
     // Set by the send commands before the Export Source dialog opens; that dialog reads and clears them.
     bool movieListSendPending = false;
     bool gimmeSendPending = false;

@@ -22,16 +22,6 @@ std::string ModulePath() {
     return std::string(path, length);
 }
 
-UINT IconStyle(MessageIcon icon) {
-    switch (icon) {
-        case MessageIcon::Stop: return MB_ICONSTOP;
-        case MessageIcon::Exclamation: return MB_ICONEXCLAMATION;
-        case MessageIcon::Question: return MB_ICONQUESTION;
-        case MessageIcon::None: break;
-    }
-    return 0;
-}
-
 COLORREF ToColorRef(const SkinColor& color) { return RGB(color.Red(), color.Green(), color.Blue()); }
 
 HWND CreateChild(HWND parent, HINSTANCE instance, const char* className, DWORD style, int id, int x, int y,
@@ -136,6 +126,8 @@ bool MainWindow::OnCreate() {
 
     shell_->LoadAtStart(TodayUtc());
     CreateChildren();
+    dialogs_ = std::make_unique<DialogHost>(DialogHost{instance_, window_, list_, *shell_, *this, listMenu_});
+    SubclassMovieList(*dialogs_, list_);
     return true;
 }
 
@@ -244,20 +236,14 @@ void MainWindow::EndProgram() {
 // ---- ShellUi ----
 
 void MainWindow::ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) {
-    const std::string body(text);
-    const std::string title(caption);
-    MessageBoxA(window_, body.c_str(), title.empty() ? nullptr : title.c_str(), MB_OK | IconStyle(icon));
+    ShowMessageBox(window_, text, caption, icon);
 }
 
 void MainWindow::Show(std::string_view text, std::string_view caption, MessageIcon icon) {
-    ShowMessage(text, caption, icon);
+    ShowMessageBox(window_, text, caption, icon);
 }
 
-bool MainWindow::Ask(std::string_view text, std::string_view caption) {
-    const std::string body(text);
-    const std::string title(caption);
-    return MessageBoxA(window_, body.c_str(), title.c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
-}
+bool MainWindow::Ask(std::string_view text, std::string_view caption) { return AskYesNo(window_, text, caption); }
 
 void MainWindow::Beep() { MessageBeep(MB_ICONEXCLAMATION); }
 
@@ -293,6 +279,44 @@ void MainWindow::SelectFirstLine() {
 int MainWindow::SelectedLineCount() { return static_cast<int>(SendMessageA(list_, LB_GETSELCOUNT, 0, 0)); }
 
 void MainWindow::FocusList() { SetFocus(list_); }
+
+int MainWindow::LineCount() { return static_cast<int>(SendMessageA(list_, LB_GETCOUNT, 0, 0)); }
+
+std::string MainWindow::LineText(int index) { return ListBoxLine(list_, index); }
+
+std::vector<int> MainWindow::SelectedLines() { return ListBoxSelectedLines(list_); }
+
+int MainWindow::CurrentLine() {
+    LRESULT line = SendMessageA(list_, LB_GETCURSEL, 0, 0);
+    return line == LB_ERR ? -1 : static_cast<int>(line);
+}
+
+void MainWindow::SelectOnlyLine(int index) {
+    SendMessageA(list_, LB_SETSEL, FALSE, -1);
+    SendMessageA(list_, LB_SETSEL, TRUE, index);
+    SendMessageA(list_, LB_SETCARETINDEX, static_cast<WPARAM>(index), FALSE);
+}
+
+int MainWindow::FindLineExact(std::string_view text) {
+    const std::string wanted(text);
+    LRESULT line = SendMessageA(list_, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(wanted.c_str()));
+    return line == LB_ERR ? -1 : static_cast<int>(line);
+}
+
+int MainWindow::FindLineStartingWith(std::string_view text) {
+    const std::string wanted(text);
+    LRESULT line = SendMessageA(list_, LB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(wanted.c_str()));
+    return line == LB_ERR ? -1 : static_cast<int>(line);
+}
+
+void MainWindow::DeleteLine(int index) { SendMessageA(list_, LB_DELETESTRING, static_cast<WPARAM>(index), 0); }
+
+void MainWindow::ReplaceLine(int index, std::string_view text) {
+    const std::string line(text);
+    SendMessageA(list_, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+    LRESULT added = SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+    if (added != LB_ERR && added != LB_ERRSPACE) SelectOnlyLine(static_cast<int>(added));
+}
 
 void MainWindow::ShowStatus(const StatusTexts& status) {
     status_ = status;
@@ -332,9 +356,7 @@ void MainWindow::Minimize() { ShowWindow(window_, SW_MINIMIZE); }
 
 void MainWindow::RequestClose() { SendMessageA(window_, WM_CLOSE, 0, 0); }
 
-void MainWindow::OpenDialog(ShellDialog) {
-    // The dialogs arrive with the list work, the movie database and the list exchange.
-}
+void MainWindow::OpenDialog(ShellDialog dialog) { RunDialog(*dialogs_, dialog, window_); }
 
 bool MainWindow::IsConnected() {
     DWORD flags = 0;

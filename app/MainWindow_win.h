@@ -13,6 +13,7 @@
 #include "model/Collection.h"
 #include "skin/SkinScript.h"
 #include "skin/SkinWindow_win.h"
+#include "ui/DialogHost_win.h"
 
 namespace cl {
 
@@ -32,6 +33,15 @@ class MainWindow final : public ShellUi, public SkinMessages {
     void SelectFirstLine() override;
     int SelectedLineCount() override;
     void FocusList() override;
+    int LineCount() override;
+    std::string LineText(int index) override;
+    std::vector<int> SelectedLines() override;
+    int CurrentLine() override;
+    void SelectOnlyLine(int index) override;
+    int FindLineExact(std::string_view text) override;
+    int FindLineStartingWith(std::string_view text) override;
+    void DeleteLine(int index) override;
+    void ReplaceLine(int index, std::string_view text) override;
     void ShowStatus(const StatusTexts& status) override;
     void ShowViewMark(ViewMark mark) override;
     void CloseLogo() override;
@@ -68,6 +78,7 @@ class MainWindow final : public ShellUi, public SkinMessages {
 
     Collection collection_;
     std::unique_ptr<MainShell> shell_;
+    std::unique_ptr<DialogHost> dialogs_;
     StatusTexts status_;
 
     SkinScript skin_;

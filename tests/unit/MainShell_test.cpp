@@ -45,6 +45,15 @@ class FakeUi : public ShellUi {
     void SelectFirstLine() override { selected = lines.empty() ? 0 : 1; }
     int SelectedLineCount() override { return selected; }
     void FocusList() override { ++focus; }
+    int LineCount() override { return static_cast<int>(lines.size()); }
+    std::string LineText(int index) override { return lines.at(static_cast<std::size_t>(index)); }
+    std::vector<int> SelectedLines() override { return selected ? std::vector<int>{0} : std::vector<int>{}; }
+    int CurrentLine() override { return lines.empty() ? -1 : 0; }
+    void SelectOnlyLine(int) override { selected = 1; }
+    int FindLineExact(std::string_view) override { return -1; }
+    int FindLineStartingWith(std::string_view) override { return -1; }
+    void DeleteLine(int index) override { lines.erase(lines.begin() + index); }
+    void ReplaceLine(int index, std::string_view text) override { lines.at(static_cast<std::size_t>(index)) = text; }
     void ShowStatus(const StatusTexts& s) override { status = s; }
     void ShowViewMark(ViewMark m) override { mark = m; }
     void CloseLogo() override { ++logoClosed; }

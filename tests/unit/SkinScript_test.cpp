@@ -359,7 +359,7 @@ TEST(SkinIni, WrittenAsTheBareNameAndReadBack) {
     SkinScript s;
     ASSERT_TRUE(ReadSkinIni(dataDir, s));
     EXPECT_EQ(s.name, "Old Paper");
-    EXPECT_EQ(s.scriptPath, dataDir + "Skins\\Old Paper\\Old Paper.lsk");
+    EXPECT_EQ(s.scriptPath, dataDir + "Skins/Old Paper/Old Paper.lsk") << "separators follow the data directory";
     std::filesystem::remove_all(dir);
     SkinScript untouched;
     EXPECT_FALSE(ReadSkinIni(dataDir, untouched));
