@@ -5,8 +5,4 @@ namespace cl {
 
 void RunUpcomingLocationsDialog(DialogHost& host, HWND) { (void)host; }
 
-void RunMainLocationsDialog(DialogHost& host, HWND) { (void)host; }
-
-void RunCategorySearchDialog(DialogHost& host, HWND) { (void)host; }
-
 }  // namespace cl
