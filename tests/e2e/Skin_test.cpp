@@ -132,6 +132,40 @@ TEST_F(SkinTest, ButtonsShowTheirDefaultHoverAndClickedLooks) {
     EXPECT_TRUE(WaitUntil([&] { return ScreenPixel(main, wx, wy) == pixel(normal, px, py); })) << "back to Default";
 }
 
+TEST_F(SkinTest, DraggingTheBodyMovesTheWindow) {
+    const SkinScript skin = InstalledSkin("Midnight");
+    HWND main = StartMain();
+    ASSERT_NE(main, nullptr);
+    SetForegroundWindow(main);
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main; }));
+    RECT before = {};
+    GetWindowRect(main, &before);
+    // A point of the window's own body: the gap between the list box and the status fields.
+    const SkinStatusField& status = skin.Status(SkinStatusId::List);
+    POINT grab = {before.left + skin.listBox.x + 40, before.top + (skin.listBox.y + skin.listBox.height + status.y) / 2};
+    ASSERT_EQ(WindowFromPoint(grab), main) << "the grab point must be the window's own body";
+
+    auto mouse = [](DWORD flags, POINT at) {
+        INPUT input = {};
+        input.type = INPUT_MOUSE;
+        input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+        input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+        SendInput(1, &input, sizeof(input));
+    };
+    mouse(MOUSEEVENTF_MOVE, grab);
+    mouse(MOUSEEVENTF_LEFTDOWN, grab);
+    for (int step = 1; step <= 5; ++step) {
+        mouse(MOUSEEVENTF_MOVE, POINT{grab.x + step * 10, grab.y + step * 6});
+    }
+    mouse(MOUSEEVENTF_LEFTUP, POINT{grab.x + 50, grab.y + 30});
+    EXPECT_TRUE(WaitUntil([&] {
+        RECT after = {};
+        GetWindowRect(main, &after);
+        return after.left == before.left + 50 && after.top == before.top + 30;
+    })) << "the window did not follow the pointer";
+}
+
 TEST_F(SkinTest, TheMenuButtonOpensTheMainMenu) {
     HWND main = StartMain();
     ASSERT_NE(main, nullptr);
