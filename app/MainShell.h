@@ -5,6 +5,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -176,6 +177,10 @@ class MainShell {
     std::string presenceAllLocation;
     // The location chosen in the Upcoming Locations dialog.
     std::string upcomingLocation;
+    // Set by the Upcoming Locations dialog while it is open, empty otherwise: takes its location combo's text as
+    // the filter, refills its list with the upcoming movies of that location, refills the combo from the known
+    // upcoming locations and selects the filter again. The add/edit dialog calls it after an edit made from there.
+    std::function<void()> refreshUpcomingLocations;
     // The media details of the current movie, loaded with it for the Movie Info dialog.
     MediaScratch mediaScratch;
     // Set by the send commands before the Export Source dialog opens; that dialog reads and clears them.
