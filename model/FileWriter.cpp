@@ -2,9 +2,11 @@
 #include "model/FileWriter.h"
 
 #include <atomic>
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <system_error>
 
 namespace cl {
 
@@ -53,7 +55,17 @@ FileWriter& DefaultFileWriter() {
 bool ReadWholeFile(const std::filesystem::path& path, std::string& out) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
-    out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    out.clear();
+    // A regular file comes in with one read of its size. Whatever that read does not bring (a file
+    // that grew meanwhile, or one whose size cannot be asked) still comes through the stream buffer.
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    if (!ec && size > 0) {
+        out.resize(static_cast<std::size_t>(size));
+        const std::streamsize got = in.rdbuf()->sgetn(out.data(), static_cast<std::streamsize>(size));
+        out.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+    }
+    out.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     return !in.bad();
 }
 

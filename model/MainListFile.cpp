@@ -42,17 +42,20 @@ bool Accept(FieldStatus status, const TextReader& reader, std::string_view field
     return false;
 }
 
-bool BarField(TextReader& reader, std::string& out, std::string_view field, std::size_t maxLen, LoadReport& report) {
-    return Accept(reader.ReadBarField(out, maxLen), reader, field, maxLen, report);
+// The fields are views into the reader's data, copied only into the records that take them.
+bool BarField(TextReader& reader, std::string_view& out, std::string_view field, std::size_t maxLen,
+              LoadReport& report) {
+    return Accept(reader.ReadBarFieldView(out, maxLen), reader, field, maxLen, report);
 }
 
-bool LineField(TextReader& reader, std::string& out, std::string_view field, std::size_t maxLen, LoadReport& report) {
-    return Accept(reader.ReadLine(out, maxLen), reader, field, maxLen, report);
+bool LineField(TextReader& reader, std::string_view& out, std::string_view field, std::size_t maxLen,
+               LoadReport& report) {
+    return Accept(reader.ReadLineView(out, maxLen), reader, field, maxLen, report);
 }
 
 // A section title: a record's title or "end". Running out of data here means the end line is missing.
-bool SectionTitle(TextReader& reader, std::string& out, std::string_view section, LoadReport& report) {
-    FieldStatus status = reader.ReadBarField(out, kTitleMax);
+bool SectionTitle(TextReader& reader, std::string_view& out, std::string_view section, LoadReport& report) {
+    FieldStatus status = reader.ReadBarFieldView(out, kTitleMax);
     if (status == FieldStatus::EndOfData) {
         report.damage = Damage{reader.Line(), "file ends before the end line of the " + std::string(section)};
         return false;
@@ -96,10 +99,10 @@ LoadReport ReadMainList(TextReader& reader, MainListStores stores, const OlderLa
     stores.version.clear();
 
     // Only the 12-character prefix tells the layouts apart; the version number itself is never read.
-    TextReader start = reader;
-    std::string first;
-    FieldStatus status = reader.ReadLine(first, kVersionMax);
-    bool newLayout = first.compare(0, kLayoutPrefix.size(), kLayoutPrefix) == 0;
+    const TextReader::Position start = reader.Tell();
+    std::string_view first;
+    FieldStatus status = reader.ReadLineView(first, kVersionMax);
+    bool newLayout = first.substr(0, kLayoutPrefix.size()) == kLayoutPrefix;
     if (newLayout) {
         if (status == FieldStatus::TooLong) {
             report.damage = TooLongDamage(reader, "version line", kVersionMax);
@@ -107,10 +110,10 @@ LoadReport ReadMainList(TextReader& reader, MainListStores stores, const OlderLa
         }
         stores.version = first;
     } else {
-        reader = std::move(start);
+        reader.Seek(start);
     }
 
-    std::string title, location, category, presence, medium, number;
+    std::string_view title, location, category, presence, medium, number;
     for (;;) {
         if (!SectionTitle(reader, title, "movie list", report)) return report;
         if (title == "end") break;
@@ -129,21 +132,21 @@ LoadReport ReadMainList(TextReader& reader, MainListStores stores, const OlderLa
         // The line is whole: only now does anything of it reach the stores.
         stores.locations.Append(location);
         stores.categories.Append(category);
-        if (!newLayout && olderLayoutMovie) olderLayoutMovie(title);
+        if (!newLayout && olderLayoutMovie) olderLayoutMovie(std::string(title));
         stores.media.Append(medium);
         if (InsertMainMovie(stores.main, title, category, presence, location, medium, ParseDecimal(number)) == 0) {
             ++report.records;
         }
     }
 
-    std::string password;
+    std::string_view password;
     if (!LineField(reader, password, "password", kPasswordMax, report)) return report;
     stores.password = password;
 
     for (;;) {
         if (!SectionTitle(reader, title, "upcoming list", report)) return report;
         if (title == "end") {
-            std::string rest;
+            std::string_view rest;
             if (!LineField(reader, rest, "upcoming end line", kUpcomingEndRestMax, report)) return report;
             break;
         }
@@ -156,7 +159,7 @@ LoadReport ReadMainList(TextReader& reader, MainListStores stores, const OlderLa
     }
 
     for (;;) {
-        status = reader.ReadLine(number, kNumberMax);
+        status = reader.ReadLineView(number, kNumberMax);
         if ((status == FieldStatus::Ok || status == FieldStatus::LastField) && number == "end") break;
         if (status == FieldStatus::EndOfData) {
             report.damage = Damage{reader.Line(), "file ends before its final end line"};

@@ -1,84 +1,111 @@
 // Bounded reading of the line-oriented store files.
 #include "model/TextReader.h"
 
-#include <fstream>
-#include <iterator>
+#include <cstring>
+
+#include "model/FileWriter.h"
 
 namespace cl {
 
 std::optional<TextReader> TextReader::Open(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
+    std::string data;
+    if (!ReadWholeFile(path, data)) return std::nullopt;
     return TextReader(std::move(data));
 }
 
-std::size_t TextReader::LineEndAt(std::size_t pos) const {
-    if (pos >= data_.size()) return 0;
-    if (data_[pos] == '\n') return 1;
-    if (data_[pos] == '\r' && pos + 1 < data_.size() && data_[pos + 1] == '\n') return 2;
-    return 0;
+FieldStatus TextReader::ReadLine(std::string& out, std::size_t maxLen) {
+    std::string_view field;
+    FieldStatus status = ReadLineView(field, maxLen);
+    out.assign(field);
+    return status;
 }
 
-FieldStatus TextReader::ReadLine(std::string& out, std::size_t maxLen) {
-    out.clear();
+FieldStatus TextReader::ReadBarField(std::string& out, std::size_t maxLen) {
+    std::string_view field;
+    FieldStatus status = ReadBarFieldView(field, maxLen);
+    out.assign(field);
+    return status;
+}
+
+FieldStatus TextReader::ReadLineView(std::string_view& out, std::size_t maxLen) {
+    out = {};
     if (AtEnd()) return FieldStatus::EndOfData;
-    std::size_t start = pos_;
-    std::size_t end = start;
-    std::size_t eol = 0;
-    while (end < data_.size() && (eol = LineEndAt(end)) == 0) {
-        if (end - start == maxLen) {
-            out.assign(data_, start, maxLen);
-            pos_ = end;
-            return FieldStatus::TooLong;
+    const char* data = data_.data();
+    const std::size_t start = pos_;
+    const std::size_t left = data_.size() - start;
+    // Only the first maxLen + 2 bytes can decide: the longest line that fits, then a CR LF. Searching no
+    // further keeps a damaged file without line ends from being scanned to its end for every field.
+    const std::size_t window = maxLen >= left || left - maxLen <= 2 ? left : maxLen + 2;
+    const auto* lf = static_cast<const char*>(std::memchr(data + start, '\n', window));
+    std::size_t end = 0;  // one past the line's last character
+    std::size_t eol = 0;  // length of its line end
+    if (lf != nullptr) {
+        end = static_cast<std::size_t>(lf - data);
+        eol = 1;
+        if (end > start && data[end - 1] == '\r') {
+            --end;
+            eol = 2;
         }
-        ++end;
+    } else if (window == left) {
+        end = data_.size();  // the last line, without a line end (a CR there is data)
+    } else {
+        end = start + window;  // longer than maxLen in any case
     }
-    out.assign(data_, start, end - start);
+    if (end - start > maxLen) {
+        out = std::string_view(data + start, maxLen);
+        pos_ = start + maxLen;
+        return FieldStatus::TooLong;
+    }
+    out = std::string_view(data + start, end - start);
     pos_ = end + eol;
     if (eol == 0) return FieldStatus::LastField;
     ++line_;
     return FieldStatus::Ok;
 }
 
-FieldStatus TextReader::ReadBarField(std::string& out, std::size_t maxLen) {
-    out.clear();
+FieldStatus TextReader::ReadBarFieldView(std::string_view& out, std::size_t maxLen) {
+    out = {};
     if (AtEnd()) return FieldStatus::EndOfData;
-    std::size_t start = pos_;
+    const char* data = data_.data();
+    const std::size_t size = data_.size();
+    const std::size_t start = pos_;
+    // Positions start to start + maxLen are looked at: a bar or a line end there still counts, any
+    // other character there makes the field too long.
+    const std::size_t limit = maxLen >= size - start ? size : start + maxLen + 1;
     std::size_t end = start;
-    while (end < data_.size() && data_[end] != '|') {
-        if (LineEndAt(end) != 0) {
-            out.assign(data_, start, end - start);
+    for (; end < limit; ++end) {
+        const char c = data[end];
+        if (c == '|') {
+            out = std::string_view(data + start, end - start);
+            pos_ = end + 1;
+            return FieldStatus::Ok;
+        }
+        if (c == '\n' || (c == '\r' && end + 1 < size && data[end + 1] == '\n')) {
+            out = std::string_view(data + start, end - start);
             pos_ = end;
             return FieldStatus::MissingBar;
         }
-        if (end - start == maxLen) {
-            out.assign(data_, start, maxLen);
-            pos_ = end;
-            return FieldStatus::TooLong;
-        }
-        ++end;
     }
-    out.assign(data_, start, end - start);
-    if (end >= data_.size()) {
-        pos_ = end;
-        return FieldStatus::LastField;
+    if (end - start > maxLen) {
+        out = std::string_view(data + start, maxLen);
+        pos_ = start + maxLen;
+        return FieldStatus::TooLong;
     }
-    pos_ = end + 1;
-    return FieldStatus::Ok;
+    out = std::string_view(data + start, end - start);
+    pos_ = end;
+    return FieldStatus::LastField;
 }
 
 void TextReader::SkipLine() {
-    while (pos_ < data_.size()) {
-        std::size_t eol = LineEndAt(pos_);
-        if (eol != 0) {
-            pos_ += eol;
-            ++line_;
-            return;
-        }
-        ++pos_;
+    if (AtEnd()) return;
+    // A line ends with its LF, whether a CR comes before it or not.
+    const auto* lf = static_cast<const char*>(std::memchr(data_.data() + pos_, '\n', data_.size() - pos_));
+    if (lf == nullptr) {
+        pos_ = data_.size();
+        return;
     }
+    pos_ = static_cast<std::size_t>(lf - data_.data()) + 1;
+    ++line_;
 }
 
 Damage TooLongDamage(const TextReader& reader, std::string_view field, std::size_t maxLen) {

@@ -51,13 +51,27 @@ public:
     // Reads up to the next bar '|' on the current line, at most maxLen characters.
     FieldStatus ReadBarField(std::string& out, std::size_t maxLen);
 
+    // As ReadLine and ReadBarField, with the field handed back as a view into the reader's own copy of
+    // the data: the loaders then copy each value once, straight into its record. The view stays valid
+    // while the reader lives.
+    FieldStatus ReadLineView(std::string_view& out, std::size_t maxLen);
+    FieldStatus ReadBarFieldView(std::string_view& out, std::size_t maxLen);
+
     // Skips the rest of the current line including its line end.
     void SkipLine();
 
-private:
-    // Length of the line end at pos (0 when none).
-    std::size_t LineEndAt(std::size_t pos) const;
+    // Where the reader stands, to come back to after looking ahead.
+    struct Position {
+        std::size_t pos = 0;
+        std::size_t line = 1;
+    };
+    Position Tell() const { return Position{pos_, line_}; }
+    void Seek(Position p) {
+        pos_ = p.pos;
+        line_ = p.line;
+    }
 
+private:
     std::string data_;
     std::size_t pos_ = 0;
     std::size_t line_ = 1;

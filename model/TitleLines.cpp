@@ -6,9 +6,9 @@ namespace cl {
 LoadReport ReadTitleLines(TextReader& reader, EndMarker marker, const std::function<bool(std::string)>& take) {
     LoadReport report;
     report.opened = true;
-    std::string line;
+    std::string_view line;
     for (;;) {
-        FieldStatus status = reader.ReadLine(line, kTitleLineMax);
+        FieldStatus status = reader.ReadLineView(line, kTitleLineMax);
         if (status == FieldStatus::EndOfData) {
             report.damage = Damage{reader.Line(), "file ends before its end line"};
             return report;
@@ -24,8 +24,7 @@ LoadReport ReadTitleLines(TextReader& reader, EndMarker marker, const std::funct
             report.damage = Damage{reader.Line(), "file ends inside a title"};
             return report;
         }
-        if (take(std::move(line))) ++report.records;
-        line = std::string();
+        if (take(std::string(line))) ++report.records;
     }
 }
 
