@@ -12,6 +12,10 @@ namespace cl {
 // LF a blank (a comment typed in a multi-line edit keeps its words apart), and the result is cut.
 std::string OneLine(std::string_view text, std::size_t maxLen);
 
+// OneLine written over `out`, reusing its storage: how the stores fill a record's field without a
+// temporary string. `text` may view `out` itself.
+void AssignOneLine(std::string& out, std::string_view text, std::size_t maxLen);
+
 // A key can be stored when it is not empty (an empty first line ends a store file), holds no LF and
 // fits the reader's limit. Keys are never altered, since they tie a record to its movie.
 bool UsableKey(std::string_view key, std::size_t maxLen);
