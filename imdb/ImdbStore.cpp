@@ -37,11 +37,6 @@ std::optional<std::string> Stored(ImdbStore::Field value, std::size_t max) {
     return OneLine(*value, max);
 }
 
-ImdbStore::Field View(const std::optional<std::string>& value) {
-    if (!value) return std::nullopt;
-    return std::string_view(*value);
-}
-
 }  // namespace
 
 std::string ImdbKey(std::string_view title) {
@@ -64,12 +59,13 @@ bool ImdbStore::Put(std::string_view key, Field number, Field title, Field year,
     fresh.actors = Stored(actors, kImdbActorsMax);
     fresh.language = Stored(language, kImdbLanguageMax);
     fresh.runtime = Stored(runtime, kImdbRuntimeMax);
-    if (ImdbRecord* existing = records_.Find(key)) {
-        // Field by field: the key's bytes are what the index points at, so it must stay untouched.
-        for (const FileLine& line : kLines) (*existing).*line.field = std::move(fresh.*line.field);
-    } else {
-        fresh.key = std::string(key);
-        records_.Append(std::move(fresh));
+    auto [record, appended] = records_.FindOrAppend(key, [&fresh, key](ImdbRecord& added) {
+        added = std::move(fresh);
+        added.key = key;
+    });
+    if (!appended) {
+        // Field by field: the key is what the index finds the record by, so it stays untouched.
+        for (const FileLine& line : kLines) (*record).*line.field = std::move(fresh.*line.field);
     }
     return true;
 }
@@ -154,39 +150,36 @@ std::vector<std::string> ImdbStore::RunQuery() const {
 LoadReport ReadImdb(TextReader& reader, ImdbStore& store) {
     LoadReport report;
     report.opened = true;
-    const auto put = [&store, &report](const ImdbRecord& r) {
-        if (store.Put(r.key, View(r.number), View(r.title), View(r.year), View(r.director), View(r.tagline),
-                      View(r.plot), View(r.genre), View(r.actors), View(r.language), View(r.runtime))) {
-            ++report.records;
-        }
-    };
+    std::string_view key;
+    std::array<std::string_view, kLines.size()> values;  // in file order, which is Put's argument order
     for (;;) {
-        ImdbRecord record;
-        FieldStatus status = reader.ReadLine(record.key, kImdbKeyMax);
+        FieldStatus status = reader.ReadLineView(key, kImdbKeyMax);
         if (status == FieldStatus::EndOfData) return report;
         if (status == FieldStatus::LastField) {
             report.damage = Damage{reader.Line(), "file ends inside a database record"};
             return report;
         }
-        if (record.key.empty()) return report;
+        if (key.empty()) return report;
         // An overlong line is kept cut at its limit and the rest of its record is empty: the record is
         // stored, and reading stops after it, as the file's readers always have.
         std::optional<Damage> tooLong;
         if (status == FieldStatus::TooLong) tooLong = TooLongDamage(reader, "key", kImdbKeyMax);
-        for (const FileLine& line : kLines) {
-            std::string value;
-            if (!tooLong) {
-                status = reader.ReadLine(value, line.max);
-                if (status == FieldStatus::TooLong) {
-                    tooLong = TooLongDamage(reader, line.name, line.max);
-                } else if (status != FieldStatus::Ok) {
-                    report.damage = Damage{reader.Line(), "file ends inside a database record"};
-                    return report;
-                }
+        for (std::size_t i = 0; i < kLines.size(); ++i) {
+            values[i] = std::string_view();
+            if (tooLong) continue;
+            status = reader.ReadLineView(values[i], kLines[i].max);
+            if (status == FieldStatus::TooLong) {
+                tooLong = TooLongDamage(reader, kLines[i].name, kLines[i].max);
+            } else if (status != FieldStatus::Ok) {
+                report.damage = Damage{reader.Line(), "file ends inside a database record"};
+                return report;
             }
-            record.*line.field = std::move(value);
         }
-        put(record);
+        // Every field of a record read back is present, if only empty.
+        if (store.Put(key, values[0], values[1], values[2], values[3], values[4], values[5], values[6], values[7],
+                      values[8], values[9])) {
+            ++report.records;
+        }
         if (tooLong) {
             report.damage = std::move(tooLong);
             return report;

@@ -24,20 +24,37 @@ const std::array<MediaFieldLine, kMediaFieldCount> kMediaFieldLines{{
     {&MediaFields::samples, 9, "samples"},
 }};
 
-bool MediaStore::AddOrReplace(std::string_view title, const MediaFields& media) {
+template <typename FieldAt>
+bool MediaStore::Store(std::string_view title, FieldAt fieldAt) {
     if (!UsableKey(title, kMediaFieldLines[0].max)) return false;
-    MediaRecord* record = records_.Find(title);
-    if (record == nullptr) {
-        MediaRecord fresh;
-        fresh.fields.title = std::string(title);
-        record = &records_.Append(std::move(fresh));
-    }
+    MediaRecord* record =
+        records_.FindOrAppend(title, [title](MediaRecord& fresh) { fresh.fields.title.emplace(title); }).first;
+    // Field by field, each written over the old one: a value that views the same field of the record
+    // itself still comes out right, and no other field is read.
     for (std::size_t i = 1; i < kMediaFieldCount; ++i) {
         const MediaFieldLine& line = kMediaFieldLines[i];
-        const std::optional<std::string>& value = media.*line.field;
-        record->fields.*line.field = value ? std::optional<std::string>(OneLine(*value, line.max)) : std::nullopt;
+        const std::optional<std::string_view> value = fieldAt(i);
+        std::optional<std::string>& field = record->fields.*line.field;
+        if (!value) {
+            field.reset();
+            continue;
+        }
+        if (!field) field.emplace();
+        AssignOneLine(*field, *value, line.max);
     }
     return true;
+}
+
+bool MediaStore::AddOrReplace(std::string_view title, const MediaFields& media) {
+    return Store(title, [&media](std::size_t i) -> std::optional<std::string_view> {
+        const std::optional<std::string>& value = media.*kMediaFieldLines[i].field;
+        if (!value) return std::nullopt;
+        return std::string_view(*value);
+    });
+}
+
+bool MediaStore::AddOrReplaceRead(const std::array<std::string_view, kMediaFieldCount>& fields) {
+    return Store(fields[0], [&fields](std::size_t i) { return std::optional<std::string_view>(fields[i]); });
 }
 
 bool MediaStore::LookupIntoScratch(std::string_view title, MediaScratch& scratch) const {
@@ -95,12 +112,11 @@ std::vector<std::string> ImportList::Titles() const {
 LoadReport ReadMedia(TextReader& reader, MediaStore& store) {
     LoadReport report;
     report.opened = true;
+    std::array<std::string_view, kMediaFieldCount> fields;
     for (;;) {
-        MediaFields fields;
         for (std::size_t i = 0; i < kMediaFieldCount; ++i) {
             const MediaFieldLine& line = kMediaFieldLines[i];
-            std::string value;
-            FieldStatus status = reader.ReadLine(value, line.max);
+            FieldStatus status = reader.ReadLineView(fields[i], line.max);
             if (i == 0 && status == FieldStatus::EndOfData) return report;
             if (status == FieldStatus::TooLong) {
                 report.damage = TooLongDamage(reader, line.name, line.max);
@@ -111,10 +127,9 @@ LoadReport ReadMedia(TextReader& reader, MediaStore& store) {
                 report.damage = Damage{reader.Line(), "file ends inside a media record"};
                 return report;
             }
-            if (i == 0 && value.empty()) return report;
-            fields.*line.field = std::move(value);
+            if (i == 0 && fields[i].empty()) return report;
         }
-        if (store.AddOrReplace(*fields.title, fields)) ++report.records;
+        if (store.AddOrReplaceRead(fields)) ++report.records;
     }
 }
 

@@ -39,6 +39,10 @@ class MediaStore {
     // not carry: empty, holding a line feed or over 109 characters.
     bool AddOrReplace(std::string_view title, const MediaFields& media);
 
+    // AddOrReplace with fields 1 to 13 as one record of the file gave them, every one present: the
+    // loader's way in, without a copy of the fields on the way.
+    bool AddOrReplaceRead(const std::array<std::string_view, kMediaFieldCount>& fields);
+
     // Copies fields 1 to 13 and the medium of the title's record into the scratch (absent fields make
     // the scratch's absent); the running time and video bytes stay. False and nothing changed when the
     // title has no record.
@@ -63,6 +67,10 @@ class MediaStore {
         std::string& operator()(MediaRecord& r) const { return *r.fields.title; }
         const std::string& operator()(const MediaRecord& r) const { return *r.fields.title; }
     };
+    // The work of both AddOrReplace variants; fieldAt(i) gives field i + 1 as an optional view.
+    template <typename FieldAt>
+    bool Store(std::string_view title, FieldAt fieldAt);
+
     KeyedList<MediaRecord, KeyOf> records_;
 };
 

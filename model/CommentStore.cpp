@@ -8,11 +8,8 @@ namespace cl {
 bool CommentStore::Set(std::string_view title, std::string_view comment) {
     if (!UsableKey(title, kCommentTitleMax)) return false;
     std::string text = OneLine(comment, kCommentMax);
-    if (CommentRecord* r = records_.Find(title)) {
-        r->comment = std::move(text);
-    } else {
-        records_.Append(CommentRecord{std::string(title), std::move(text)});
-    }
+    records_.FindOrAppend(title, [title](CommentRecord& fresh) { fresh.title = title; }).first->comment =
+        std::move(text);
     return true;
 }
 
@@ -37,10 +34,10 @@ bool CommentStore::Rename(std::string_view oldTitle, std::string_view newTitle) 
 LoadReport ReadComments(TextReader& reader, CommentStore& store) {
     LoadReport report;
     report.opened = true;
-    std::string title;
-    std::string comment;
+    std::string_view title;
+    std::string_view comment;
     for (;;) {
-        FieldStatus status = reader.ReadLine(title, kCommentTitleMax);
+        FieldStatus status = reader.ReadLineView(title, kCommentTitleMax);
         if (status == FieldStatus::EndOfData) return report;
         if (status == FieldStatus::TooLong) {
             report.damage = TooLongDamage(reader, "title", kCommentTitleMax);
@@ -52,7 +49,7 @@ LoadReport ReadComments(TextReader& reader, CommentStore& store) {
         }
         if (title.empty()) return report;
 
-        status = reader.ReadLine(comment, kCommentMax);
+        status = reader.ReadLineView(comment, kCommentMax);
         if (status == FieldStatus::TooLong) {
             report.damage = TooLongDamage(reader, "comment", kCommentMax);
             return report;

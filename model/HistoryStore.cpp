@@ -11,26 +11,39 @@ constexpr std::string_view kEndLine = "end";
 
 }  // namespace
 
-bool HistoryStore::AddOrUpdate(std::string_view title, std::string_view date, std::string_view views) {
-    if (!UsableKey(title, kHistoryTitleMax)) return false;
+HistoryRecord* HistoryStore::Update(std::string_view title, std::string_view date, std::string_view views) {
+    if (!UsableKey(title, kHistoryTitleMax)) return nullptr;
     std::string d = OneLine(date, kHistoryDateMax);
     std::string v = OneLine(views, kHistoryViewsMax);
-    if (HistoryRecord* r = records_.Find(title)) {
-        r->date = std::move(d);
-        r->views = std::move(v);
-    } else {
-        records_.Append(HistoryRecord{std::string(title), std::move(d), std::move(v), {}});
-    }
+    HistoryRecord* r = records_.FindOrAppend(title, [title](HistoryRecord& fresh) { fresh.title = title; }).first;
+    r->date = std::move(d);
+    r->views = std::move(v);
+    return r;
+}
+
+bool HistoryStore::AppendLoan(HistoryRecord& record, std::string_view text) {
+    std::string line = OneLine(text, kLoanLineMax);
+    if (line == kEndLine) return false;
+    record.loanLines.push_back(std::move(line));
+    return true;
+}
+
+bool HistoryStore::AddOrUpdate(std::string_view title, std::string_view date, std::string_view views) {
+    return Update(title, date, views) != nullptr;
+}
+
+bool HistoryStore::AddRecord(std::string_view title, std::string_view date, std::string_view views,
+                             const std::vector<std::string_view>& loanLines) {
+    HistoryRecord* r = Update(title, date, views);
+    if (r == nullptr) return false;
+    for (std::string_view loan : loanLines) AppendLoan(*r, loan);
     return true;
 }
 
 bool HistoryStore::AddLoanLine(std::string_view title, std::string_view text) {
     HistoryRecord* r = records_.Find(title);
     if (r == nullptr) return false;
-    std::string line = OneLine(text, kLoanLineMax);
-    if (line == kEndLine) return false;
-    r->loanLines.push_back(std::move(line));
-    return true;
+    return AppendLoan(*r, text);
 }
 
 bool HistoryStore::LoadIntoCurrent(std::string_view title, std::optional<std::string>& dateOfEntry,
@@ -60,24 +73,25 @@ LoadReport ReadHistory(TextReader& reader, HistoryStore& store) {
         report.damage = Damage{reader.Line(), "file ends inside a history record"};
         return report;
     };
+    std::string_view title, date, views, line;
+    std::vector<std::string_view> loanLines;
     for (;;) {
-        HistoryRecord record;
-        FieldStatus status = reader.ReadLine(record.title, kHistoryTitleMax);
+        FieldStatus status = reader.ReadLineView(title, kHistoryTitleMax);
         if (status == FieldStatus::EndOfData) return report;
         if (status == FieldStatus::TooLong) {
             report.damage = TooLongDamage(reader, "title", kHistoryTitleMax);
             return report;
         }
         if (status == FieldStatus::LastField) return cut();
-        if (record.title.empty()) return report;
+        if (title.empty()) return report;
 
-        status = reader.ReadLine(record.date, kHistoryDateMax);
+        status = reader.ReadLineView(date, kHistoryDateMax);
         if (status == FieldStatus::TooLong) {
             report.damage = TooLongDamage(reader, "date of entry", kHistoryDateMax);
             return report;
         }
         if (status != FieldStatus::Ok) return cut();
-        status = reader.ReadLine(record.views, kHistoryViewsMax);
+        status = reader.ReadLineView(views, kHistoryViewsMax);
         if (status == FieldStatus::TooLong) {
             report.damage = TooLongDamage(reader, "number of views", kHistoryViewsMax);
             return report;
@@ -85,9 +99,9 @@ LoadReport ReadHistory(TextReader& reader, HistoryStore& store) {
         if (status != FieldStatus::Ok) return cut();
 
         // Loan lines up to "end". Every read consumes data or reports the end of it, so this ends.
-        std::string line;
+        loanLines.clear();
         for (;;) {
-            status = reader.ReadLine(line, kLoanLineMax);
+            status = reader.ReadLineView(line, kLoanLineMax);
             if (status == FieldStatus::TooLong) {
                 report.damage = TooLongDamage(reader, "loan line", kLoanLineMax);
                 return report;
@@ -96,12 +110,11 @@ LoadReport ReadHistory(TextReader& reader, HistoryStore& store) {
             // "end" is whole even without its line end; any other cut line may be a fragment.
             if (line == kEndLine) break;
             if (status == FieldStatus::LastField) return cut();
-            record.loanLines.push_back(line);
+            loanLines.push_back(line);
         }
 
-        if (!store.AddOrUpdate(record.title, record.date, record.views)) continue;
-        for (const std::string& loan : record.loanLines) store.AddLoanLine(record.title, loan);
-        ++report.records;
+        // Only a whole record reaches the store.
+        if (store.AddRecord(title, date, views, loanLines)) ++report.records;
     }
 }
 

@@ -38,6 +38,11 @@ class HistoryStore {
     // at kLoanLineMax; a line that is exactly "end" is refused, since it would close the record in the file.
     bool AddLoanLine(std::string_view title, std::string_view text);
 
+    // AddOrUpdate, then AddLoanLine of each loan line in order: what one record of the file brings,
+    // with the title looked up once. False (nothing stored) where AddOrUpdate would refuse the title.
+    bool AddRecord(std::string_view title, std::string_view date, std::string_view views,
+                   const std::vector<std::string_view>& loanLines);
+
     // Copies the title's date of entry and views into the current movie's fields; unchanged when none.
     bool LoadIntoCurrent(std::string_view title, std::optional<std::string>& dateOfEntry,
                          std::optional<std::string>& views) const;
@@ -64,6 +69,9 @@ class HistoryStore {
         std::string& operator()(HistoryRecord& r) const { return r.title; }
         const std::string& operator()(const HistoryRecord& r) const { return r.title; }
     };
+    // The stored record after AddOrUpdate's work, or nullptr when the title is refused.
+    HistoryRecord* Update(std::string_view title, std::string_view date, std::string_view views);
+    static bool AppendLoan(HistoryRecord& record, std::string_view text);
     KeyedList<HistoryRecord, KeyOf> records_;
 };
 

@@ -3,17 +3,21 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <iterator>
 #include <list>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
+
+#include "model/HashSlots.h"
 
 namespace cl {
 
 // KeyOf is a functor giving the record's key string, as a mutable and as a const reference. The index
-// holds views into the keys of the list nodes, which never move; a key is only changed through Rekey.
+// holds iterators to the list nodes, which never move, under the hash of their keys; a key is only
+// changed through Rekey.
 template <typename Record, typename KeyOf>
 class KeyedList {
   public:
@@ -28,49 +32,59 @@ class KeyedList {
 
     // The record with the key, or nullptr. Its key must not be changed through the pointer.
     Record* Find(std::string_view key) {
-        auto found = index_.find(key);
-        return found == index_.end() ? nullptr : &*found->second;
+        const Iter* found = index_.Find(Hash(key), Matches(key));
+        return found == nullptr ? nullptr : &**found;
     }
     const Record* Find(std::string_view key) const {
-        auto found = index_.find(key);
-        return found == index_.end() ? nullptr : &*found->second;
+        const Iter* found = index_.Find(Hash(key), Matches(key));
+        return found == nullptr ? nullptr : &**found;
     }
 
     // Appends a record whose key is not yet present (callers look it up first).
     Record& Append(Record record) {
         records_.push_back(std::move(record));
         auto it = std::prev(records_.end());
-        index_.emplace(std::string_view(KeyOf{}(*it)), it);
+        index_.Insert(Hash(KeyOf{}(*it)), it);
         return *it;
+    }
+
+    // Find, and when the key has no record, a default record appended and handed to fill(record), which
+    // must give it the key `key`; the key is hashed once for both. The flag tells whether it was appended.
+    template <typename Fill>
+    std::pair<Record*, bool> FindOrAppend(std::string_view key, Fill fill) {
+        const std::size_t hash = Hash(key);
+        if (const Iter* found = index_.Find(hash, Matches(key))) return {&**found, false};
+        Record& fresh = records_.emplace_back();
+        fill(fresh);
+        index_.Insert(hash, std::prev(records_.end()));
+        return {&fresh, true};
     }
 
     // Unlinks the record with the key; false when there is none.
     bool Erase(std::string_view key) {
-        auto found = index_.find(key);
-        if (found == index_.end()) return false;
-        auto it = found->second;
-        index_.erase(found);
-        records_.erase(it);
+        std::optional<Iter> found = index_.Remove(Hash(key), Matches(key));
+        if (!found) return false;
+        records_.erase(*found);
         return true;
     }
 
     // Gives the record with oldKey the key newKey, keeping its place. A record that already had newKey
     // is dropped, so that every key stays unique. False when no record has oldKey.
     bool Rekey(std::string_view oldKey, std::string_view newKey) {
-        auto found = index_.find(oldKey);
-        if (found == index_.end()) return false;
+        const Iter* found = index_.Find(Hash(oldKey), Matches(oldKey));
+        if (found == nullptr) return false;
         if (oldKey == newKey) return true;
         std::string fresh(newKey);  // either view may point into a record that changes below
-        auto it = found->second;
-        index_.erase(found);
+        Iter it = *found;
+        index_.Remove(Hash(KeyOf{}(*it)), [it](const Iter& candidate) { return candidate == it; });
         Erase(fresh);
         KeyOf{}(*it) = std::move(fresh);
-        index_.emplace(std::string_view(KeyOf{}(*it)), it);
+        index_.Insert(Hash(KeyOf{}(*it)), it);
         return true;
     }
 
     void Clear() {
-        index_.clear();
+        index_.Clear();
         records_.clear();
     }
 
@@ -80,8 +94,15 @@ class KeyedList {
     const_iterator end() const { return records_.end(); }
 
   private:
+    using Iter = typename Sequence::iterator;
+
+    static std::size_t Hash(std::string_view key) { return std::hash<std::string_view>{}(key); }
+    static auto Matches(std::string_view key) {
+        return [key](const Iter& it) { return std::string_view(KeyOf{}(*it)) == key; };
+    }
+
     Sequence records_;
-    std::unordered_map<std::string_view, typename Sequence::iterator> index_;
+    HashSlots<Iter> index_;  // one slot per record, by the hash of its key
 };
 
 }  // namespace cl

@@ -1,0 +1,120 @@
+// The hash index behind the stores and the movie lists: a flat table of (hash, value) slots with linear
+// probing. The values lead back to their keys (list iterators), so the table keeps only the hashes and
+// the caller tells which value it wants. Several slots may share a hash. Growing by doubling moves the
+// slots by their kept hashes without hashing any key again, and a lookup touches one contiguous run of
+// slots instead of a chain of separately allocated nodes.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace cl {
+
+template <typename Value>
+class HashSlots {
+  public:
+    std::size_t Count() const { return count_; }
+
+    void Insert(std::size_t hash, Value value) {
+        if ((count_ + 1) * 4 > slots_.size() * 3) Grow(slots_.empty() ? 16 : slots_.size() * 2);
+        const std::size_t stored = Stored(hash);
+        std::size_t i = Home(stored);
+        while (slots_[i].hash != 0) i = (i + 1) & mask_;
+        slots_[i].hash = stored;
+        slots_[i].value = std::move(value);
+        ++count_;
+    }
+
+    // The first value under the hash that `match` accepts, or nullptr.
+    template <typename Match>
+    const Value* Find(std::size_t hash, Match match) const {
+        const std::size_t at = FindSlot(hash, match);
+        return at == kNone ? nullptr : &slots_[at].value;
+    }
+
+    // Calls visit(value) for every value under the hash, in no particular order.
+    template <typename Visit>
+    void ForEach(std::size_t hash, Visit visit) const {
+        if (count_ == 0) return;
+        const std::size_t stored = Stored(hash);
+        for (std::size_t i = Home(stored); slots_[i].hash != 0; i = (i + 1) & mask_) {
+            if (slots_[i].hash == stored) visit(slots_[i].value);
+        }
+    }
+
+    // Takes out the first value under the hash that `match` accepts; nullopt when none.
+    template <typename Match>
+    std::optional<Value> Remove(std::size_t hash, Match match) {
+        std::size_t hole = FindSlot(hash, match);
+        if (hole == kNone) return std::nullopt;
+        std::optional<Value> removed(std::move(slots_[hole].value));
+        // Close the gap: a later slot of the same run moves into the hole unless its home lies
+        // cyclically after the hole (then the hole does not cut it off from its home).
+        for (std::size_t j = (hole + 1) & mask_; slots_[j].hash != 0; j = (j + 1) & mask_) {
+            const std::size_t home = Home(slots_[j].hash);
+            const bool reachable = hole <= j ? (hole < home && home <= j) : (hole < home || home <= j);
+            if (reachable) continue;
+            slots_[hole] = std::move(slots_[j]);
+            hole = j;
+        }
+        slots_[hole] = Slot{};
+        --count_;
+        return removed;
+    }
+
+    void Clear() {
+        slots_.clear();
+        count_ = 0;
+        mask_ = 0;
+        shift_ = 64;
+    }
+
+  private:
+    struct Slot {
+        std::size_t hash = 0;  // 0: empty
+        Value value{};
+    };
+    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
+    // Hash 0 marks an empty slot, so a real 0 is kept as 1; the callers compare their keys anyway.
+    static std::size_t Stored(std::size_t hash) { return hash == 0 ? 1 : hash; }
+
+    // The slot a hash starts from: the top bits of a multiplicative mix, good for weak low bits.
+    std::size_t Home(std::size_t stored) const {
+        return static_cast<std::size_t>((static_cast<std::uint64_t>(stored) * 0x9E3779B97F4A7C15ull) >> shift_);
+    }
+
+    template <typename Match>
+    std::size_t FindSlot(std::size_t hash, Match& match) const {
+        if (count_ == 0) return kNone;
+        const std::size_t stored = Stored(hash);
+        for (std::size_t i = Home(stored); slots_[i].hash != 0; i = (i + 1) & mask_) {
+            if (slots_[i].hash == stored && match(slots_[i].value)) return i;
+        }
+        return kNone;
+    }
+
+    void Grow(std::size_t capacity) {
+        std::vector<Slot> old = std::move(slots_);
+        slots_.assign(capacity, Slot{});
+        mask_ = capacity - 1;
+        shift_ = 64;
+        for (std::size_t c = capacity; c > 1; c >>= 1) --shift_;
+        for (Slot& s : old) {
+            if (s.hash == 0) continue;
+            std::size_t i = Home(s.hash);
+            while (slots_[i].hash != 0) i = (i + 1) & mask_;
+            slots_[i] = std::move(s);
+        }
+    }
+
+    std::vector<Slot> slots_;
+    std::size_t count_ = 0;
+    std::size_t mask_ = 0;
+    unsigned shift_ = 64;
+};
+
+}  // namespace cl
