@@ -1,38 +1,42 @@
 // Movie lists with the ordering of a sorted linked list, kept fast by an ordered index and a hash.
 #include "model/MovieList.h"
 
+#include <cstring>
 #include <iterator>
 
 namespace cl {
 
 std::size_t MovieList::TitleHash(std::string_view title) {
-    // FNV-1a over each byte modulo 32: bytes 32 apart hash alike, so SameTitle titles collide.
-    std::uint64_t h = 14695981039346656037ull;
-    for (char c : title) {
-        h ^= static_cast<unsigned char>(c) & 31u;
-        h *= 1099511628211ull;
+    // Every byte modulo 32, so that bytes 32 apart (the SameTitle pairs) hash alike, eight at a time.
+    constexpr std::uint64_t kLow5 = 0x1F1F1F1F1F1F1F1Full;
+    constexpr std::uint64_t kMul = 0x9E3779B97F4A7C15ull;
+    std::uint64_t h = title.size() * kMul;
+    std::size_t i = 0;
+    for (; i + 8 <= title.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, title.data() + i, 8);
+        h = (h ^ (word & kLow5)) * kMul;
+        h ^= h >> 29;
     }
-    h ^= title.size();
-    h *= 1099511628211ull;
+    if (i < title.size()) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, title.data() + i, title.size() - i);
+        h = (h ^ (word & kLow5)) * kMul;
+        h ^= h >> 29;
+    }
     return static_cast<std::size_t>(h);
 }
 
-void MovieList::Link(Iter position, MovieRecord record) {
+void MovieList::Link(Iter position, TitleIndex::const_iterator hint, MovieRecord&& record) {
     std::size_t hash = TitleHash(record.title);
     Iter it = records_.insert(position, std::move(record));
-    byHash_.emplace(hash, it);
-    if (ordered_) byTitle_.insert(it);
+    byHash_.Insert(hash, it);
+    if (ordered_ && titleIndexed_) byTitle_.insert(hint, it);
 }
 
 MovieRecord MovieList::Unlink(Iter it) {
-    auto range = byHash_.equal_range(TitleHash(it->title));
-    for (auto h = range.first; h != range.second; ++h) {
-        if (h->second == it) {
-            byHash_.erase(h);
-            break;
-        }
-    }
-    if (ordered_) byTitle_.erase(it);
+    byHash_.Remove(TitleHash(it->title), [it](const Iter& candidate) { return candidate == it; });
+    if (ordered_ && titleIndexed_) byTitle_.erase(it);
     MovieRecord removed = std::move(*it);
     records_.erase(it);
     // An empty list is trivially in order again.
@@ -43,39 +47,52 @@ MovieRecord MovieList::Unlink(Iter it) {
 void MovieList::DropOrder() {
     ordered_ = false;
     byTitle_.clear();
+    titleIndexed_ = false;
+}
+
+void MovieList::IndexTitles() {
+    byTitle_.clear();
+    for (Iter it = records_.begin(); it != records_.end(); ++it) byTitle_.insert(byTitle_.end(), it);
+    titleIndexed_ = true;
 }
 
 int MovieList::InsertOrdered(MovieRecord record) {
-    Iter position;
     if (ordered_) {
-        // In a strictly ascending list the first record not below the new title is the lower bound.
+        // A title above the last one goes to the end: in a strictly ascending list it is above all.
+        if (records_.empty() || TitleOrder(records_.back().title, record.title) < 0) {
+            Link(records_.end(), byTitle_.end(), std::move(record));
+            return 0;
+        }
+        // Otherwise the first record not below the new title is the lower bound.
+        if (!titleIndexed_) IndexTitles();
         auto found = byTitle_.lower_bound(std::string_view(record.title));
-        position = found == byTitle_.end() ? records_.end() : *found;
-    } else {
-        position = records_.begin();
-        while (position != records_.end() && TitleOrder(position->title, record.title) < 0) ++position;
+        Iter position = found == byTitle_.end() ? records_.end() : *found;
+        if (position != records_.end() && TitleOrder(position->title, record.title) == 0) return 1;
+        Link(position, found, std::move(record));
+        return 0;
     }
+    Iter position = records_.begin();
+    while (position != records_.end() && TitleOrder(position->title, record.title) < 0) ++position;
     if (position != records_.end() && TitleOrder(position->title, record.title) == 0) return 1;
-    Link(position, std::move(record));
+    Link(position, byTitle_.end(), std::move(record));
     return 0;
 }
 
 void MovieList::PushFront(MovieRecord record) {
     if (ordered_ && !records_.empty() && TitleOrder(record.title, records_.front().title) >= 0) DropOrder();
-    Link(records_.begin(), std::move(record));
+    Link(records_.begin(), byTitle_.begin(), std::move(record));
 }
 
 template <class Match>
 MovieList::Iter MovieList::FindFirst(std::string_view title, Match match) {
-    auto range = byHash_.equal_range(TitleHash(title));
     Iter best = records_.end();
     std::size_t matches = 0;
-    for (auto h = range.first; h != range.second; ++h) {
-        if (!match(h->second->title, title)) continue;
+    byHash_.ForEach(TitleHash(title), [&](const Iter& candidate) {
+        if (!match(candidate->title, title)) return;
         ++matches;
         // In an ordered list sequence order is title order, so the smallest title comes first.
-        if (best == records_.end() || TitleOrder(h->second->title, best->title) < 0) best = h->second;
-    }
+        if (best == records_.end() || TitleOrder(candidate->title, best->title) < 0) best = candidate;
+    });
     if (matches <= 1 || ordered_) return best;
     // Several matches in an unordered list (front insertions without a duplicate test): only the
     // sequence itself knows which comes first.
@@ -128,22 +145,27 @@ std::optional<MovieRecord> MovieList::RemoveExact(std::string_view title) {
 }
 
 void MovieList::Clear() {
-    byHash_.clear();
+    byHash_.Clear();
     byTitle_.clear();
+    titleIndexed_ = false;
     records_.clear();
     ordered_ = true;
 }
 
 bool KnownValueList::Append(std::string_view value) {
+    const std::size_t hash = Hash(value);
+    if (exact_.Find(hash, [this, value](std::size_t at) { return values_[at] == value; })) return false;
     if (seen_.find(value) != seen_.end()) return false;
     values_.emplace_back(value);
     seen_.emplace(value);
+    exact_.Insert(hash, values_.size() - 1);
     return true;
 }
 
 void KnownValueList::Clear() {
     values_.clear();
     seen_.clear();
+    exact_.Clear();
 }
 
 std::int32_t FreeNumberPool::Take() {

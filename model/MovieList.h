@@ -4,14 +4,15 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <list>
 #include <optional>
 #include <set>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
+#include "model/HashSlots.h"
 #include "model/Title.h"
 
 namespace cl {
@@ -32,9 +33,11 @@ struct MovieRecord {
 // TitleOrder with no two titles equal under it; the Gimme commands and the network import put
 // records at the front, which may leave the list unordered.
 //
-// While the sequence is strictly ascending an ordered index answers insertions in O(log n); once a
-// front insertion breaks the order the insertion walks the sequence exactly as a linked list would.
-// Lookups go through a hash of (length, every byte modulo 32), which SameTitle-equal titles share.
+// While the sequence is strictly ascending an ordered index answers insertions in O(log n), and a title
+// above the last one (as every title of a saved list is, read back in order) goes to the end after one
+// comparison; once a front insertion breaks the order the insertion walks the sequence exactly as a
+// linked list would. Lookups go through a hash of (length, every byte modulo 32), which SameTitle-equal
+// titles share.
 class MovieList {
   public:
     using Sequence = std::list<MovieRecord>;
@@ -91,18 +94,26 @@ class MovieList {
         bool operator()(std::string_view a, Iter b) const { return TitleOrder(a, b->title) < 0; }
     };
 
+    using TitleIndex = std::set<Iter, IndexLess>;
+
     static std::size_t TitleHash(std::string_view title);
-    void Link(Iter position, MovieRecord record);
+    // Inserts before `position`; `hint` is where the record goes in byTitle_ (while it is kept).
+    void Link(Iter position, TitleIndex::const_iterator hint, MovieRecord&& record);
     MovieRecord Unlink(Iter it);
     void DropOrder();
+    // Fills byTitle_ from the sequence, which must be in order.
+    void IndexTitles();
     template <class Match>
     Iter FindFirst(std::string_view title, Match match);
 
     ListKind kind_;
     Sequence records_;
     bool ordered_ = true;
-    std::set<Iter, IndexLess> byTitle_;                  // only while ordered_
-    std::unordered_multimap<std::size_t, Iter> byHash_;  // always
+    // While ordered_ and titleIndexed_, every record in title order. It is built by the first insertion
+    // that needs it: a list read back from its file only ever appends, and never pays for it.
+    TitleIndex byTitle_;
+    bool titleIndexed_ = false;
+    HashSlots<Iter> byHash_;  // always: every record under its TitleHash
 };
 
 // Values known for a drop-down list, in the order first seen, none two equal under TitleOrder.
@@ -116,8 +127,13 @@ class KnownValueList {
     void Clear();
 
   private:
+    static std::size_t Hash(std::string_view value) { return std::hash<std::string_view>{}(value); }
+
     std::vector<std::string> values_;
     std::set<std::string, TitleLess> seen_;
+    // Places in values_ by the hash of their exact bytes: the same spelling again, as nearly every
+    // movie of a file brings, is known without walking seen_.
+    HashSlots<std::size_t> exact_;
 };
 
 // Numbers of deleted Main movies waiting to be reused, ascending and unique.

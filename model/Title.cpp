@@ -16,6 +16,8 @@ unsigned char Fold(char c) {
 int TitleOrder(std::string_view a, std::string_view b) {
     std::size_t n = a.size() < b.size() ? a.size() : b.size();
     for (std::size_t i = 0; i < n; ++i) {
+        // Equal bytes are equal folded too; only a difference needs the folding.
+        if (a[i] == b[i]) continue;
         unsigned char x = Fold(a[i]);
         unsigned char y = Fold(b[i]);
         if (x != y) return x < y ? -1 : 1;
