@@ -1,0 +1,123 @@
+// The context menus' entry states for every view and selection, and the list boxes' selection rules.
+#include "ui/ListMenus.h"
+
+#include <gtest/gtest.h>
+
+namespace cl {
+namespace {
+
+// A row of the table as the menu shows it, left to right: Presence, Edit, Delete, Info, Search, Main Shift,
+// Add to Gimme, All; 'E' enabled, 'G' grayed.
+std::string Row(const ListMenuState& state) {
+    std::string row;
+    for (bool enabled : state.enabled) row += enabled ? 'E' : 'G';
+    return row;
+}
+
+TEST(ListMenuEntries, FollowTheViewAndTheNumberOfSelectedLines) {
+    struct Case {
+        ViewMark view;
+        const char* name;
+        const char* one;   // one line selected
+        const char* many;  // 2 to 10 lines selected
+    };
+    const Case cases[] = {
+        {ViewMark::Main, "Main", "EEEEEGGE", "EGGGGGGE"},
+        {ViewMark::Upcoming, "Upcoming", "GEEEEEEG", "GGGGGGEG"},
+        {ViewMark::InternalGimme, "Internal Gimme", "GGEEEGGG", "GGGGGGGG"},
+        {ViewMark::ImportedGimme, "Imported Gimme", "EGEEEGGE", "EGGGGGGE"},
+        {ViewMark::None, "filtered", "EEEEEGEE", "EGGGGGEE"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(Row(ListMenuEntries(c.view, 0)), "GGGGGGGG");
+        EXPECT_EQ(Row(ListMenuEntries(c.view, 1)), c.one);
+        for (int selected = 2; selected <= 10; ++selected)
+            EXPECT_EQ(Row(ListMenuEntries(c.view, selected)), c.many) << selected << " selected";
+    }
+}
+
+TEST(ListMenuEntries, AreNamedByTheirPositionsInTheMenu) {
+    // Positions 2, 4, 7 and 10 are separators; the states are set by position.
+    const int positions[] = {0, 1, 3, 5, 6, 8, 9, 11};
+    for (std::size_t i = 0; i < kListMenuEntries.size(); ++i)
+        EXPECT_EQ(static_cast<int>(kListMenuEntries[i]), positions[i]);
+    ListMenuState upcoming = ListMenuEntries(ViewMark::Upcoming, 1);
+    EXPECT_TRUE(upcoming.Enabled(ListMenuEntry::MainShift));
+    EXPECT_FALSE(upcoming.Enabled(ListMenuEntry::PresenceAll));
+}
+
+TEST(UpcomingMenuEntries, FollowTheNumberOfSelectedLines) {
+    struct Case {
+        int selected;
+        bool del, edit, add, addAll;
+    };
+    const Case cases[] = {
+        {0, false, false, false, true},
+        {1, true, true, true, true},
+        {2, false, false, true, true},
+        {10, false, false, true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.selected);
+        UpcomingMenuState state = UpcomingMenuEntries(c.selected);
+        EXPECT_EQ(state.Enabled(UpcomingMenuEntry::Delete), c.del);
+        EXPECT_EQ(state.Enabled(UpcomingMenuEntry::Edit), c.edit);
+        EXPECT_EQ(state.Enabled(UpcomingMenuEntry::AddToGimme), c.add);
+        EXPECT_EQ(state.Enabled(UpcomingMenuEntry::AddAllToGimme), c.addAll);
+    }
+    // Position 3 is the separator before "Add All to Gimme List".
+    EXPECT_EQ(static_cast<int>(UpcomingMenuEntry::AddAllToGimme), 4);
+}
+
+TEST(SelectionRules, AnEleventhLineIsDeselectedAndTheCountStaysAtTen) {
+    struct Case {
+        int selected;
+        int kept;
+        bool deselect;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {0, 0, false, ""}, {1, 1, false, "1"}, {7, 7, false, "7"}, {10, 10, false, "10"}, {11, 10, true, "10"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.selected);
+        SelectionLimit limit = LimitSelection(c.selected);
+        EXPECT_EQ(limit.kept, c.kept);
+        EXPECT_EQ(limit.deselectCaret, c.deselect);
+        EXPECT_EQ(SelectionCountText(limit.kept), c.shown);
+    }
+}
+
+TEST(SelectionRules, ArrowsMoveWithinTheList) {
+    struct Case {
+        int current, count;
+        bool up;
+        int expected;
+    };
+    const Case cases[] = {
+        {0, 3, true, -1},  {1, 3, true, 0},   {2, 3, false, -1}, {1, 3, false, 2},
+        {-1, 3, true, -1}, {0, 0, false, -1}, {0, 1, false, -1}, {0, 1, true, -1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(LineAfterArrow(c.current, c.count, c.up), c.expected)
+            << c.current << " of " << c.count << (c.up ? " up" : " down");
+}
+
+TEST(SelectionRules, CaptureTakesAtMostTenTitlesAndEmptiesTheOtherSlots) {
+    SelectionBuffer buffer;
+    std::vector<std::string> twelve;
+    for (int i = 0; i < 12; ++i) twelve.push_back("Movie " + std::to_string(i));
+    twelve[3] = std::string(120, 'x');
+    EXPECT_EQ(CaptureSelection(buffer, twelve), 10);
+    EXPECT_EQ(buffer.slots[3], std::string(SelectionBuffer::kSlotLimit, 'x'));
+    EXPECT_EQ(buffer.slots[9], "Movie 9");
+
+    EXPECT_EQ(CaptureSelection(buffer, {"Alien", "Heat"}), 2);
+    EXPECT_EQ(buffer.slots[1], "Heat");
+    for (std::size_t i = 2; i < buffer.slots.size(); ++i) EXPECT_EQ(buffer.slots[i], "") << i;
+    EXPECT_EQ(SelectedTitles(buffer, 2), (std::vector<std::string>{"Alien", "Heat"}));
+    EXPECT_EQ(SelectedTitles(buffer, 0), std::vector<std::string>{});
+}
+
+}  // namespace
+}  // namespace cl
