@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "model/HashSlots.h"
+#include "model/NodePool.h"
 
 namespace cl {
 
@@ -21,7 +22,7 @@ namespace cl {
 template <typename Record, typename KeyOf>
 class KeyedList {
   public:
-    using Sequence = std::list<Record>;
+    using Sequence = std::list<Record, PoolAllocator<Record>>;
     using const_iterator = typename Sequence::const_iterator;
 
     KeyedList() = default;
@@ -85,7 +86,7 @@ class KeyedList {
 
     void Clear() {
         index_.Clear();
-        records_.clear();
+        records_ = Sequence();  // a fresh list: the old one's node blocks go back to the heap
     }
 
     std::size_t Count() const { return records_.size(); }

@@ -27,11 +27,13 @@ std::size_t MovieList::TitleHash(std::string_view title) {
     return static_cast<std::size_t>(h);
 }
 
-void MovieList::Link(Iter position, TitleIndex::const_iterator hint, MovieRecord&& record) {
-    std::size_t hash = TitleHash(record.title);
-    Iter it = records_.insert(position, std::move(record));
-    byHash_.Insert(hash, it);
+void MovieList::Index(Iter it, TitleIndex::const_iterator hint) {
+    byHash_.Insert(TitleHash(it->title), it);
     if (ordered_ && titleIndexed_) byTitle_.insert(hint, it);
+}
+
+void MovieList::Link(Iter position, TitleIndex::const_iterator hint, MovieRecord&& record) {
+    Index(records_.insert(position, std::move(record)), hint);
 }
 
 MovieRecord MovieList::Unlink(Iter it) {
@@ -56,25 +58,27 @@ void MovieList::IndexTitles() {
     titleIndexed_ = true;
 }
 
-int MovieList::InsertOrdered(MovieRecord record) {
+MovieList::Place MovieList::Locate(std::string_view title) {
     if (ordered_) {
         // A title above the last one goes to the end: in a strictly ascending list it is above all.
-        if (records_.empty() || TitleOrder(records_.back().title, record.title) < 0) {
-            Link(records_.end(), byTitle_.end(), std::move(record));
-            return 0;
+        if (records_.empty() || TitleOrder(records_.back().title, title) < 0) {
+            return Place{records_.end(), byTitle_.end()};
         }
         // Otherwise the first record not below the new title is the lower bound.
         if (!titleIndexed_) IndexTitles();
-        auto found = byTitle_.lower_bound(std::string_view(record.title));
+        auto found = byTitle_.lower_bound(title);
         Iter position = found == byTitle_.end() ? records_.end() : *found;
-        if (position != records_.end() && TitleOrder(position->title, record.title) == 0) return 1;
-        Link(position, found, std::move(record));
-        return 0;
+        return Place{position, found, position != records_.end() && TitleOrder(position->title, title) == 0};
     }
     Iter position = records_.begin();
-    while (position != records_.end() && TitleOrder(position->title, record.title) < 0) ++position;
-    if (position != records_.end() && TitleOrder(position->title, record.title) == 0) return 1;
-    Link(position, byTitle_.end(), std::move(record));
+    while (position != records_.end() && TitleOrder(position->title, title) < 0) ++position;
+    return Place{position, byTitle_.end(), position != records_.end() && TitleOrder(position->title, title) == 0};
+}
+
+int MovieList::InsertOrdered(MovieRecord record) {
+    const Place place = Locate(record.title);
+    if (place.taken) return 1;
+    Link(place.position, place.hint, std::move(record));
     return 0;
 }
 
@@ -148,7 +152,7 @@ void MovieList::Clear() {
     byHash_.Clear();
     byTitle_.clear();
     titleIndexed_ = false;
-    records_.clear();
+    records_ = Sequence();  // a fresh list: the old one's node blocks go back to the heap
     ordered_ = true;
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "model/HashSlots.h"
+#include "model/NodePool.h"
 #include "model/Title.h"
 
 namespace cl {
@@ -40,7 +41,7 @@ struct MovieRecord {
 // titles share.
 class MovieList {
   public:
-    using Sequence = std::list<MovieRecord>;
+    using Sequence = std::list<MovieRecord, PoolAllocator<MovieRecord>>;
     using const_iterator = Sequence::const_iterator;
 
     explicit MovieList(ListKind kind = ListKind::Main) : kind_(kind) {}
@@ -54,6 +55,19 @@ class MovieList {
     // Places the record before the first record (in sequence order) whose title is not below it.
     // 0: inserted; 1: that record's title is equal under TitleOrder, nothing changed.
     int InsertOrdered(MovieRecord record);
+
+    // InsertOrdered of a record with the given title whose other fields fill(record) sets, building it
+    // in its place in the list: nothing is copied or moved on the way in. fill must not change the title.
+    template <class Fill>
+    int InsertOrderedWith(std::string_view title, Fill fill) {
+        const Place place = Locate(title);
+        if (place.taken) return 1;
+        Iter it = records_.emplace(place.position);
+        it->title = title;
+        fill(*it);
+        Index(it, place.hint);
+        return 0;
+    }
 
     // Puts the record first without any duplicate test.
     void PushFront(MovieRecord record);
@@ -96,8 +110,18 @@ class MovieList {
 
     using TitleIndex = std::set<Iter, IndexLess>;
 
+    // Where InsertOrdered puts a title: before `position` in the sequence, before `hint` in byTitle_
+    // (while it is kept); `taken` when a record there has a title equal under TitleOrder.
+    struct Place {
+        Iter position;
+        TitleIndex::const_iterator hint;
+        bool taken = false;
+    };
+
     static std::size_t TitleHash(std::string_view title);
-    // Inserts before `position`; `hint` is where the record goes in byTitle_ (while it is kept).
+    Place Locate(std::string_view title);
+    // Enters a record just put in the sequence into the indexes.
+    void Index(Iter it, TitleIndex::const_iterator hint);
     void Link(Iter position, TitleIndex::const_iterator hint, MovieRecord&& record);
     MovieRecord Unlink(Iter it);
     void DropOrder();
