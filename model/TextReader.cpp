@@ -1,6 +1,8 @@
 // Bounded reading of the line-oriented store files.
 #include "model/TextReader.h"
 
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 #include "model/FileWriter.h"
@@ -63,6 +65,38 @@ FieldStatus TextReader::ReadLineView(std::string_view& out, std::size_t maxLen) 
     return FieldStatus::Ok;
 }
 
+namespace {
+
+// Bytes of `word` equal to a bar, LF or CR get their top bit set; the lowest set one is exact (higher
+// ones may be false alarms, which the caller never looks at).
+std::uint64_t BarOrBreakBytes(std::uint64_t word) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ull;
+    const auto zeroBytes = [](std::uint64_t v) { return (v - kOnes) & ~v & kHighs; };
+    return zeroBytes(word ^ (kOnes * '|')) | zeroBytes(word ^ (kOnes * '\n')) | zeroBytes(word ^ (kOnes * '\r'));
+}
+
+// The first position in [from, limit) holding a bar, LF or CR; limit when none.
+std::size_t FindBarOrBreak(const char* data, std::size_t from, std::size_t limit) {
+    std::size_t i = from;
+    if constexpr (std::endian::native == std::endian::little) {
+        for (; i + 8 <= limit; i += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, data + i, 8);
+            if (const std::uint64_t hits = BarOrBreakBytes(word)) {
+                return i + static_cast<std::size_t>(std::countr_zero(hits)) / 8;
+            }
+        }
+    }
+    for (; i < limit; ++i) {
+        const char c = data[i];
+        if (c == '|' || c == '\n' || c == '\r') return i;
+    }
+    return limit;
+}
+
+}  // namespace
+
 FieldStatus TextReader::ReadBarFieldView(std::string_view& out, std::size_t maxLen) {
     out = {};
     if (AtEnd()) return FieldStatus::EndOfData;
@@ -73,18 +107,21 @@ FieldStatus TextReader::ReadBarFieldView(std::string_view& out, std::size_t maxL
     // other character there makes the field too long.
     const std::size_t limit = maxLen >= size - start ? size : start + maxLen + 1;
     std::size_t end = start;
-    for (; end < limit; ++end) {
+    for (;;) {
+        end = FindBarOrBreak(data, end, limit);
+        if (end == limit) break;
         const char c = data[end];
         if (c == '|') {
             out = std::string_view(data + start, end - start);
             pos_ = end + 1;
             return FieldStatus::Ok;
         }
-        if (c == '\n' || (c == '\r' && end + 1 < size && data[end + 1] == '\n')) {
+        if (c == '\n' || (end + 1 < size && data[end + 1] == '\n')) {
             out = std::string_view(data + start, end - start);
             pos_ = end;
             return FieldStatus::MissingBar;
         }
+        ++end;  // a CR on its own is data
     }
     if (end - start > maxLen) {
         out = std::string_view(data + start, maxLen);
