@@ -17,14 +17,13 @@ bool FieldIs(const std::optional<std::string>& field, std::string_view value) {
 
 int InsertMainMovie(MovieList& main, std::string_view title, std::string_view category, std::string_view presence,
                     std::string_view location, std::string_view medium, std::int32_t number) {
-    MovieRecord r;
-    r.title = title;
-    r.category = std::string(category);
-    r.presence = std::string(presence);
-    r.location = std::string(location);
-    r.medium = std::string(medium);
-    r.number = number;
-    return main.InsertOrdered(std::move(r));
+    return main.InsertOrderedWith(title, [&](MovieRecord& r) {
+        r.category.emplace(category);
+        r.presence.emplace(presence);
+        r.location.emplace(location);
+        r.medium.emplace(medium);
+        r.number = number;
+    });
 }
 
 bool RemoveMainMovie(MovieList& main, FreeNumberPool& pool, std::string_view title, bool keepNumber) {
@@ -105,11 +104,10 @@ int InsertNewMainMovie(MovieList& main, FreeNumberPool& pool, std::string_view t
 
 int InsertUpcomingMovie(MovieList& upcoming, std::string_view title, std::string_view category,
                         std::string_view location) {
-    MovieRecord r;
-    r.title = title;
-    r.category = std::string(category);
-    r.location = std::string(location);
-    return upcoming.InsertOrdered(std::move(r));
+    return upcoming.InsertOrderedWith(title, [&](MovieRecord& r) {
+        r.category.emplace(category);
+        r.location.emplace(location);
+    });
 }
 
 bool RemoveUpcomingMovie(MovieList& upcoming, std::string_view title) {
