@@ -1,6 +1,9 @@
 // Title ordering and title equality.
 #include "model/Title.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace cl {
 
 namespace {
@@ -15,7 +18,16 @@ unsigned char Fold(char c) {
 
 int TitleOrder(std::string_view a, std::string_view b) {
     std::size_t n = a.size() < b.size() ? a.size() : b.size();
-    for (std::size_t i = 0; i < n; ++i) {
+    std::size_t i = 0;
+    // Titles next to each other in a list often share a long start: skip it eight bytes at a time.
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t x;
+        std::uint64_t y;
+        std::memcpy(&x, a.data() + i, 8);
+        std::memcpy(&y, b.data() + i, 8);
+        if (x != y) break;
+    }
+    for (; i < n; ++i) {
         // Equal bytes are equal folded too; only a difference needs the folding.
         if (a[i] == b[i]) continue;
         unsigned char x = Fold(a[i]);
