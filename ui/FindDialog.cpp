@@ -1,0 +1,93 @@
+// The Find dialog's and the search results' decisions.
+#include "ui/FindDialog.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "imdb/ImdbStore.h"
+#include "model/ListOperations.h"
+
+namespace cl {
+
+bool FindOptionsEnabled(ViewMark mark) {
+    return mark != ViewMark::Upcoming && mark != ViewMark::InternalGimme && mark != ViewMark::ImportedGimme;
+}
+
+void FindTypedText(MainShell& shell, ShellUi& ui, std::string_view text) {
+    const int line = ui.FindLineStartingWith(text.substr(0, kFindTypedReadMax));
+    if (line < 0) return;
+    ui.SelectOnlyLine(line);
+    shell.SetSelectionCount("1");
+}
+
+std::int32_t ParseSearchNumber(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    std::int64_t value = 0;
+    constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > kLimit) value = kLimit;
+    }
+    if (negative) return static_cast<std::int32_t>(-value);
+    return static_cast<std::int32_t>(std::min<std::int64_t>(value, std::numeric_limits<std::int32_t>::max()));
+}
+
+FindTrackOutcome FindTrack(MainShell& shell, ShellUi& ui, FindMode mode, std::string_view text, int level) {
+    Collection& c = shell.Data();
+    switch (mode) {
+        case FindMode::Numbers: {
+            if (!FindMainByNumber(c.main, ParseSearchNumber(text), c.current)) return FindTrackOutcome::NoMatch;
+            // The view may not show the movie (a filtered view, or the lock hides it): then nothing is selected.
+            const int line = ui.FindLineExact(*c.current.title);
+            if (line >= 0) {
+                ui.SelectOnlyLine(line);
+                shell.SetSelectionCount("1");
+            }
+            c.current.title.reset();
+            return FindTrackOutcome::Close;
+        }
+        case FindMode::Actors:
+        case FindMode::Directors: {
+            ImdbQuery& query = c.imdb.query;
+            const std::string cut(text.substr(0, kSearchTextMax));
+            if (mode == FindMode::Actors) {
+                query.actorText = cut;
+                query.searchKind = ImdbQuery::kActorSearch;
+            } else {
+                query.directorText = cut;
+                query.searchKind = ImdbQuery::kDirectorSearch;
+            }
+            query.sensitivity = level;
+            return FindTrackOutcome::ShowResults;
+        }
+        case FindMode::Titles:
+        case FindMode::None:
+            break;  // the title search happened while typing
+    }
+    return FindTrackOutcome::Close;
+}
+
+std::string_view ResultLineTitle(std::string_view line) {
+    return line.size() <= kImdbKeyPrefix.size() ? std::string_view{} : line.substr(kImdbKeyPrefix.size());
+}
+
+void OpenResultMovieInfo(MainShell& shell, ShellUi& ui, std::string_view line) {
+    Collection& c = shell.Data();
+    const std::string title(ResultLineTitle(line));
+    // A fresh start, so that nothing of a movie shown before stays in a field this one lacks. The title is set
+    // even when the Main Movie List no longer holds the movie, so that its database record can still be shown.
+    c.current.Clear();
+    shell.mediaScratch.Clear();
+    c.current.title = title;
+    // Without its record the number would be the previous movie's, and with it that movie's cover.
+    if (!LoadMainForDisplay(c.main, title, c.current)) c.current.number = 0;
+    c.comments.LoadIntoCurrent(title, c.current.comments);
+    c.history.LoadIntoCurrent(title, c.current.dateOfEntry, c.current.views);
+    c.media.LookupIntoScratch(title, shell.mediaScratch);
+    ui.OpenDialog(ShellDialog::MovieInfo);
+}
+
+}  // namespace cl
