@@ -1,10 +1,185 @@
-// The Find dialog (110) and the search results (230). Placeholder until the dialogs land.
+// The Find dialog (110) and the search results (230): read the controls, let FindDialog decide, show the outcome.
+#include <windows.h>
+// The common controls header needs windows.h before it.
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+
+#include "app/Handle_win.h"
+#include "model/Similarity.h"
+#include "res/FindDialogIds.h"
 #include "ui/DialogHost_win.h"
+#include "ui/FindDialog.h"
 
 namespace cl {
+namespace {
 
-void RunFindDialog(DialogHost& host, HWND) { (void)host; }
+constexpr int kOptionIds[] = {IDC_FIND_TITLES, IDC_FIND_NUMBERS, IDC_FIND_ACTORS, IDC_FIND_DIRECTORS};
 
-void RunSearchResultsDialog(DialogHost& host, HWND) { (void)host; }
+class FindDialog {
+  public:
+    explicit FindDialog(DialogHost& host) : host_(host) {}
+
+    static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_INITDIALOG) SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+        auto* self = reinterpret_cast<FindDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
+        return self != nullptr ? self->Handle(dialog, message, wParam) : FALSE;
+    }
+
+  private:
+    INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam) {
+        switch (message) {
+            case WM_INITDIALOG:
+                OnInit(dialog);
+                return TRUE;
+            case WM_COMMAND:
+                switch (LOWORD(wParam)) {
+                    case IDC_FIND_TEXT:
+                        if (HIWORD(wParam) == EN_CHANGE && ready_)
+                            FindTypedText(host_.shell, host_.ui, ControlText(dialog, IDC_FIND_TEXT, kFindTypedReadMax));
+                        return TRUE;
+                    case IDC_FIND_TRACK:
+                        OnTrack(dialog);
+                        return TRUE;
+                    case IDC_FIND_CANCEL:
+                    case IDCANCEL:
+                        EndDialog(dialog, 0);
+                        return TRUE;
+                    default:
+                        return FALSE;
+                }
+            default:
+                return FALSE;
+        }
+    }
+
+    void OnInit(HWND dialog) {
+        // At the list box's bottom-left corner, so the list stays in sight while the selection follows the typing.
+        RECT list = {};
+        GetWindowRect(host_.mainList, &list);
+        SetWindowPos(dialog, nullptr, list.left, list.bottom, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SendDlgItemMessageA(dialog, IDC_FIND_TEXT, EM_LIMITTEXT, kFindEditLimit, 0);
+        if (FindOptionsEnabled(host_.shell.Mark())) {
+            CheckDlgButton(dialog, IDC_FIND_TITLES, BST_CHECKED);
+        } else {
+            for (int id : kOptionIds) EnableWindow(GetDlgItem(dialog, id), FALSE);
+        }
+        SendDlgItemMessageA(dialog, IDC_FIND_SENSITIVITY, TBM_SETRANGE, TRUE,
+                            MAKELPARAM(kSensitivityMin, kSensitivityMax));
+        SendDlgItemMessageA(dialog, IDC_FIND_SENSITIVITY, TBM_SETPOS, TRUE, kFindStartSensitivity);
+        ready_ = true;
+    }
+
+    static FindMode CheckedMode(HWND dialog) {
+        constexpr FindMode kModes[] = {FindMode::Titles, FindMode::Numbers, FindMode::Actors, FindMode::Directors};
+        for (std::size_t i = 0; i < std::size(kOptionIds); ++i) {
+            if (IsWindowEnabled(GetDlgItem(dialog, kOptionIds[i])) &&
+                IsDlgButtonChecked(dialog, kOptionIds[i]) == BST_CHECKED)
+                return kModes[i];
+        }
+        return FindMode::None;
+    }
+
+    void OnTrack(HWND dialog) {
+        const std::string text = ControlText(dialog, IDC_FIND_TEXT, kSearchTextMax);
+        const int level = static_cast<int>(SendDlgItemMessageA(dialog, IDC_FIND_SENSITIVITY, TBM_GETPOS, 0, 0));
+        switch (FindTrack(host_.shell, host_.ui, CheckedMode(dialog), text, level)) {
+            case FindTrackOutcome::NoMatch:
+                ShowMessageBox(dialog, kNoMatchMessage, kFindErrorCaption, MessageIcon::Exclamation);
+                return;
+            case FindTrackOutcome::ShowResults:
+                ShowWindow(dialog, SW_HIDE);
+                host_.ui.OpenDialog(ShellDialog::SearchResults);
+                break;
+            case FindTrackOutcome::Close:
+                break;
+        }
+        EndDialog(dialog, 1);
+    }
+
+    DialogHost& host_;
+    bool ready_ = false;  // the edit's changes count once the dialog is set up
+};
+
+class SearchResultsDialog {
+  public:
+    explicit SearchResultsDialog(DialogHost& host) : host_(host) {}
+
+    static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_INITDIALOG) SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+        auto* self = reinterpret_cast<SearchResultsDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
+        return self != nullptr ? self->Handle(dialog, message, wParam) : FALSE;
+    }
+
+  private:
+    INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam) {
+        switch (message) {
+            case WM_INITDIALOG:
+                OnInit(dialog);
+                return TRUE;
+            case WM_COMMAND:
+                if (LOWORD(wParam) == IDCANCEL) EndDialog(dialog, 0);
+                return TRUE;
+            case WM_CLOSE:
+                EndDialog(dialog, 0);
+                return TRUE;
+            default:
+                return FALSE;
+        }
+    }
+
+    void OnInit(HWND dialog) {
+        HWND list = GetDlgItem(dialog, IDC_RESULTS_LIST);
+        LONG widest = 0;
+        OwnedWindowDc dc = GetWindowDcOwned(list);
+        SelectGuard font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageA(list, WM_GETFONT, 0, 0)));
+        for (const std::string& key : host_.shell.Data().imdb.RunQuery()) {
+            SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(key.c_str()));
+            SIZE size = {};
+            if (GetTextExtentPoint32A(dc.get(), key.c_str(), static_cast<int>(key.size()), &size))
+                widest = std::max(widest, size.cx);
+        }
+        // Long titles can be scrolled to instead of being cut at the list's edge.
+        SendMessageA(list, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + 4), 0);
+        SetWindowSubclass(list, ListProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    }
+
+    // The double-click opens the line's movie; every other message keeps the list box's own handling.
+    static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                     DWORD_PTR selfData) {
+        auto* self = reinterpret_cast<SearchResultsDialog*>(selfData);
+        switch (message) {
+            case WM_LBUTTONDBLCLK: {
+                const LRESULT line = SendMessageA(list, LB_GETCURSEL, 0, 0);
+                if (line != LB_ERR)
+                    OpenResultMovieInfo(self->host_.shell, self->host_.ui, ListBoxLine(list, static_cast<int>(line)));
+                return 0;
+            }
+            case WM_NCDESTROY:
+                RemoveWindowSubclass(list, ListProc, 0);
+                break;
+            default:
+                break;
+        }
+        return DefSubclassProc(list, message, wParam, lParam);
+    }
+
+    DialogHost& host_;
+};
+
+}  // namespace
+
+void RunFindDialog(DialogHost& host, HWND owner) {
+    FindDialog dialog(host);
+    DialogBoxParamA(host.instance, MAKEINTRESOURCEA(IDD_FIND), owner, FindDialog::Proc,
+                    reinterpret_cast<LPARAM>(&dialog));
+}
+
+void RunSearchResultsDialog(DialogHost& host, HWND owner) {
+    SearchResultsDialog dialog(host);
+    DialogBoxParamA(host.instance, MAKEINTRESOURCEA(IDD_SEARCH_RESULTS), owner, SearchResultsDialog::Proc,
+                    reinterpret_cast<LPARAM>(&dialog));
+}
 
 }  // namespace cl
