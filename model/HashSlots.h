@@ -7,11 +7,34 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <optional>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 namespace cl {
+
+// A quick hash of a key's bytes, eight at a time, for the indexes below: keys are short titles and the
+// table mixes the result again, so no more is needed than every byte and the length taking part.
+inline std::size_t HashBytes(std::string_view key) {
+    constexpr std::uint64_t kMul = 0x9E3779B97F4A7C15ull;
+    std::uint64_t h = key.size() * kMul;
+    std::size_t i = 0;
+    for (; i + 8 <= key.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, key.data() + i, 8);
+        h = (h ^ word) * kMul;
+        h ^= h >> 29;
+    }
+    if (i < key.size()) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, key.data() + i, key.size() - i);
+        h = (h ^ word) * kMul;
+        h ^= h >> 29;
+    }
+    return static_cast<std::size_t>(h);
+}
 
 template <typename Value>
 class HashSlots {

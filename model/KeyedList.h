@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <iterator>
 #include <list>
 #include <optional>
@@ -97,7 +96,7 @@ class KeyedList {
   private:
     using Iter = typename Sequence::iterator;
 
-    static std::size_t Hash(std::string_view key) { return std::hash<std::string_view>{}(key); }
+    static std::size_t Hash(std::string_view key) { return HashBytes(key); }
     static auto Matches(std::string_view key) {
         return [key](const Iter& it) { return std::string_view(KeyOf{}(*it)) == key; };
     }

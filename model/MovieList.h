@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <list>
 #include <optional>
 #include <set>
@@ -151,7 +150,7 @@ class KnownValueList {
     void Clear();
 
   private:
-    static std::size_t Hash(std::string_view value) { return std::hash<std::string_view>{}(value); }
+    static std::size_t Hash(std::string_view value) { return HashBytes(value); }
 
     std::vector<std::string> values_;
     std::set<std::string, TitleLess> seen_;
