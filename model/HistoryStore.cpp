@@ -36,6 +36,7 @@ bool HistoryStore::AddRecord(std::string_view title, std::string_view date, std:
                              const std::vector<std::string_view>& loanLines) {
     HistoryRecord* r = Update(title, date, views);
     if (r == nullptr) return false;
+    if (!loanLines.empty()) r->loanLines.reserve(r->loanLines.size() + loanLines.size());
     for (std::string_view loan : loanLines) AppendLoan(*r, loan);
     return true;
 }
