@@ -97,32 +97,44 @@ void ImdbStore::ClearCurrent(CurrentImdbInfo& current) {
     current.number = std::move(number);
 }
 
-std::vector<std::string> SplitActorNames(std::string_view actors) {
-    std::vector<std::string> names;
+namespace {
+
+// SplitActorNames as views into the field, into `names` (emptied first).
+void SplitActorNameViews(std::string_view actors, std::vector<std::string_view>& names) {
+    names.clear();
     std::size_t pos = 0;
     while (pos < actors.size() && names.size() < kActorNamesMax) {
         std::size_t comma = actors.find(',', pos);
         std::size_t stop = comma == std::string_view::npos ? actors.size() : comma;
-        names.emplace_back(actors.substr(pos, std::min(stop - pos, kSearchTextMax)));
+        names.push_back(actors.substr(pos, std::min(stop - pos, kSearchTextMax)));
         if (comma == std::string_view::npos) break;
         pos = comma + 1;
         if (pos < actors.size() && actors[pos] == ' ') ++pos;
         if (pos == actors.size() && names.size() < kActorNamesMax) names.emplace_back();  // trailing comma
     }
-    return names;
+}
+
+}  // namespace
+
+std::vector<std::string> SplitActorNames(std::string_view actors) {
+    std::vector<std::string_view> views;
+    SplitActorNameViews(actors, views);
+    return std::vector<std::string>(views.begin(), views.end());
 }
 
 std::vector<std::string> ImdbStore::FindByActor(std::string_view text, int sensitivity) const {
     std::vector<std::string> keys;
+    const SimilarityTest similar(text, sensitivity);
+    std::vector<std::string_view> names;  // reused from record to record
     for (const ImdbRecord& r : records_) {
         if (!r.actors) continue;
-        const std::vector<std::string> names = SplitActorNames(*r.actors);
+        SplitActorNameViews(*r.actors, names);
         // As the search always did: as many names are compared, from the front, as there are non-empty
         // ones, so an empty name in the middle hides the last one.
         std::size_t nonEmpty = 0;
-        for (const std::string& name : names) nonEmpty += name.empty() ? 0 : 1;
+        for (std::string_view name : names) nonEmpty += name.empty() ? 0 : 1;
         for (std::size_t i = 0; i < nonEmpty; ++i) {
-            if (SimilarEnough(text, names[i], sensitivity)) {
+            if (similar.Matches(names[i])) {
                 keys.push_back(r.key);
                 break;
             }
@@ -133,9 +145,10 @@ std::vector<std::string> ImdbStore::FindByActor(std::string_view text, int sensi
 
 std::vector<std::string> ImdbStore::FindByDirector(std::string_view text, int sensitivity) const {
     std::vector<std::string> keys;
+    const SimilarityTest similar(text, sensitivity);
     for (const ImdbRecord& r : records_) {
         // The comparison ignores blanks itself, so "JohnWoo" and "John Woo" meet.
-        if (r.director && SimilarEnough(text, *r.director, sensitivity)) keys.push_back(r.key);
+        if (r.director && similar.Matches(*r.director)) keys.push_back(r.key);
     }
     return keys;
 }
