@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <random>
 #include <vector>
@@ -202,6 +203,87 @@ TEST(MovieList, HundredThousandTitlesLoadAndLookUpQuickly) {
         EXPECT_LT(TitleOrder(previous, r.title), 0);
         previous = r.title;
     }
+}
+
+TEST(MovieListReference, AListReadInOrderThenChangedAnywhereMatchesTheLinkedList) {
+    // Titles arriving in order go to the end without the ordered index; the first insertion elsewhere
+    // builds it. Either way the list must be the linked list's.
+    for (unsigned seed = 21; seed <= 23; ++seed) {
+        std::mt19937 rng(seed);
+        std::vector<std::string> titles;
+        for (int i = 0; i < 300; ++i) titles.push_back("t" + std::to_string(rng() % 100000));
+        std::sort(titles.begin(), titles.end(),
+                  [](const std::string& a, const std::string& b) { return TitleOrder(a, b) < 0; });
+        MovieList list;
+        ReferenceList ref;
+        for (std::size_t i = 0; i < titles.size(); ++i) {
+            ASSERT_EQ(list.InsertOrdered(Rec(titles[i], static_cast<std::int32_t>(i))),
+                      ref.Insert(Rec(titles[i], static_cast<std::int32_t>(i))));
+        }
+        for (int step = 0; step < 400; ++step) {
+            const std::string t = "t" + std::to_string(rng() % 100000);
+            const auto n = static_cast<std::int32_t>(1000 + step);
+            switch (rng() % 4) {
+                case 0:
+                    ASSERT_EQ(list.InsertOrdered(Rec(t, n)), ref.Insert(Rec(t, n)));
+                    break;
+                case 1: {
+                    const int got = list.InsertOrderedWith(t, [n](MovieRecord& r) { r.number = n; });
+                    ASSERT_EQ(got, ref.Insert(Rec(t, n)));
+                    break;
+                }
+                case 2: {
+                    const std::string& present = ref.seq.empty() ? t : ref.seq[rng() % ref.seq.size()].title;
+                    auto got = list.Remove(present);
+                    auto want = ref.Remove(present, SameTitle);
+                    ASSERT_EQ(got.has_value(), want.has_value());
+                    break;
+                }
+                default: {
+                    const MovieRecord* got = list.Find(t);
+                    const MovieRecord* want = ref.First(t, SameTitle);
+                    ASSERT_EQ(got == nullptr, want == nullptr);
+                    if (got) {
+                        ASSERT_EQ(got->number, want->number);
+                    }
+                    break;
+                }
+            }
+        }
+        std::vector<std::string> want;
+        for (const MovieRecord& r : ref.seq) want.push_back(r.title);
+        EXPECT_EQ(Titles(list), want);
+        // A moved list keeps its records and indexes.
+        MovieList moved(std::move(list));
+        EXPECT_EQ(Titles(moved), want);
+        if (!want.empty()) {
+            EXPECT_NE(moved.Find(want.front()), nullptr);
+        }
+        EXPECT_EQ(moved.InsertOrdered(Rec("t")), ref.Insert(Rec("t")));
+        moved.Clear();
+        EXPECT_EQ(moved.Count(), 0u);
+        EXPECT_EQ(moved.InsertOrdered(Rec("b")), 0);
+        EXPECT_EQ(moved.InsertOrdered(Rec("a")), 0);
+        EXPECT_EQ(Titles(moved), (std::vector<std::string>{"a", "b"}));
+    }
+}
+
+TEST(MovieList, InsertOrderedWithBuildsTheRecordOnlyWhenItGoesIn) {
+    MovieList list;
+    int built = 0;
+    EXPECT_EQ(list.InsertOrderedWith("Alien",
+                                     [&built](MovieRecord& r) {
+                                         ++built;
+                                         r.category = "Horror";
+                                         r.number = 4;
+                                     }),
+              0);
+    EXPECT_EQ(list.InsertOrderedWith("ALIEN", [&built](MovieRecord&) { ++built; }), 1);
+    EXPECT_EQ(built, 1);
+    ASSERT_NE(list.Find("alien"), nullptr);
+    EXPECT_EQ(list.Find("alien")->title, "Alien");
+    EXPECT_EQ(list.Find("alien")->category, "Horror");
+    EXPECT_EQ(list.Find("alien")->number, 4);
 }
 
 TEST(KnownValueList, KeepsFirstSpellingInInsertionOrder) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 namespace cl {
@@ -73,6 +74,27 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Similarity, LevelsFarOutsideTheSliderNeverMatch) {
     EXPECT_FALSE(SimilarEnough("Tom Hanks", "Tom Hanks", -1));
     EXPECT_FALSE(SimilarEnough("Tom Hanks", "Tom Hanks", 100));
+}
+
+TEST(Similarity, OneQueryAgainstManyCandidatesDecidesAsSimilarEnough) {
+    std::mt19937 rng(13);
+    const std::string alphabet = "aA  bB[{@`";
+    const auto text = [&rng, &alphabet] {
+        std::string t;
+        const std::size_t length = rng() % 12;
+        for (std::size_t i = 0; i < length; ++i) t += alphabet[rng() % alphabet.size()];
+        return t;
+    };
+    for (int i = 0; i < 3000; ++i) {
+        const std::string query = text();
+        const int level = static_cast<int>(rng() % 8) - 1;
+        const SimilarityTest test(query, level);
+        for (int k = 0; k < 10; ++k) {
+            const std::string candidate = text();
+            ASSERT_EQ(test.Matches(candidate), SimilarEnough(query, candidate, level))
+                << "[" << query << "] [" << candidate << "] " << level;
+        }
+    }
 }
 
 }  // namespace

@@ -1,0 +1,156 @@
+// The flat hash index and the node pool under the stores and movie lists, each against the standard
+// container it stands in for.
+#include "model/HashSlots.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <list>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "model/KeyedList.h"
+#include "model/NodePool.h"
+
+namespace cl {
+namespace {
+
+std::vector<int> Values(const HashSlots<int>& slots, std::size_t hash) {
+    std::vector<int> out;
+    slots.ForEach(hash, [&out](int v) { out.push_back(v); });
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+TEST(HashSlots, MatchesAMultimapThroughGrowthAndRemovals) {
+    std::mt19937 rng(5);
+    HashSlots<int> slots;
+    std::multimap<std::size_t, int> reference;
+    // Few distinct hashes, so runs are long and shared; removals shift slots back. 0 is among them (the
+    // table keeps it as 1, which is why 1 is not).
+    const std::size_t hashes[] = {0, 5, 2, 3, 17, 1ull << 63, 12345678901ull, ~std::size_t{0}};
+    for (int step = 0; step < 20000; ++step) {
+        const std::size_t hash = hashes[rng() % 8];
+        const int value = static_cast<int>(rng() % 50);
+        if (rng() % 3 != 0) {
+            slots.Insert(hash, value);
+            reference.emplace(hash, value);
+        } else {
+            const bool removed = slots.Remove(hash, [value](int v) { return v == value; }).has_value();
+            auto range = reference.equal_range(hash);
+            auto it = std::find_if(range.first, range.second, [value](const auto& e) { return e.second == value; });
+            ASSERT_EQ(removed, it != range.second) << "step " << step;
+            if (it != range.second) reference.erase(it);
+        }
+        ASSERT_EQ(slots.Count(), reference.size());
+        if (step % 97 == 0) {
+            for (std::size_t h : hashes) {
+                std::vector<int> want;
+                auto range = reference.equal_range(h);
+                for (auto it = range.first; it != range.second; ++it) want.push_back(it->second);
+                std::sort(want.begin(), want.end());
+                ASSERT_EQ(Values(slots, h), want) << "step " << step;
+            }
+        }
+    }
+    slots.Clear();
+    EXPECT_EQ(slots.Count(), 0u);
+    EXPECT_EQ(slots.Find(3, [](int) { return true; }), nullptr);
+}
+
+TEST(HashSlots, FindGivesOnlyValuesUnderTheSameHash) {
+    HashSlots<int> slots;
+    for (int i = 0; i < 1000; ++i) slots.Insert(static_cast<std::size_t>(i) * 7919, i);
+    for (int i = 0; i < 1000; ++i) {
+        const int* found = slots.Find(static_cast<std::size_t>(i) * 7919, [](int) { return true; });
+        ASSERT_NE(found, nullptr);
+        EXPECT_EQ(*found, i);
+    }
+    EXPECT_EQ(slots.Find(5, [](int) { return true; }), nullptr);
+}
+
+TEST(HashBytes, EveryByteAndTheLengthCount) {
+    EXPECT_NE(HashBytes("abcdefgh1"), HashBytes("abcdefgh2"));
+    EXPECT_NE(HashBytes("a"), HashBytes(std::string_view("a\0", 2)));
+    EXPECT_EQ(HashBytes("CineLedger: Alien"), HashBytes(std::string("CineLedger: ") + "Alien"));
+}
+
+TEST(NodePool, ListsReuseErasedNodesAndSurviveMovesAndSwaps) {
+    using Pooled = std::list<std::string, PoolAllocator<std::string>>;
+    std::mt19937 rng(9);
+    Pooled a;
+    std::list<std::string> reference;
+    for (int step = 0; step < 5000; ++step) {
+        const std::string value = "value " + std::to_string(rng() % 1000) + std::string(rng() % 40, 'x');
+        if (rng() % 3 != 0 || reference.empty()) {
+            a.push_back(value);
+            reference.push_back(value);
+        } else {
+            auto it = a.begin();
+            auto ref = reference.begin();
+            const std::size_t at = rng() % reference.size();
+            std::advance(it, at);
+            std::advance(ref, at);
+            a.erase(it);
+            reference.erase(ref);
+        }
+    }
+    EXPECT_TRUE(std::equal(a.begin(), a.end(), reference.begin(), reference.end()));
+
+    // A moved list keeps its nodes and its pool; the moved-to list goes on allocating from it.
+    Pooled b(std::move(a));
+    b.push_front("front");
+    reference.push_front("front");
+    EXPECT_TRUE(std::equal(b.begin(), b.end(), reference.begin(), reference.end()));
+    Pooled c;
+    c.push_back("gone");
+    c = std::move(b);
+    EXPECT_TRUE(std::equal(c.begin(), c.end(), reference.begin(), reference.end()));
+    Pooled d;
+    d.push_back("d");
+    std::swap(c, d);
+    EXPECT_EQ(c.size(), 1u);
+    EXPECT_EQ(c.front(), "d");
+    EXPECT_TRUE(std::equal(d.begin(), d.end(), reference.begin(), reference.end()));
+}
+
+struct Keyed {
+    std::string key;
+    int value = 0;
+};
+struct KeyOfKeyed {
+    std::string& operator()(Keyed& r) const { return r.key; }
+    const std::string& operator()(const Keyed& r) const { return r.key; }
+};
+
+TEST(KeyedList, FindOrAppendEraseAndRekeyKeepOrderAndUniqueKeys) {
+    KeyedList<Keyed, KeyOfKeyed> list;
+    auto [a, addedA] = list.FindOrAppend("a", [](Keyed& r) { r.key = "a"; });
+    EXPECT_TRUE(addedA);
+    a->value = 1;
+    auto [again, addedAgain] = list.FindOrAppend("a", [](Keyed& r) { r.key = "a"; });
+    EXPECT_FALSE(addedAgain);
+    EXPECT_EQ(again, a);
+    list.FindOrAppend("b", [](Keyed& r) { r.key = "b"; });
+    list.FindOrAppend("c", [](Keyed& r) { r.key = "c"; });
+    // "a" takes the key "c": the old "c" goes, "a" keeps its place.
+    EXPECT_TRUE(list.Rekey("a", "c"));
+    std::vector<std::string> keys;
+    for (const Keyed& r : list) keys.push_back(r.key);
+    EXPECT_EQ(keys, (std::vector<std::string>{"c", "b"}));
+    EXPECT_EQ(list.Find("c")->value, 1);
+    EXPECT_EQ(list.Find("a"), nullptr);
+    EXPECT_TRUE(list.Erase("b"));
+    EXPECT_FALSE(list.Erase("b"));
+    EXPECT_EQ(list.Count(), 1u);
+    list.Clear();
+    EXPECT_EQ(list.Count(), 0u);
+    EXPECT_EQ(list.Find("c"), nullptr);
+    list.FindOrAppend("c", [](Keyed& r) { r.key = "c"; });
+    EXPECT_NE(list.Find("c"), nullptr);
+}
+
+}  // namespace
+}  // namespace cl
