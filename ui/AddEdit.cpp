@@ -211,7 +211,9 @@ AddEditOutcome EditInUpcoming(MainShell& shell, ShellUi& ui, AddEditPrompts& pro
     return AddEditOutcome::Close;
 }
 
-// A category view carries the history and the comments along; a presence view changes the Main record only.
+// A category or presence view is the same Main Movie List seen through a filter, so an edit there carries the
+// comments, the history, the media and the database records to the new title exactly as in the Main view: a rename
+// must never leave a movie's records behind under its old title.
 AddEditOutcome EditInFilteredView(MainShell& shell, ShellUi& ui, AddEditPrompts& prompts, AddEditMode mode,
                                   const AddEditInput& v) {
     Collection& c = shell.Data();
@@ -221,10 +223,11 @@ AddEditOutcome EditInFilteredView(MainShell& shell, ShellUi& ui, AddEditPrompts&
         return AddEditOutcome::StayOpen;
     }
     AppendKnownMainValues(c, v);
+    CarryComments(c, oldTitle, v);
+    CarryHistory(c, oldTitle, v.title);
+    CarryMediaAndDatabase(c, oldTitle, v.title);
     const std::string caption = shell.Status().caption;
     if (mode == AddEditMode::EditCategoryView) {
-        CarryHistory(c, oldTitle, v.title);
-        CarryComments(c, oldTitle, v);
         // The category view's own refill: it keeps the guard on "Erotic" while the lock is closed.
         shell.ShowByCategory(caption);
     } else {

@@ -413,7 +413,7 @@ TEST_F(AddEditDialogTest, EditInUpcomingOffersOnlyNameAndLocation) {
                                  "end"));
 }
 
-// A presence view changes the movie's own line only: its comments and history stay under the old name.
+// A presence view is the Main list through a filter: the rename carries every record, and the view is refilled.
 TEST_F(AddEditDialogTest, EditInAPresenceViewRefillsThatPresence) {
     HWND main = StartIn(IDM_ABSENT, "Absent");
     ASSERT_NE(main, nullptr);
@@ -449,8 +449,10 @@ TEST_F(AddEditDialogTest, EditInAPresenceViewRefillsThatPresence) {
                                  "end|\r\n"
                                  "2\r\n"
                                  "end"));
-    EXPECT_EQ(data.ReadFile("Comments.dat"), kComments);
-    EXPECT_EQ(data.ReadFile("History.dat"), kHistory);
+    EXPECT_EQ(data.ReadFile("Comments.dat"), "Heat 2\r\nBest shoot-out.\r\n");
+    EXPECT_EQ(data.ReadFile("History.dat"), "Heat 2\r\n2003/1/5\r\n2\r\n2003/2/1: loaned to Mike.\r\nend\r\n");
+    EXPECT_EQ(data.ReadFile("IMDb.dat"), "CineLedger: Heat 2\r\n7\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+    EXPECT_EQ(data.ReadFile("Media.dat"), "Heat 2\r\nMPEG-1\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
 }
 
 TEST_F(AddEditDialogTest, EditFromUpcomingLocationsRefreshesThatDialogAndTheUpcomingView) {

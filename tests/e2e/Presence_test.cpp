@@ -34,7 +34,9 @@ class PresenceTest : public ProgramTest {
         data.WriteFile("CineLedger.dat", kMainList);
         data.WriteFile("History.dat", kHistory);
         HWND main = StartMain();
-        if (main != nullptr) EXPECT_TRUE(RunCommandAndWaitForCaption(main, IDC_VIEW_BUTTON, "Main Movie List"));
+        if (main != nullptr) {
+            EXPECT_TRUE(RunCommandAndWaitForCaption(main, IDC_VIEW_BUTTON, "Main Movie List"));
+        }
         return main;
     }
     void Save(HWND main) {

@@ -740,19 +740,18 @@ TEST_F(AddEditTest, EditInUpcomingKeepsTheAtCategory) {
     EXPECT_EQ(ui.lines, (Lines{"Gladiator", "Memento, The"}));
 }
 
-// What follows a renamed movie in each filtered view: a category view carries history and comments, a presence
-// view only the Main record; media and database records follow only in the Main view and its location views.
-TEST_F(AddEditTest, FilteredViewEditsCarryWhatTheirViewCarries) {
+// A rename in a filtered view carries every record of the movie, as in the Main view: nothing is left behind under
+// the old title.
+TEST_F(AddEditTest, FilteredViewEditsCarryEveryRecordToTheNewTitle) {
     struct Case {
         const char* name;
         int view;  // 0: the category view of "Crime"
-        bool historyAndComments;
         const char* caption;
         Lines lines;
     };
     const Case cases[] = {
-        {"category view", 0, true, "Crime", {"Heat 2", "Ronin"}},
-        {"presence view", IDM_ABSENT, false, "Absent", {"Heat 2"}},
+        {"category view", 0, "Crime", {"Heat 2", "Ronin"}},
+        {"presence view", IDM_ABSENT, "Absent", {"Heat 2"}},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.name);
@@ -766,14 +765,14 @@ TEST_F(AddEditTest, FilteredViewEditsCarryWhatTheirViewCarries) {
         EXPECT_EQ(Save({"heat 2", "Crime", "Absent", "", "DivX", "Sequel."}), AddEditOutcome::Close);
         EXPECT_EQ(MainRecord("Heat 2").number, 2);
         EXPECT_EQ(MainRecord("Heat 2").location, "Default");
-        EXPECT_EQ(c.history.Find("Heat 2") != nullptr, k.historyAndComments);
-        EXPECT_EQ(c.history.Find("Heat") != nullptr, !k.historyAndComments);
-        EXPECT_EQ(c.comments.CommentFor("Heat 2"),
-                  k.historyAndComments ? std::optional<std::string>("Sequel.") : std::nullopt);
-        EXPECT_EQ(c.comments.CommentFor("Heat"),
-                  k.historyAndComments ? std::nullopt : std::optional<std::string>("Best shoot-out."));
-        EXPECT_NE(c.media.Find("Heat"), nullptr);
-        EXPECT_NE(c.imdb.Find("CineLedger: Heat"), nullptr);
+        EXPECT_NE(c.history.Find("Heat 2"), nullptr);
+        EXPECT_EQ(c.history.Find("Heat"), nullptr);
+        EXPECT_EQ(c.comments.CommentFor("Heat 2"), std::optional<std::string>("Sequel."));
+        EXPECT_EQ(c.comments.CommentFor("Heat"), std::nullopt);
+        EXPECT_NE(c.media.Find("Heat 2"), nullptr);
+        EXPECT_EQ(c.media.Find("Heat"), nullptr);
+        EXPECT_NE(c.imdb.Find("CineLedger: Heat 2"), nullptr);
+        EXPECT_EQ(c.imdb.Find("CineLedger: Heat"), nullptr);
         EXPECT_EQ(c.knownLocations.Values(), (Lines{"Default", "Mike"}));
         EXPECT_EQ(shell.Mark(), ViewMark::None);
         EXPECT_EQ(ui.status.caption, k.caption);
