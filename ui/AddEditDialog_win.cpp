@@ -16,8 +16,7 @@ class AddEditDialog final : public AddEditPrompts {
 
     // Runs the dialog to its end; what Save decided, or Close after Cancel.
     AddEditOutcome Run(HWND owner) {
-        DialogBoxParamA(host_.instance, MAKEINTRESOURCEA(IDD_ADD_EDIT), owner, &AddEditDialog::Proc,
-                        reinterpret_cast<LPARAM>(this));
+        RunModal(host_.instance, IDD_ADD_EDIT, owner, *this);
         return outcome_;
     }
 
@@ -27,24 +26,22 @@ class AddEditDialog final : public AddEditPrompts {
     bool Ask(std::string_view text, std::string_view caption) override { return AskYesNo(dialog_, text, caption); }
 
   private:
-    static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    friend INT_PTR CALLBACK ModalDialogProc<AddEditDialog>(HWND, UINT, WPARAM, LPARAM);
+    INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam) {
         if (message == WM_INITDIALOG) {
-            SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-            auto* self = reinterpret_cast<AddEditDialog*>(lParam);
-            self->dialog_ = dialog;
-            self->Init();
+            dialog_ = dialog;
+            Init();
             return FALSE;  // Init gave the focus to the name
         }
-        auto* self = reinterpret_cast<AddEditDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
-        if (self == nullptr || message != WM_COMMAND) return FALSE;
+        if (message != WM_COMMAND) return FALSE;
         switch (LOWORD(wParam)) {
             case IDC_ADDEDIT_SAVE:
             case IDOK:
-                self->Save();
+                Save();
                 return TRUE;
             case IDC_ADDEDIT_CANCEL:
             case IDCANCEL:
-                self->Cancel();
+                Cancel();
                 return TRUE;  // the close box and Escape cancel too
             default:
                 return FALSE;

@@ -43,6 +43,21 @@ void SubclassMovieList(DialogHost& host, HWND list);
 
 // ---- Helpers shared by the dialogs ----
 
+// The one way a dialog is run: `self` is handed over at creation, and from WM_INITDIALOG on every message goes to
+// self.Handle(dialog, message, wParam), whose result the dialog manager gets. Returns what EndDialog was given.
+template <typename Dialog>
+INT_PTR CALLBACK ModalDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+    auto* self = reinterpret_cast<Dialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
+    return self != nullptr ? self->Handle(dialog, message, wParam) : FALSE;
+}
+
+template <typename Dialog>
+INT_PTR RunModal(HINSTANCE instance, int resource, HWND owner, Dialog& self) {
+    return DialogBoxParamA(instance, MAKEINTRESOURCEA(resource), owner, &ModalDialogProc<Dialog>,
+                           reinterpret_cast<LPARAM>(&self));
+}
+
 // A message box owned by `owner`; an empty caption means none of its own.
 void ShowMessageBox(HWND owner, std::string_view text, std::string_view caption, MessageIcon icon);
 // A Yes/No question with the question icon (or another icon); true for Yes. `noByDefault` focuses No first.

@@ -21,13 +21,8 @@ class FindDialog {
   public:
     explicit FindDialog(DialogHost& host) : host_(host) {}
 
-    static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_INITDIALOG) SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        auto* self = reinterpret_cast<FindDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
-        return self != nullptr ? self->Handle(dialog, message, wParam) : FALSE;
-    }
-
   private:
+    friend INT_PTR CALLBACK ModalDialogProc<FindDialog>(HWND, UINT, WPARAM, LPARAM);
     INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam) {
         switch (message) {
             case WM_INITDIALOG:
@@ -106,13 +101,8 @@ class SearchResultsDialog {
   public:
     explicit SearchResultsDialog(DialogHost& host) : host_(host) {}
 
-    static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_INITDIALOG) SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        auto* self = reinterpret_cast<SearchResultsDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
-        return self != nullptr ? self->Handle(dialog, message, wParam) : FALSE;
-    }
-
   private:
+    friend INT_PTR CALLBACK ModalDialogProc<SearchResultsDialog>(HWND, UINT, WPARAM, LPARAM);
     INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam) {
         switch (message) {
             case WM_INITDIALOG:
@@ -172,14 +162,12 @@ class SearchResultsDialog {
 
 void RunFindDialog(DialogHost& host, HWND owner) {
     FindDialog dialog(host);
-    DialogBoxParamA(host.instance, MAKEINTRESOURCEA(IDD_FIND), owner, FindDialog::Proc,
-                    reinterpret_cast<LPARAM>(&dialog));
+    RunModal(host.instance, IDD_FIND, owner, dialog);
 }
 
 void RunSearchResultsDialog(DialogHost& host, HWND owner) {
     SearchResultsDialog dialog(host);
-    DialogBoxParamA(host.instance, MAKEINTRESOURCEA(IDD_SEARCH_RESULTS), owner, SearchResultsDialog::Proc,
-                    reinterpret_cast<LPARAM>(&dialog));
+    RunModal(host.instance, IDD_SEARCH_RESULTS, owner, dialog);
 }
 
 }  // namespace cl

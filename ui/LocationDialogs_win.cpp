@@ -46,8 +46,7 @@ class UpcomingLocationsDialog final : public UpcomingLocationsUi {
         : host_(host), list_(*this), commands_(host.shell, host.ui, *this) {}
 
     void Run(HWND owner) {
-        DialogBoxParamA(host_.instance, MAKEINTRESOURCEA(IDD_UPCOMING_LOCATIONS), owner, Proc,
-                        reinterpret_cast<LPARAM>(this));
+        RunModal(host_.instance, IDD_UPCOMING_LOCATIONS, owner, *this);
         host_.shell.refreshUpcomingLocations = nullptr;
         host_.ui.FocusList();
     }
@@ -106,13 +105,7 @@ class UpcomingLocationsDialog final : public UpcomingLocationsUi {
   private:
     HWND List() const { return GetDlgItem(dialog_, IDC_UPCOMING_LIST); }
 
-    static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_INITDIALOG) SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        auto* self = reinterpret_cast<UpcomingLocationsDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
-        if (self == nullptr) return FALSE;
-        return self->Handle(dialog, message, wParam);
-    }
-
+    friend INT_PTR CALLBACK ModalDialogProc<UpcomingLocationsDialog>(HWND, UINT, WPARAM, LPARAM);
     INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam) {
         switch (message) {
             case WM_INITDIALOG:

@@ -11,13 +11,8 @@ class PasswordEntryDialog {
   public:
     explicit PasswordEntryDialog(DialogHost& host) : host_(host) {}
 
-    static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_INITDIALOG) SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        auto* self = reinterpret_cast<PasswordEntryDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
-        return self != nullptr ? self->Handle(dialog, message, wParam) : FALSE;
-    }
-
   private:
+    friend INT_PTR CALLBACK ModalDialogProc<PasswordEntryDialog>(HWND, UINT, WPARAM, LPARAM);
     INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam) {
         switch (message) {
             case WM_INITDIALOG:
@@ -52,15 +47,10 @@ class PasswordChangeDialog {
     // Set when a first password was set: the main list box gets the focus then.
     bool focusList = false;
 
-    static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_INITDIALOG) SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        auto* self = reinterpret_cast<PasswordChangeDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
-        return self != nullptr ? self->Handle(dialog, message, wParam) : FALSE;
-    }
-
   private:
     static constexpr int kEdits[] = {IDC_PASSWORD_CURRENT, IDC_PASSWORD_NEW, IDC_PASSWORD_CONFIRM};
 
+    friend INT_PTR CALLBACK ModalDialogProc<PasswordChangeDialog>(HWND, UINT, WPARAM, LPARAM);
     INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam) {
         switch (message) {
             case WM_INITDIALOG:
@@ -125,15 +115,13 @@ class PasswordChangeDialog {
 // Settings dialog, the focus goes back to that dialog instead.
 void RunPasswordEntryDialog(DialogHost& host, HWND owner) {
     PasswordEntryDialog dialog(host);
-    DialogBoxParamA(host.instance, MAKEINTRESOURCEA(IDD_PASSWORD_ENTRY), owner, PasswordEntryDialog::Proc,
-                    reinterpret_cast<LPARAM>(&dialog));
+    RunModal(host.instance, IDD_PASSWORD_ENTRY, owner, dialog);
     if (owner == host.mainWindow) host.ui.FocusList();
 }
 
 void RunPasswordChangeDialog(DialogHost& host, HWND owner) {
     PasswordChangeDialog dialog(host);
-    DialogBoxParamA(host.instance, MAKEINTRESOURCEA(IDD_PASSWORD_CHANGE), owner, PasswordChangeDialog::Proc,
-                    reinterpret_cast<LPARAM>(&dialog));
+    RunModal(host.instance, IDD_PASSWORD_CHANGE, owner, dialog);
     if (dialog.focusList && owner == host.mainWindow) host.ui.FocusList();
 }
 

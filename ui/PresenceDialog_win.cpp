@@ -40,18 +40,11 @@ class PresenceDialog {
     explicit PresenceDialog(DialogHost& host) : host_(host) {}
 
     void Run(HWND owner) {
-        DialogBoxParamA(host_.instance, MAKEINTRESOURCEA(IDD_PRESENCE_CHANGE), owner, Proc,
-                        reinterpret_cast<LPARAM>(this));
+        RunModal(host_.instance, IDD_PRESENCE_CHANGE, owner, *this);
     }
 
   private:
-    static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_INITDIALOG) SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        auto* self = reinterpret_cast<PresenceDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
-        if (self == nullptr) return FALSE;
-        return self->Handle(dialog, message, wParam);
-    }
-
+    friend INT_PTR CALLBACK ModalDialogProc<PresenceDialog>(HWND, UINT, WPARAM, LPARAM);
     INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam) {
         switch (message) {
             case WM_INITDIALOG: {

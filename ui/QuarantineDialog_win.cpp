@@ -10,13 +10,8 @@ class QuarantineDialog {
   public:
     explicit QuarantineDialog(DialogHost& host) : host_(host) {}
 
-    static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_INITDIALOG) SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        auto* self = reinterpret_cast<QuarantineDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
-        return self != nullptr ? self->Handle(dialog, message, wParam) : FALSE;
-    }
-
   private:
+    friend INT_PTR CALLBACK ModalDialogProc<QuarantineDialog>(HWND, UINT, WPARAM, LPARAM);
     INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam) {
         switch (message) {
             case WM_INITDIALOG:
@@ -64,8 +59,7 @@ class QuarantineDialog {
 
 void RunQuarantineDialog(DialogHost& host, HWND owner) {
     QuarantineDialog dialog(host);
-    DialogBoxParamA(host.instance, MAKEINTRESOURCEA(IDD_QUARANTINE), owner, QuarantineDialog::Proc,
-                    reinterpret_cast<LPARAM>(&dialog));
+    RunModal(host.instance, IDD_QUARANTINE, owner, dialog);
     host.ui.FocusList();
 }
 

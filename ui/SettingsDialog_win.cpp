@@ -23,13 +23,8 @@ class SettingsDialog {
   public:
     explicit SettingsDialog(DialogHost& host) : host_(host) {}
 
-    static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_INITDIALOG) SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        auto* self = reinterpret_cast<SettingsDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
-        return self != nullptr ? self->Handle(dialog, message, wParam) : FALSE;
-    }
-
   private:
+    friend INT_PTR CALLBACK ModalDialogProc<SettingsDialog>(HWND, UINT, WPARAM, LPARAM);
     INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam) {
         switch (message) {
             case WM_INITDIALOG:
@@ -98,8 +93,7 @@ class SettingsDialog {
 
 void RunSettingsDialog(DialogHost& host, HWND owner) {
     SettingsDialog dialog(host);
-    DialogBoxParamA(host.instance, MAKEINTRESOURCEA(IDD_SETTINGS), owner, SettingsDialog::Proc,
-                    reinterpret_cast<LPARAM>(&dialog));
+    RunModal(host.instance, IDD_SETTINGS, owner, dialog);
     host.ui.FocusList();
 }
 

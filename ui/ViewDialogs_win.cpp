@@ -17,15 +17,11 @@ class PickValueDialog {
                     Take take)
         : host_(host), values_(values), combo_(combo), takeButton_(takeButton), readMax_(readMax), take_(take) {}
 
-    static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_INITDIALOG) SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        auto* self = reinterpret_cast<PickValueDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
-        return self != nullptr ? self->Handle(dialog, message, wParam) : FALSE;
-    }
 
     bool taken = false;
 
   private:
+    friend INT_PTR CALLBACK ModalDialogProc<PickValueDialog>(HWND, UINT, WPARAM, LPARAM);
     INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam) {
         switch (message) {
             case WM_INITDIALOG: {
@@ -67,8 +63,7 @@ void RunMainLocationsDialog(DialogHost& host, HWND owner) {
     PickValueDialog dialog(
         host, host.shell.Data().knownLocations, IDC_LOCATIONS_COMBO, IDC_LOCATIONS_TRACK, kLocationReadMax,
         [](DialogHost& h, std::string_view location) { ShowMainByLocation(h.shell, h.ui, location); });
-    DialogBoxParamA(host.instance, MAKEINTRESOURCEA(IDD_MAIN_LOCATIONS), owner, PickValueDialog::Proc,
-                    reinterpret_cast<LPARAM>(&dialog));
+    RunModal(host.instance, IDD_MAIN_LOCATIONS, owner, dialog);
     host.ui.FocusList();
 }
 
@@ -76,8 +71,7 @@ void RunMainLocationsDialog(DialogHost& host, HWND owner) {
 void RunCategorySearchDialog(DialogHost& host, HWND owner) {
     PickValueDialog dialog(host, host.shell.Data().knownCategories, IDC_CATEGORY_COMBO, IDOK, kCategoryReadMax,
                            [](DialogHost& h, std::string_view category) { ShowMainByCategory(h.shell, category); });
-    DialogBoxParamA(host.instance, MAKEINTRESOURCEA(IDD_CATEGORY_SEARCH), owner, PickValueDialog::Proc,
-                    reinterpret_cast<LPARAM>(&dialog));
+    RunModal(host.instance, IDD_CATEGORY_SEARCH, owner, dialog);
     if (dialog.taken) host.ui.FocusList();
 }
 
