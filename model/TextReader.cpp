@@ -4,15 +4,67 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
-
-#include "model/FileWriter.h"
+#include <fstream>
+#include <iterator>
+#include <system_error>
 
 namespace cl {
 
 std::optional<TextReader> TextReader::Open(const std::filesystem::path& path) {
-    std::string data;
-    if (!ReadWholeFile(path, data)) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    // A regular file in one read of its size, straight into a buffer that is not cleared first.
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    if (!ec && size > 0) {
+        auto file = std::make_unique_for_overwrite<char[]>(static_cast<std::size_t>(size));
+        const std::streamsize got = in.rdbuf()->sgetn(file.get(), static_cast<std::streamsize>(size));
+        const std::size_t have = got > 0 ? static_cast<std::size_t>(got) : 0;
+        if (have < size || in.rdbuf()->sgetc() == std::char_traits<char>::eof()) {
+            if (in.bad()) return std::nullopt;
+            return TextReader(std::move(file), have);
+        }
+        // The file grew while it was read: the rest comes after what was read.
+        std::string data(file.get(), have);
+        data.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        if (in.bad()) return std::nullopt;
+        return TextReader(std::move(data));
+    }
+    // No size to go by (or an empty file): through the stream buffer.
+    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
     return TextReader(std::move(data));
+}
+
+TextReader::TextReader(const TextReader& other) : text_(other.text_), pos_(other.pos_), line_(other.line_) {
+    if (other.file_) {
+        file_ = std::make_unique_for_overwrite<char[]>(other.data_.size());
+        std::memcpy(file_.get(), other.data_.data(), other.data_.size());
+    }
+    Rebind(other.data_.size());
+}
+
+TextReader::TextReader(TextReader&& other) noexcept
+    : text_(std::move(other.text_)), file_(std::move(other.file_)), pos_(other.pos_), line_(other.line_) {
+    Rebind(other.data_.size());
+    other.Rebind(0);
+}
+
+TextReader& TextReader::operator=(const TextReader& other) {
+    if (this != &other) *this = TextReader(other);
+    return *this;
+}
+
+TextReader& TextReader::operator=(TextReader&& other) noexcept {
+    if (this == &other) return *this;
+    const std::size_t size = other.data_.size();
+    text_ = std::move(other.text_);
+    file_ = std::move(other.file_);
+    pos_ = other.pos_;
+    line_ = other.line_;
+    Rebind(size);
+    other.Rebind(0);
+    return *this;
 }
 
 FieldStatus TextReader::ReadLine(std::string& out, std::size_t maxLen) {
@@ -29,6 +81,30 @@ FieldStatus TextReader::ReadBarField(std::string& out, std::size_t maxLen) {
     return status;
 }
 
+namespace {
+
+// The first LF of p[0, n), or nullptr. Most lines of the stores are short: the first sixteen bytes are
+// looked at here, eight at a time, before a library search takes over.
+const char* FindLineFeed(const char* p, std::size_t n) {
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+        constexpr std::uint64_t kHighs = 0x8080808080808080ull;
+        std::size_t i = 0;
+        for (; i < 16 && i + 8 <= n; i += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, p + i, 8);
+            const std::uint64_t v = word ^ (kOnes * '\n');
+            if (const std::uint64_t hits = (v - kOnes) & ~v & kHighs) {
+                return p + i + static_cast<std::size_t>(std::countr_zero(hits)) / 8;
+            }
+        }
+        return static_cast<const char*>(std::memchr(p + i, '\n', n - i));
+    }
+    return static_cast<const char*>(std::memchr(p, '\n', n));
+}
+
+}  // namespace
+
 FieldStatus TextReader::ReadLineView(std::string_view& out, std::size_t maxLen) {
     out = {};
     if (AtEnd()) return FieldStatus::EndOfData;
@@ -38,7 +114,7 @@ FieldStatus TextReader::ReadLineView(std::string_view& out, std::size_t maxLen) 
     // Only the first maxLen + 2 bytes can decide: the longest line that fits, then a CR LF. Searching no
     // further keeps a damaged file without line ends from being scanned to its end for every field.
     const std::size_t window = maxLen >= left || left - maxLen <= 2 ? left : maxLen + 2;
-    const auto* lf = static_cast<const char*>(std::memchr(data + start, '\n', window));
+    const char* lf = FindLineFeed(data + start, window);
     std::size_t end = 0;  // one past the line's last character
     std::size_t eol = 0;  // length of its line end
     if (lf != nullptr) {

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,7 +37,12 @@ struct LoadReport {
 // elsewhere); a CR not followed by LF is ordinary data.
 class TextReader {
 public:
-    explicit TextReader(std::string data) : data_(std::move(data)) {}
+    explicit TextReader(std::string data) : text_(std::move(data)), data_(text_) {}
+    TextReader(const TextReader& other);
+    TextReader(TextReader&& other) noexcept;
+    TextReader& operator=(const TextReader& other);
+    TextReader& operator=(TextReader&& other) noexcept;
+    ~TextReader() = default;
 
     // Reads the file into memory. nullopt when it cannot be opened.
     static std::optional<TextReader> Open(const std::filesystem::path& path);
@@ -72,7 +78,14 @@ public:
     }
 
 private:
-    std::string data_;
+    // A file is read into a buffer of its size that nothing fills beforehand.
+    TextReader(std::unique_ptr<char[]> file, std::size_t size) : file_(std::move(file)), data_(file_.get(), size) {}
+    // Points data_ at whichever of text_ and file_ holds the data, after a copy or move.
+    void Rebind(std::size_t size) { data_ = file_ ? std::string_view(file_.get(), size) : std::string_view(text_); }
+
+    std::string text_;              // the data, when given as a string
+    std::unique_ptr<char[]> file_;  // the data, when read from a file
+    std::string_view data_;         // the data, in one of the two
     std::size_t pos_ = 0;
     std::size_t line_ = 1;
 };

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -195,6 +198,32 @@ TEST(TextReader, LongBarFieldsAreSearchedPastWordBoundaries) {
             ASSERT_EQ(got, want);
         }
     }
+}
+
+TEST(TextReader, AFileReadBackCopiesAndMovesWithItsPlace) {
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "cl-text-reader-test";
+    std::filesystem::create_directories(dir);
+    {
+        std::ofstream out(dir / "lines.dat", std::ios::binary);
+        out << "first\r\nsecond\nthird";
+    }
+    std::optional<TextReader> opened = TextReader::Open(dir / "lines.dat");
+    ASSERT_TRUE(opened.has_value());
+    std::string s;
+    EXPECT_EQ(opened->ReadLine(s, 20), FieldStatus::Ok);
+    TextReader copy = *opened;
+    TextReader moved = std::move(*opened);
+    EXPECT_EQ(copy.ReadLine(s, 20), FieldStatus::Ok);
+    EXPECT_EQ(s, "second");
+    EXPECT_EQ(moved.ReadLine(s, 20), FieldStatus::Ok);
+    EXPECT_EQ(s, "second");
+    copy = moved;
+    std::string_view view;
+    EXPECT_EQ(copy.ReadLineView(view, 20), FieldStatus::LastField);
+    EXPECT_EQ(view, "third");
+    EXPECT_EQ(copy.Line(), 3u);
+    EXPECT_FALSE(TextReader::Open(dir / "missing.dat").has_value());
+    std::filesystem::remove_all(dir);
 }
 
 TEST(TextReader, SeekReturnsToAToldPosition) {
