@@ -5,6 +5,7 @@
 // slots instead of a chain of separately allocated nodes.
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -14,6 +15,27 @@
 #include <vector>
 
 namespace cl {
+
+// The last 1 to 7 bytes of a key as one word (byte i in bits 8i to 8i + 7, the rest zero), read with
+// fixed-size loads that may overlap: copying a variable length would call memcpy for a few bytes and
+// then stall reading them back.
+inline std::uint64_t TailWord(const char* p, std::size_t n) {
+    const auto byte = [p](std::size_t i) { return static_cast<std::uint64_t>(static_cast<unsigned char>(p[i])); };
+    if (n >= 4) {
+        std::uint32_t low;
+        std::uint32_t high;
+        std::memcpy(&low, p, 4);
+        std::memcpy(&high, p + n - 4, 4);
+        if constexpr (std::endian::native != std::endian::little) {
+            std::uint64_t word = 0;
+            for (std::size_t i = 0; i < n; ++i) word |= byte(i) << (8 * i);
+            return word;
+        }
+        // Bytes read twice land on the same bits with the same value.
+        return low | (static_cast<std::uint64_t>(high) << (8 * (n - 4)));
+    }
+    return byte(0) | (byte(n / 2) << (8 * (n / 2))) | (byte(n - 1) << (8 * (n - 1)));
+}
 
 // A quick hash of a key's bytes, eight at a time, for the indexes below: keys are short titles and the
 // table mixes the result again, so no more is needed than every byte and the length taking part.
@@ -28,9 +50,7 @@ inline std::size_t HashBytes(std::string_view key) {
         h ^= h >> 29;
     }
     if (i < key.size()) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, key.data() + i, key.size() - i);
-        h = (h ^ word) * kMul;
+        h = (h ^ TailWord(key.data() + i, key.size() - i)) * kMul;
         h ^= h >> 29;
     }
     return static_cast<std::size_t>(h);

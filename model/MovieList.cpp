@@ -19,9 +19,7 @@ std::size_t MovieList::TitleHash(std::string_view title) {
         h ^= h >> 29;
     }
     if (i < title.size()) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, title.data() + i, title.size() - i);
-        h = (h ^ (word & kLow5)) * kMul;
+        h = (h ^ (TailWord(title.data() + i, title.size() - i) & kLow5)) * kMul;
         h ^= h >> 29;
     }
     return static_cast<std::size_t>(h);
