@@ -61,6 +61,22 @@ void MainShell::SetViewMark(ViewMark mark) {
     ui_.ShowViewMark(mark);
 }
 
+bool MainShell::LoadCurrentMovieWithDetails(std::string_view title, bool forEditing) {
+    Collection& c = collection_;
+    c.current.Clear();
+    mediaScratch.Clear();
+    const bool found = forEditing ? LoadMainForEditing(c.main, title, c.current)
+                                  : LoadMainForDisplay(c.main, title, c.current);
+    if (!found) {
+        c.current.title = std::string(title);
+        c.current.number = 0;
+    }
+    c.comments.LoadIntoCurrent(title, c.current.comments);
+    c.history.LoadIntoCurrent(title, c.current.dateOfEntry, c.current.views);
+    c.media.LookupIntoScratch(title, mediaScratch);
+    return found;
+}
+
 void MainShell::SetCaptionAndCount(int count, std::string_view caption) {
     if (count >= 1) {
         status_.selection = "1";

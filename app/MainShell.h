@@ -151,6 +151,11 @@ class MainShell {
     void RefreshCurrentView();
     void ShowByCategory(std::string_view category);
     void SetViewMark(ViewMark mark);
+    // Makes a Main Movie List movie the current movie with everything the Movie Info and add/edit dialogs show: its
+    // record, comments, history, and its media details in `mediaScratch`. Nothing of a movie loaded before stays.
+    // A title the list does not hold is still set (its database record can be shown), with the number 0 so that no
+    // other movie's cover appears; false then.
+    bool LoadCurrentMovieWithDetails(std::string_view title, bool forEditing = false);
 
     ViewMark Mark() const { return mark_; }
     const StatusTexts& Status() const { return status_; }

@@ -116,17 +116,6 @@ void CarryMediaAndDatabase(Collection& c, const std::string& oldTitle, const std
     c.imdb.Rekey(ImdbKey(oldTitle), ImdbKey(newTitle));
 }
 
-// Auto-IMDb: the new movie becomes the current movie with everything the Movie Info dialog shows.
-void LoadNewMovieForMovieInfo(MainShell& shell, const std::string& title) {
-    Collection& c = shell.Data();
-    c.current.Clear();
-    LoadMainForDisplay(c.main, title, c.current);
-    c.comments.LoadIntoCurrent(title, c.current.comments);
-    c.history.LoadIntoCurrent(title, c.current.dateOfEntry, c.current.views);
-    shell.mediaScratch.Clear();
-    c.media.LookupIntoScratch(title, shell.mediaScratch);
-}
-
 AddEditOutcome AddToMain(MainShell& shell, ShellUi& ui, AddEditPrompts& prompts, AddEditMode mode,
                          const AddEditInput& v, std::string_view today) {
     Collection& c = shell.Data();
@@ -149,7 +138,7 @@ AddEditOutcome AddToMain(MainShell& shell, ShellUi& ui, AddEditPrompts& prompts,
     }
 
     if (c.settings.autoImdb == 1) {
-        LoadNewMovieForMovieInfo(shell, v.title);
+        shell.LoadCurrentMovieWithDetails(v.title);
         return AddEditOutcome::CloseForMovieInfo;
     }
     return AddEditOutcome::Close;

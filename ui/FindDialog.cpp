@@ -75,18 +75,7 @@ std::string_view ResultLineTitle(std::string_view line) {
 }
 
 void OpenResultMovieInfo(MainShell& shell, ShellUi& ui, std::string_view line) {
-    Collection& c = shell.Data();
-    const std::string title(ResultLineTitle(line));
-    // A fresh start, so that nothing of a movie shown before stays in a field this one lacks. The title is set
-    // even when the Main Movie List no longer holds the movie, so that its database record can still be shown.
-    c.current.Clear();
-    shell.mediaScratch.Clear();
-    c.current.title = title;
-    // Without its record the number would be the previous movie's, and with it that movie's cover.
-    if (!LoadMainForDisplay(c.main, title, c.current)) c.current.number = 0;
-    c.comments.LoadIntoCurrent(title, c.current.comments);
-    c.history.LoadIntoCurrent(title, c.current.dateOfEntry, c.current.views);
-    c.media.LookupIntoScratch(title, shell.mediaScratch);
+    shell.LoadCurrentMovieWithDetails(ResultLineTitle(line));
     ui.OpenDialog(ShellDialog::MovieInfo);
 }
 

@@ -108,19 +108,6 @@ void MainListCommands::ShowCountUnderCaption() {
     shell_.SetCaptionAndCount(ui_.LineCount(), caption);
 }
 
-void MainListCommands::LoadMainWithDetails(std::string_view title, bool forEditing) {
-    Collection& c = shell_.Data();
-    if (forEditing)
-        LoadMainForEditing(c.main, title, c.current);
-    else
-        LoadMainForDisplay(c.main, title, c.current);
-    c.comments.LoadIntoCurrent(title, c.current.comments);
-    c.history.LoadIntoCurrent(title, c.current.dateOfEntry, c.current.views);
-    // A movie without a media record must not show the details of the one looked at before.
-    shell_.mediaScratch.Clear();
-    c.media.LookupIntoScratch(title, shell_.mediaScratch);
-}
-
 void MainListCommands::Edit() {
     std::string title;
     if (!CurrentTitle(title)) return;
@@ -130,7 +117,7 @@ void MainListCommands::Edit() {
     if (shell_.Mark() == ViewMark::Upcoming)
         LoadUpcoming(c.upcoming, title, c.current);
     else
-        LoadMainWithDetails(title, true);
+        shell_.LoadCurrentMovieWithDetails(title, true);
     ui_.OpenDialog(ShellDialog::AddEdit);
     c.current.Clear();
 }
@@ -194,7 +181,7 @@ void MainListCommands::MovieInfo() {
             break;
         case ViewMark::Main:
         case ViewMark::None:
-            LoadMainWithDetails(title, false);
+            shell_.LoadCurrentMovieWithDetails(title);
             break;
         case ViewMark::InternalGimme:
             LoadGimmeEntry(c.internalGimme, title, c.current);

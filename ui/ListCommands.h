@@ -50,7 +50,6 @@ class MainListCommands {
     void ChangeAllPresence(bool present);
     // The current line's title; false with no current line.
     bool CurrentTitle(std::string& title);
-    void LoadMainWithDetails(std::string_view title, bool forEditing);
     void ShowCountUnderCaption();
 
     MainShell& shell_;
