@@ -117,6 +117,10 @@ class AddEditDialogTest : public ProgramTest {
         PostCommand(main, IDM_SAVE);
         ::testing::AssertionResult answered = Answer(program.Id(), "Save Changes, mmm?", "Confirmation", IDYES);
         if (!answered) return answered;
+        // The save runs inside the Save command's handler: a message sent afterwards returns once every store has
+        // been written, so the other files can be read at once too.
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_NORMAL, 15000, &ignored);
         if (WaitUntil([&] { return data.ReadFile(file) == bytes; })) return ::testing::AssertionSuccess();
         return ::testing::AssertionFailure() << file << " holds:\n" << data.ReadFile(file).value_or("<none>");
     }
