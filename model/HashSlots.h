@@ -62,10 +62,11 @@ class HashSlots {
     std::size_t Count() const { return count_; }
 
     void Insert(std::size_t hash, Value value) {
-        if ((count_ + 1) * 4 > slots_.size() * 3) Grow(slots_.empty() ? 16 : slots_.size() * 2);
+        if ((count_ + 1) * 4 > tags_.size() * 3) Grow(tags_.empty() ? 16 : tags_.size() * 2);
         const std::size_t stored = Stored(hash);
         std::size_t i = Home(stored);
-        while (slots_[i].hash != 0) i = (i + 1) & mask_;
+        while (tags_[i] != kEmpty) i = (i + 1) & mask_;
+        tags_[i] = Tag(stored);
         slots_[i].hash = stored;
         slots_[i].value = std::move(value);
         ++count_;
@@ -83,8 +84,9 @@ class HashSlots {
     void ForEach(std::size_t hash, Visit visit) const {
         if (count_ == 0) return;
         const std::size_t stored = Stored(hash);
-        for (std::size_t i = Home(stored); slots_[i].hash != 0; i = (i + 1) & mask_) {
-            if (slots_[i].hash == stored) visit(slots_[i].value);
+        const std::uint8_t tag = Tag(stored);
+        for (std::size_t i = Home(stored); tags_[i] != kEmpty; i = (i + 1) & mask_) {
+            if (tags_[i] == tag && slots_[i].hash == stored) visit(slots_[i].value);
         }
     }
 
@@ -96,19 +98,22 @@ class HashSlots {
         std::optional<Value> removed(std::move(slots_[hole].value));
         // Close the gap: a later slot of the same run moves into the hole unless its home lies
         // cyclically after the hole (then the hole does not cut it off from its home).
-        for (std::size_t j = (hole + 1) & mask_; slots_[j].hash != 0; j = (j + 1) & mask_) {
+        for (std::size_t j = (hole + 1) & mask_; tags_[j] != kEmpty; j = (j + 1) & mask_) {
             const std::size_t home = Home(slots_[j].hash);
             const bool reachable = hole <= j ? (hole < home && home <= j) : (hole < home || home <= j);
             if (reachable) continue;
+            tags_[hole] = tags_[j];
             slots_[hole] = std::move(slots_[j]);
             hole = j;
         }
+        tags_[hole] = kEmpty;
         slots_[hole] = Slot{};
         --count_;
         return removed;
     }
 
     void Clear() {
+        tags_.clear();
         slots_.clear();
         count_ = 0;
         mask_ = 0;
@@ -117,13 +122,20 @@ class HashSlots {
 
   private:
     struct Slot {
-        std::size_t hash = 0;  // 0: empty
+        std::size_t hash = 0;
         Value value{};
     };
     static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+    static constexpr std::uint8_t kEmpty = 0;
 
-    // Hash 0 marks an empty slot, so a real 0 is kept as 1; the callers compare their keys anyway.
+    // Hash 0 is kept as 1, so that a kept hash is never 0; the callers compare their keys anyway.
     static std::size_t Stored(std::size_t hash) { return hash == 0 ? 1 : hash; }
+
+    // One byte per slot, 0 when the slot is empty, else seven bits of the hash with the top bit set.
+    // Probing walks these bytes, a table a sixteenth the size of the slots that stays in the cache:
+    // a new key finds its free slot there and only writes its slot, and a lookup reads a slot only
+    // where the byte matches.
+    static std::uint8_t Tag(std::size_t stored) { return static_cast<std::uint8_t>(0x80u | (stored & 0x7Fu)); }
 
     // The slot a hash starts from: the top bits of a multiplicative mix, good for weak low bits.
     std::size_t Home(std::size_t stored) const {
@@ -134,27 +146,32 @@ class HashSlots {
     std::size_t FindSlot(std::size_t hash, Match& match) const {
         if (count_ == 0) return kNone;
         const std::size_t stored = Stored(hash);
-        for (std::size_t i = Home(stored); slots_[i].hash != 0; i = (i + 1) & mask_) {
-            if (slots_[i].hash == stored && match(slots_[i].value)) return i;
+        const std::uint8_t tag = Tag(stored);
+        for (std::size_t i = Home(stored); tags_[i] != kEmpty; i = (i + 1) & mask_) {
+            if (tags_[i] == tag && slots_[i].hash == stored && match(slots_[i].value)) return i;
         }
         return kNone;
     }
 
     void Grow(std::size_t capacity) {
-        std::vector<Slot> old = std::move(slots_);
-        slots_.assign(capacity, Slot{});
+        std::vector<std::uint8_t> oldTags = std::move(tags_);
+        std::vector<Slot> oldSlots = std::move(slots_);
+        tags_.assign(capacity, kEmpty);
+        slots_.resize(capacity);
         mask_ = capacity - 1;
         shift_ = 64;
         for (std::size_t c = capacity; c > 1; c >>= 1) --shift_;
-        for (Slot& s : old) {
-            if (s.hash == 0) continue;
-            std::size_t i = Home(s.hash);
-            while (slots_[i].hash != 0) i = (i + 1) & mask_;
-            slots_[i] = std::move(s);
+        for (std::size_t j = 0; j < oldTags.size(); ++j) {
+            if (oldTags[j] == kEmpty) continue;
+            std::size_t i = Home(oldSlots[j].hash);
+            while (tags_[i] != kEmpty) i = (i + 1) & mask_;
+            tags_[i] = oldTags[j];
+            slots_[i] = std::move(oldSlots[j]);
         }
     }
 
-    std::vector<Slot> slots_;
+    std::vector<std::uint8_t> tags_;
+    std::vector<Slot> slots_;  // the hash and value of each slot whose tag is set
     std::size_t count_ = 0;
     std::size_t mask_ = 0;
     unsigned shift_ = 64;
