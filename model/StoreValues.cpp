@@ -26,8 +26,13 @@ std::size_t FirstBreak(std::string_view text, std::size_t from, std::size_t span
 
 // Appends OneLine(text, maxLen) to an empty `out`.
 void BuildOneLine(std::string& out, std::string_view text, std::size_t maxLen) {
+    // Nearly every value fits and is one line already (all that a store file gives are): one copy.
+    if (text.size() <= maxLen && FirstBreak(text, 0, text.size()) == text.size()) {
+        out.assign(text.data(), text.size());
+        return;
+    }
     out.reserve(text.size() < maxLen ? text.size() : maxLen);
-    // Nearly every value is one line already: it is copied in runs between the line breaks.
+    // Otherwise it is copied in runs between the line breaks.
     std::size_t i = 0;
     while (i < text.size() && out.size() < maxLen) {
         const char c = text[i];
