@@ -155,6 +155,14 @@ TEST_F(SkinTest, DraggingTheBodyMovesTheWindow) {
     };
     mouse(MOUSEEVENTF_MOVE, grab);
     mouse(MOUSEEVENTF_LEFTDOWN, grab);
+    // The moves must reach the system's move loop, which starts when the program has handled the press: a release
+    // seen before that would end the drag before it began.
+    const DWORD thread = GetWindowThreadProcessId(main, nullptr);
+    ASSERT_TRUE(WaitUntil([&] {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof(info);
+        return GetGUIThreadInfo(thread, &info) && (info.flags & GUI_INMOVESIZE) != 0;
+    })) << "the press on the body did not start moving the window";
     for (int step = 1; step <= 5; ++step) {
         mouse(MOUSEEVENTF_MOVE, POINT{grab.x + step * 10, grab.y + step * 6});
     }
