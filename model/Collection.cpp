@@ -1,7 +1,10 @@
 // Loading, saving, backing up and restoring the whole collection.
 #include "model/Collection.h"
 
+#include <array>
+#include <exception>
 #include <system_error>
+#include <thread>
 
 #include "model/GimmeFile.h"
 
@@ -66,11 +69,47 @@ std::string StoreFileName(StoreFile store, bool backup) {
 
 std::vector<StoreLoad> LoadStores(Collection& c, const std::filesystem::path& dir, std::string_view today,
                                   bool fromBackup) {
+    std::array<LoadReport, std::size(kStoreOrder)> reports;
+    auto load = [&](StoreFile store) {
+        reports[static_cast<std::size_t>(store)] = LoadOne(c, store, dir / StoreFileName(store, fromBackup), today,
+                                                            fromBackup);
+    };
+    // The stores share nothing but one thing: a main list file of the older layout adds history records, which the
+    // history file then completes, so in that case the history is read after the main list on the same thread. All
+    // other stores are touched by one reader each, so the seven are split over two threads, which gives the same
+    // result as reading them in their order, in about half the time on two cores.
+    const bool historyWaitsForMain = !MainListFileHasVersionLine(dir / StoreFileName(StoreFile::MainList, fromBackup));
+    std::vector<StoreFile> here = {StoreFile::MainList};
+    std::vector<StoreFile> elsewhere = {StoreFile::Imdb};
+    (historyWaitsForMain ? here : elsewhere).push_back(StoreFile::History);
+    for (StoreFile store : {StoreFile::Comments, StoreFile::Media, StoreFile::Quarantine, StoreFile::Gimme})
+        (historyWaitsForMain ? elsewhere : here).push_back(store);
+    std::exception_ptr failure;
+    std::thread others;
+    try {
+        others = std::thread([&] {
+            try {
+                for (StoreFile store : elsewhere) load(store);
+            } catch (...) {
+                failure = std::current_exception();
+            }
+        });
+    } catch (const std::system_error&) {
+        for (StoreFile store : elsewhere) load(store);  // no second thread to be had: read them here
+    }
+    try {
+        for (StoreFile store : here) load(store);
+    } catch (...) {
+        if (others.joinable()) others.join();
+        throw;
+    }
+    if (others.joinable()) others.join();
+    if (failure) std::rethrow_exception(failure);
+
     std::vector<StoreLoad> loads;
     for (StoreFile store : kStoreOrder) {
-        std::string name = StoreFileName(store, fromBackup);
-        LoadReport report = LoadOne(c, store, dir / name, today, fromBackup);
-        loads.push_back(StoreLoad{store, std::move(name), std::move(report)});
+        loads.push_back(StoreLoad{store, StoreFileName(store, fromBackup),
+                                  std::move(reports[static_cast<std::size_t>(store)])});
     }
     return loads;
 }

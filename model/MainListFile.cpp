@@ -1,6 +1,8 @@
 // Reading and writing "CineLedger.dat".
 #include "model/MainListFile.h"
 
+#include <cstdio>
+
 #include <limits>
 
 #include "model/ListOperations.h"
@@ -169,6 +171,15 @@ LoadReport ReadMainList(TextReader& reader, MainListStores stores, const OlderLa
         stores.freeNumbers.Add(ParseDecimal(number));
     }
     return report;
+}
+
+bool MainListFileHasVersionLine(const std::filesystem::path& path) {
+    std::FILE* file = std::fopen(path.string().c_str(), "rb");
+    if (file == nullptr) return false;
+    char start[kLayoutPrefix.size()];
+    const std::size_t got = std::fread(start, 1, sizeof(start), file);
+    std::fclose(file);
+    return std::string_view(start, got) == kLayoutPrefix;
 }
 
 LoadReport LoadMainListFile(const std::filesystem::path& path, MainListStores stores,

@@ -44,6 +44,10 @@ LoadReport ReadMainList(TextReader& reader, MainListStores stores, const OlderLa
 
 // Opens and reads the file; a file that cannot be opened leaves the lists empty and the password
 // "nolockx", with report.opened false.
+// Whether the file begins as only the current layout does (its version line). A file of the older layout, or one
+// that cannot be read, answers false; only then can reading it add history records.
+bool MainListFileHasVersionLine(const std::filesystem::path& path);
+
 LoadReport LoadMainListFile(const std::filesystem::path& path, MainListStores stores,
                             const OlderLayoutMovie& olderLayoutMovie);
 

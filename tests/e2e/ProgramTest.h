@@ -28,6 +28,9 @@ class ProgramTest : public testing::Test {
 
     // Starts the program and waits for its main window; fails the test when none appears.
     HWND StartMain() {
+        // The real pointer is parked in the screen's far corner, away from where the window opens: a pointer left
+        // over a list box by an earlier test would send real mouse moves into the clicks a test sends.
+        SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
         program = Program::Start(data);
         HWND window = program.WaitForMainWindow();
         EXPECT_NE(window, nullptr) << "no main window appeared";

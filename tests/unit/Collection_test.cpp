@@ -157,6 +157,49 @@ TEST_F(CollectionTest, OlderMainListGivesEachMovieAHistoryRecordDatedToday) {
     EXPECT_EQ(c.main.Find("Alien")->medium, "Unknown");
 }
 
+// The stores are read on two threads; whatever the layout, the result must be that of reading them one by one in
+// their order, the older layout's history records included.
+TEST_F(CollectionTest, LoadingOnTwoThreadsGivesWhatReadingInOrderGives) {
+    const std::string history = "Heat\r\n2003/1/5\r\n4\r\n2003/2/1: loaned to Jim.\r\nend\r\nRonin\r\n2004/3/3\r\n1\r\nend\r\n";
+    for (const char* mainList :
+         {"CineLedger v3.15\r\nAlien|Default|Horror|Present|DVD|1\r\nHeat|Jim|Crime|Absent|DivX|2\r\nend|pw\r\nend|\r\nend",
+          "Alien|Default|Horror|Present|1\r\nHeat|Jim|Crime|Absent|2\r\nend|pw\r\nend|\r\nend"}) {
+        SCOPED_TRACE(mainList);
+        Put("CineLedger.dat", mainList);
+        Put("History.dat", history);
+        Put("Comments.dat", "Heat\r\nBest shoot-out.\r\n");
+        Put("Gimme.dat", "Vertigo\r\nend");
+        Put("Quarantine.dat", "Bad Movie\r\nend");
+
+        Collection together;
+        const auto loads = LoadStores(together, dir_, "2026/12/5");
+        ASSERT_EQ(loads.size(), std::size(kStoreOrder));
+        for (std::size_t i = 0; i < loads.size(); ++i) {
+            EXPECT_EQ(loads[i].store, kStoreOrder[i]);
+            EXPECT_EQ(loads[i].fileName, StoreFileName(kStoreOrder[i]));
+        }
+
+        Collection inOrder;
+        MainListStores targets{inOrder.main,       inOrder.upcoming,    inOrder.knownCategories,
+                               inOrder.knownLocations, inOrder.knownUpcomingLocations, inOrder.knownMedia,
+                               inOrder.freeNumbers, inOrder.password, inOrder.version};
+        LoadMainListFile(dir_ / "CineLedger.dat", targets,
+                         [&](const std::string& title) { inOrder.history.AddOrUpdate(title, "2026/12/5", "0"); });
+        LoadQuarantineFile(dir_ / "Quarantine.dat", EndMarker::Exact, inOrder.quarantine);
+        LoadGimmeFile(dir_ / "Gimme.dat", inOrder.internalGimme);
+        LoadCommentsFile(dir_ / "Comments.dat", inOrder.comments);
+        LoadHistoryFile(dir_ / "History.dat", inOrder.history);
+
+        EXPECT_EQ(SerializeHistory(together.history), SerializeHistory(inOrder.history));
+        EXPECT_EQ(SerializeMainList(together.main, together.upcoming, together.freeNumbers, together.password),
+                  SerializeMainList(inOrder.main, inOrder.upcoming, inOrder.freeNumbers, inOrder.password));
+        EXPECT_EQ(SerializeComments(together.comments), SerializeComments(inOrder.comments));
+        EXPECT_EQ(SerializeGimme(together.internalGimme), SerializeGimme(inOrder.internalGimme));
+        EXPECT_EQ(SerializeQuarantine(together.quarantine), SerializeQuarantine(inOrder.quarantine));
+        EXPECT_EQ(together.knownLocations.Values(), inOrder.knownLocations.Values());
+    }
+}
+
 TEST_F(CollectionTest, SettingsAtStartBackUpWhenAskedAndOpenTheLockForRatedX) {
     Collection c;
     LoadSettingsAtStart(c, dir_, DefaultFileWriter());
