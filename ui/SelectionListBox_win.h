@@ -59,12 +59,15 @@ class SelectionListBox {
     void ShowMenu(HMENU menu, POINT screen) const;
 
   private:
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    // Hands a message to the list box's own procedure.
+    LRESULT CallListBox(UINT message, WPARAM wParam, LPARAM lParam) const;
     void LimitSelection();
     void MoveSelection(bool up);
 
     HWND list_ = nullptr;
+    WNDPROC listBoxProc_ = nullptr;
     bool owned_ = false;
 };
 
