@@ -2,6 +2,8 @@
 // erotic lock, save, backup and restore, the shut-down questions, and the Gimme list commands.
 #include <gtest/gtest.h>
 
+#include "res/EditDialogIds.h"
+#include "res/ListDialogIds.h"
 #include "tests/e2e/ProgramTest.h"
 #include "tests/e2e/Screenshot_win.h"
 
@@ -247,6 +249,38 @@ TEST_F(MainWindowTest, BackupAndLoadBackupRestoreTheLastSavedState) {
     ASSERT_TRUE(RunCommandAndWaitForCaption(main, IDM_INTERNAL_GIMME, "Gimme List"));
     EXPECT_EQ(ListBoxItems(MovieList(main)), (std::vector<std::string>{"Casablanca", "Vertigo"}));
     EXPECT_FALSE(data.Exists("Gimme.dat")) << "a restore writes nothing until the next save";
+}
+
+TEST_F(MainWindowTest, LoadBackupKeepsTheUpcomingLocationsKnownOnlyInMemory) {
+    WriteStores();
+    HWND main = StartMain();
+    ASSERT_NE(main, nullptr);
+    AnswerCommand(main, IDM_BACKUP, "Backup Movie Lists?", IDYES);
+
+    // A planned movie from a new place, not saved: the place is known in memory only.
+    ASSERT_TRUE(RunCommandAndWaitForCaption(main, IDM_UPCOMING_LIST, "Upcoming Movie List"));
+    ASSERT_TRUE(PostCommand(main, IDC_ADD_BUTTON));
+    HWND add = WaitForDialog(program.Id(), "Movie Addition/Editing...");
+    ASSERT_NE(add, nullptr);
+    ASSERT_TRUE(SetControlText(add, IDC_ADDEDIT_TITLE, "Rashomon"));
+    ASSERT_TRUE(SetControlText(add, IDC_ADDEDIT_LOCATION, "Garage Sale"));
+    ASSERT_TRUE(PressButton(add, IDC_ADDEDIT_SAVE));
+    ASSERT_TRUE(WaitForWindowGone(add));
+    EXPECT_EQ(ListBoxItems(MovieList(main)), (std::vector<std::string>{"Gladiator", "Rashomon"}));
+
+    AnswerCommand(main, IDM_LOAD_BACKUP, "Load Backup File(s)?", IDYES);
+    ASSERT_TRUE(WaitUntil([&] { return ViewCaption(main) == "Main Movie List"; }));
+    ASSERT_TRUE(RunCommandAndWaitForCaption(main, IDM_UPCOMING_LIST, "Upcoming Movie List"));
+    EXPECT_EQ(ListBoxItems(MovieList(main)), (std::vector<std::string>{"Gladiator"})) << "the movie was not backed up";
+
+    ASSERT_TRUE(PostCommand(main, IDM_UPCOMING_LOCATIONS));
+    HWND locations = WaitForDialog(program.Id(), "Upcoming Locations...");
+    ASSERT_NE(locations, nullptr);
+    EXPECT_EQ(ComboBoxItems(Control(locations, IDC_UPCOMING_LOCATION)),
+              (std::vector<std::string>{"Garage Sale", "Video Store"}))
+        << "the known upcoming locations survive a restore";
+    PressButton(locations, IDC_UPCOMING_EXIT);
+    EXPECT_TRUE(WaitForWindowGone(locations));
 }
 
 TEST_F(MainWindowTest, AutoBackupAtStartCopiesEveryStore) {
