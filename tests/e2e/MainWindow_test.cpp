@@ -94,6 +94,35 @@ TEST_F(MainWindowTest, StartsWithTheLogoAndAHiddenEmptyList) {
                    IDC_FIND_BUTTON, IDC_EXTERNALS_BUTTON})
         EXPECT_NE(ChildById(main, id, "Button"), nullptr) << "button " << id;
 
+    // The children in the order they were made, with the styles they need: owner-drawn skinned buttons, the
+    // sorting extended-selection list box, owner-drawn status fields and the clickable logo.
+    struct Child {
+        int id;
+        const char* className;
+        LONG_PTR style;
+    };
+    const LONG_PTR button = WS_CHILD | WS_CLIPSIBLINGS | BS_OWNERDRAW;
+    const LONG_PTR field = WS_CHILD | WS_VISIBLE | SS_OWNERDRAW;
+    const Child children[] = {
+        {IDC_MENU_BUTTON, "Button", button},      {IDC_MINIMIZE_BUTTON, "Button", button},
+        {IDC_CLOSE_BUTTON, "Button", button},     {IDC_VIEW_BUTTON, "Button", button},
+        {IDC_ADD_BUTTON, "Button", button},       {IDC_FIND_BUTTON, "Button", button},
+        {IDC_EXTERNALS_BUTTON, "Button", button},
+        // (The scroll bar bits come and go with the scroll bars, which an empty list does not show.)
+        {IDC_MOVIE_LIST, "ListBox", WS_CHILD | WS_BORDER | LBS_NOTIFY | LBS_SORT | LBS_EXTENDEDSEL},
+        {IDC_STATUS_CAPTION, "Static", field},    {IDC_STATUS_COUNT, "Static", field},
+        {IDC_STATUS_SELECTION, "Static", field},  {IDC_LOGO, "Static", field | SS_NOTIFY},
+    };
+    HWND child = GetWindow(main, GW_CHILD);
+    for (const Child& expected : children) {
+        ASSERT_NE(child, nullptr) << "missing child " << expected.id;
+        EXPECT_EQ(GetDlgCtrlID(child), expected.id);
+        EXPECT_EQ(ClassName(child), expected.className) << expected.id;
+        const LONG_PTR style = GetWindowLongPtrA(child, GWL_STYLE);
+        EXPECT_EQ(style & expected.style, expected.style) << "styles of child " << expected.id;
+        child = GetWindow(child, GW_HWNDNEXT);
+    }
+
     // No caption and no frame: the window is exactly the skin's size.
     RECT rect = {};
     GetWindowRect(main, &rect);
