@@ -116,6 +116,14 @@ struct IconPolicy {
     void Close(Handle h) const noexcept { ::DestroyIcon(h); }
 };
 
+// A menu loaded from the resources (LoadMenu); its popups go with it.
+struct MenuPolicy {
+    using Handle = HMENU;
+    static Handle Null() noexcept { return nullptr; }
+    static bool Valid(Handle h) noexcept { return h != nullptr; }
+    void Close(Handle h) const noexcept { ::DestroyMenu(h); }
+};
+
 using OwnedHandle = UniqueHandle<KernelHandlePolicy>;
 using OwnedFind = UniqueHandle<FindHandlePolicy>;
 using OwnedInternet = UniqueHandle<InternetHandlePolicy>;
@@ -130,6 +138,7 @@ using OwnedRegion = OwnedGdi<HRGN>;
 using OwnedDc = UniqueHandle<CreatedDcPolicy>;
 using OwnedWindowDc = UniqueHandle<WindowDcPolicy>;
 using OwnedIcon = UniqueHandle<IconPolicy>;
+using OwnedMenu = UniqueHandle<MenuPolicy>;
 
 // The DC of a window (nullptr: the screen), released to that window when the owner goes.
 inline OwnedWindowDc GetWindowDcOwned(HWND window) { return OwnedWindowDc(::GetDC(window), WindowDcPolicy{window}); }

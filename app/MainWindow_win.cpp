@@ -119,10 +119,10 @@ bool MainWindow::OnCreate() {
     shell_ = std::make_unique<MainShell>(collection_, dataDirectory_, *this, DefaultFileWriter());
     shell_->SetHomePage(skin_.homepage);
 
-    menuResource_ = LoadMenuA(instance_, kMenuResource);
-    if (menuResource_ != nullptr) mainMenu_ = GetSubMenu(menuResource_, 0);
-    if (HMENU listMenu = LoadMenuA(instance_, MAKEINTRESOURCEA(IDR_LIST_MENU)); listMenu != nullptr)
-        listMenu_ = GetSubMenu(listMenu, 0);
+    menuResource_.reset(LoadMenuA(instance_, kMenuResource));
+    if (menuResource_) mainMenu_ = GetSubMenu(menuResource_.get(), 0);
+    listMenuResource_.reset(LoadMenuA(instance_, MAKEINTRESOURCEA(IDR_LIST_MENU)));
+    if (listMenuResource_) listMenu_ = GetSubMenu(listMenuResource_.get(), 0);
 
     shell_->LoadAtStart(TodayUtc());
     CreateChildren();

@@ -87,7 +87,8 @@ class MainWindow final : public ShellUi, public SkinMessages {
     OwnedBrush listBrush_;
     HCURSOR logoCursor_ = nullptr;
 
-    HMENU menuResource_ = nullptr;  // destroyed with the process; the popups below belong to it
+    OwnedMenu menuResource_;      // "CINELEDGER"; mainMenu_ is its first popup
+    OwnedMenu listMenuResource_;  // 107; listMenu_ is its first popup
     HMENU mainMenu_ = nullptr;
     HMENU listMenu_ = nullptr;
 

@@ -14,14 +14,6 @@ namespace {
 constexpr std::size_t kLocationMax = 30;  // characters read from the location combo
 constexpr int kListExtent = 445;          // pixels the list scrolls sideways
 
-struct MenuPolicy {
-    using Handle = HMENU;
-    static Handle Null() noexcept { return nullptr; }
-    static bool Valid(Handle h) noexcept { return h != nullptr; }
-    void Close(Handle h) const noexcept { ::DestroyMenu(h); }
-};
-using OwnedMenu = UniqueHandle<MenuPolicy>;
-
 class UpcomingLocationsDialog;
 
 // The dialog's list box: the count goes to field 1119, typed characters jump to a line unless Shift is held.
