@@ -60,13 +60,13 @@ void SelectTitle(ShellUi& ui, std::string_view title) {
     if (line >= 0) ui.SelectOnlyLine(line);
 }
 
-void ShowAlreadyExists(AddEditPrompts& prompts) {
+void ShowAlreadyExists(Prompts& prompts) {
     prompts.ShowMessage("Movie Already Exists.", kErrorCaption, MessageIcon::Stop);
 }
 
-void AskUpcomingRemoval(Collection& c, AddEditPrompts& prompts, const std::string& title) {
+void AskUpcomingRemoval(Collection& c, Prompts& prompts, const std::string& title) {
     if (!c.upcoming.Contains(title)) return;
-    if (prompts.Ask("Remove \"" + title + "\" From Upcoming List?", kConfirmationCaption)) {
+    if (prompts.Ask("Remove \"" + title + "\" From Upcoming List?", kConfirmationCaption, MessageIcon::Question, false)) {
         RemoveUpcomingMovie(c.upcoming, title);
     }
 }
@@ -116,7 +116,7 @@ void CarryMediaAndDatabase(Collection& c, const std::string& oldTitle, const std
     c.imdb.Rekey(ImdbKey(oldTitle), ImdbKey(newTitle));
 }
 
-AddEditOutcome AddToMain(MainShell& shell, ShellUi& ui, AddEditPrompts& prompts, AddEditMode mode,
+AddEditOutcome AddToMain(MainShell& shell, ShellUi& ui, Prompts& prompts, AddEditMode mode,
                          const AddEditInput& v, std::string_view today) {
     Collection& c = shell.Data();
     std::int32_t number = 0;
@@ -144,7 +144,7 @@ AddEditOutcome AddToMain(MainShell& shell, ShellUi& ui, AddEditPrompts& prompts,
     return AddEditOutcome::Close;
 }
 
-AddEditOutcome AddToUpcoming(MainShell& shell, ShellUi& ui, AddEditPrompts& prompts, const AddEditInput& v) {
+AddEditOutcome AddToUpcoming(MainShell& shell, ShellUi& ui, Prompts& prompts, const AddEditInput& v) {
     Collection& c = shell.Data();
     if (InsertUpcomingMovie(c.upcoming, v.title, kUpcomingCategory, v.location) != 0) {
         ShowAlreadyExists(prompts);
@@ -158,7 +158,7 @@ AddEditOutcome AddToUpcoming(MainShell& shell, ShellUi& ui, AddEditPrompts& prom
 
 // The Main view, or a location view of it (the Main Locations dialog leaves the mark on Main and the location
 // as the caption): the edit carries comments, history, media and database records to the new title.
-AddEditOutcome EditInMain(MainShell& shell, ShellUi& ui, AddEditPrompts& prompts, const AddEditInput& v) {
+AddEditOutcome EditInMain(MainShell& shell, ShellUi& ui, Prompts& prompts, const AddEditInput& v) {
     Collection& c = shell.Data();
     const std::string oldTitle = c.current.title.value_or("");
     if (!ReplaceMainMovie(c, oldTitle, v)) {
@@ -184,7 +184,7 @@ AddEditOutcome EditInMain(MainShell& shell, ShellUi& ui, AddEditPrompts& prompts
     return AddEditOutcome::Close;
 }
 
-AddEditOutcome EditInUpcoming(MainShell& shell, ShellUi& ui, AddEditPrompts& prompts, const AddEditInput& v) {
+AddEditOutcome EditInUpcoming(MainShell& shell, ShellUi& ui, Prompts& prompts, const AddEditInput& v) {
     Collection& c = shell.Data();
     const std::string oldTitle = c.current.title.value_or("");
     if (!ReplaceUpcomingMovie(c, oldTitle, v)) {
@@ -203,7 +203,7 @@ AddEditOutcome EditInUpcoming(MainShell& shell, ShellUi& ui, AddEditPrompts& pro
 // A category or presence view is the same Main Movie List seen through a filter, so an edit there carries the
 // comments, the history, the media and the database records to the new title exactly as in the Main view: a rename
 // must never leave a movie's records behind under its old title.
-AddEditOutcome EditInFilteredView(MainShell& shell, ShellUi& ui, AddEditPrompts& prompts, AddEditMode mode,
+AddEditOutcome EditInFilteredView(MainShell& shell, ShellUi& ui, Prompts& prompts, AddEditMode mode,
                                   const AddEditInput& v) {
     Collection& c = shell.Data();
     const std::string oldTitle = c.current.title.value_or("");
@@ -227,7 +227,7 @@ AddEditOutcome EditInFilteredView(MainShell& shell, ShellUi& ui, AddEditPrompts&
     return AddEditOutcome::Close;
 }
 
-AddEditOutcome EditFromUpcomingLocations(MainShell& shell, ShellUi& ui, AddEditPrompts& prompts,
+AddEditOutcome EditFromUpcomingLocations(MainShell& shell, ShellUi& ui, Prompts& prompts,
                                          const AddEditInput& v) {
     Collection& c = shell.Data();
     const std::string oldTitle = c.current.title.value_or("");
@@ -334,7 +334,7 @@ std::optional<std::string> AddEditFieldProblem(const AddEditInput& v, bool upcom
     return std::nullopt;
 }
 
-AddEditOutcome SaveAddEdit(MainShell& shell, ShellUi& ui, AddEditPrompts& prompts, AddEditMode mode,
+AddEditOutcome SaveAddEdit(MainShell& shell, ShellUi& ui, Prompts& prompts, AddEditMode mode,
                            const AddEditInput& input, std::string_view today) {
     if (input.title.empty()) {
         prompts.ShowMessage("You Must Supply a Movie Name to Save.", kFieldErrorCaption, MessageIcon::Stop);

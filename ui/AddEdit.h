@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/MainShell.h"
+#include "ui/Prompts.h"
 
 namespace cl {
 
@@ -86,14 +87,6 @@ struct AddEditInput {
 
 // The dialog's own messages and questions: owned by the dialog, so that they come up above it and give the focus
 // back to it.
-class AddEditPrompts {
-  public:
-    virtual ~AddEditPrompts() = default;
-    virtual void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) = 0;
-    // A Yes/No question with the question icon; true for Yes.
-    virtual bool Ask(std::string_view text, std::string_view caption) = 0;
-};
-
 enum class AddEditOutcome {
     StayOpen,          // a message was shown; nothing changed
     Close,             // done
@@ -103,7 +96,7 @@ enum class AddEditOutcome {
 // Save: checks the input, fills in "Default" and "Unknown", formats title and location, and changes the lists,
 // the side stores, the list box and the view as the mode asks. `today` is the date of entry ("%i/%i/%i", UTC).
 // `ui` is the main window (its list box and status fields), `prompts` the dialog.
-AddEditOutcome SaveAddEdit(MainShell& shell, ShellUi& ui, AddEditPrompts& prompts, AddEditMode mode,
+AddEditOutcome SaveAddEdit(MainShell& shell, ShellUi& ui, Prompts& prompts, AddEditMode mode,
                            const AddEditInput& input, std::string_view today);
 
 // Cancel: a Main Shift puts the mark back on the Upcoming view.

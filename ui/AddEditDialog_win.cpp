@@ -10,7 +10,7 @@
 namespace cl {
 namespace {
 
-class AddEditDialog final : public AddEditPrompts {
+class AddEditDialog final : public Prompts {
   public:
     AddEditDialog(DialogHost& host, AddEditMode mode) : host_(host), mode_(mode) {}
 
@@ -23,7 +23,9 @@ class AddEditDialog final : public AddEditPrompts {
     void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) override {
         ShowMessageBox(dialog_, text, caption, icon);
     }
-    bool Ask(std::string_view text, std::string_view caption) override { return AskYesNo(dialog_, text, caption); }
+    bool Ask(std::string_view text, std::string_view caption, MessageIcon icon, bool noByDefault) override {
+        return AskYesNo(dialog_, text, caption, noByDefault, icon);
+    }
 
   private:
     friend INT_PTR CALLBACK ModalDialogProc<AddEditDialog>(HWND, UINT, WPARAM, LPARAM);

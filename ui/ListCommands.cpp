@@ -35,7 +35,7 @@ std::string Quoted(std::string_view title) {
 
 }  // namespace
 
-void AddSelectionToGimme(MainShell& shell, ShellUi& ui, ListPrompts& prompts, const std::vector<std::string>& titles) {
+void AddSelectionToGimme(MainShell& shell, ShellUi& ui, Prompts& prompts, const std::vector<std::string>& titles) {
     if (!prompts.Ask("Add Movie(s) to Gimme List?", kConfirmationCaption, MessageIcon::Question, false)) return;
     Collection& c = shell.Data();
     for (const std::string& refused : AddGimmeTitles(c.internalGimme, titles))
@@ -47,7 +47,7 @@ void AddSelectionToGimme(MainShell& shell, ShellUi& ui, ListPrompts& prompts, co
 
 // ---- Menu 107 ----
 
-MainListCommands::MainListCommands(MainShell& shell, ShellUi& ui, ListPrompts& prompts, std::string titleSearchHost)
+MainListCommands::MainListCommands(MainShell& shell, ShellUi& ui, Prompts& prompts, std::string titleSearchHost)
     : today(TodayUtc), shell_(shell), ui_(ui), prompts_(prompts), titleSearchHost_(std::move(titleSearchHost)) {}
 
 void MainListCommands::Execute(int command) {

@@ -10,27 +10,20 @@
 
 #include "app/MainShell.h"
 #include "model/MessageIcon.h"
+#include "ui/Prompts.h"
 
 namespace cl {
 
 // The message boxes of the list commands, owned by the window that holds the list (the main window, or the
 // Upcoming Locations dialog while it is open).
-class ListPrompts {
-  public:
-    virtual ~ListPrompts() = default;
-    virtual void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) = 0;
-    // A Yes/No question; true for Yes. `noByDefault` makes No the initially focused button.
-    virtual bool Ask(std::string_view text, std::string_view caption, MessageIcon icon, bool noByDefault) = 0;
-};
-
 // Asks "Add Movie(s) to Gimme List?"; on Yes puts the titles on the Internal Gimme List (a title already there is
 // refused with its message and the next follows), then shows the Internal Gimme List in the main list box.
-void AddSelectionToGimme(MainShell& shell, ShellUi& ui, ListPrompts& prompts, const std::vector<std::string>& titles);
+void AddSelectionToGimme(MainShell& shell, ShellUi& ui, Prompts& prompts, const std::vector<std::string>& titles);
 
 // Menu 107 and the main list box's Enter key and double-click.
 class MainListCommands {
   public:
-    MainListCommands(MainShell& shell, ShellUi& ui, ListPrompts& prompts, std::string titleSearchHost);
+    MainListCommands(MainShell& shell, ShellUi& ui, Prompts& prompts, std::string titleSearchHost);
 
     // A command of menu 107 (or 40016 from Enter and double-click); other ids do nothing.
     void Execute(int command);
@@ -54,12 +47,12 @@ class MainListCommands {
 
     MainShell& shell_;
     ShellUi& ui_;
-    ListPrompts& prompts_;
+    Prompts& prompts_;
     std::string titleSearchHost_;
 };
 
 // The Upcoming Locations dialog (117) as its commands see it: its list box, count field and location combo.
-class UpcomingLocationsUi : public ListPrompts {
+class UpcomingLocationsUi : public Prompts {
   public:
     virtual int LineCount() = 0;
     virtual std::string LineText(int index) = 0;

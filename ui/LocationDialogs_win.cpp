@@ -23,7 +23,7 @@ class UpcomingList final : public SelectionListBox {
 
   protected:
     void ShowCount(std::string_view text) override;
-    ListPrompts& Prompts() override;
+    Prompts& MessagePrompts() override;
     bool TakesCharacter() override { return (GetKeyState(VK_SHIFT) & 0x8000) == 0; }
     void ContextMenu(POINT screen) override;
     void Command(int id) override;
@@ -140,7 +140,7 @@ void UpcomingList::ShowCount(std::string_view text) {
     dialog_.SetCountText(text);
 }
 
-ListPrompts& UpcomingList::Prompts() {
+Prompts& UpcomingList::MessagePrompts() {
     return dialog_;
 }
 

@@ -17,7 +17,7 @@ class MainMovieList final : public SelectionListBox {
 
   protected:
     void ShowCount(std::string_view text) override { host_.shell.SetSelectionCount(text); }
-    ListPrompts& Prompts() override { return prompts_; }
+    Prompts& MessagePrompts() override { return prompts_; }
     bool TakesCharacter() override { return false; }  // typing does not search the list
     bool OpensOnEnter() override { return true; }
     void EnterOrDoubleClick() override { commands_.OpenOrRefuse(); }

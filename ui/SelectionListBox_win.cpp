@@ -115,7 +115,7 @@ void SelectionListBox::LimitSelection() {
         SendMessageA(list_, LB_SETSEL, FALSE, caret);
     }
     ShowCount(SelectionCountText(limit.kept));
-    if (limit.deselectCaret) Prompts().ShowMessage(kTooManySelections, "Error", MessageIcon::Stop);
+    if (limit.deselectCaret) MessagePrompts().ShowMessage(kTooManySelections, "Error", MessageIcon::Stop);
 }
 
 void SelectionListBox::MoveSelection(bool up) {

@@ -15,7 +15,7 @@
 namespace cl {
 
 // Message boxes over one window.
-class WindowPrompts final : public ListPrompts {
+class WindowPrompts final : public Prompts {
   public:
     explicit WindowPrompts(HWND owner) : owner_(owner) {}
     void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
@@ -42,7 +42,7 @@ class SelectionListBox {
   protected:
     // Where this list's selection count is shown.
     virtual void ShowCount(std::string_view text) = 0;
-    virtual ListPrompts& Prompts() = 0;
+    virtual Prompts& MessagePrompts() = 0;
     // The right button was released at this screen point: capture the selection and show the menu.
     virtual void ContextMenu(POINT screen) = 0;
     // A command of the context menu (or one the list box sent itself).

@@ -18,7 +18,7 @@ constexpr char kToday[] = "2024/3/9";
 
 // The main window as the dialog sees it, and the dialog's prompts. The list box sorts its lines as LBS_SORT does
 // (letter case ignored); questions are answered from a queue (an empty queue answers No).
-class RecordingUi : public ShellUi, public AddEditPrompts {
+class RecordingUi : public ShellUi, public Prompts {
   public:
     struct Box {
         std::string text;
@@ -30,6 +30,7 @@ class RecordingUi : public ShellUi, public AddEditPrompts {
     void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) override {
         messages.push_back({std::string(text), std::string(caption), icon});
     }
+    bool Ask(std::string_view text, std::string_view caption, MessageIcon, bool) override { return Ask(text, caption); }
     bool Ask(std::string_view text, std::string_view caption) override {
         questions.push_back({std::string(text), std::string(caption), MessageIcon::Question});
         if (answers.empty()) return false;

@@ -23,7 +23,7 @@ struct Box {
 };
 
 // Message boxes and questions; an empty answer queue answers No.
-class RecordingPrompts : public ListPrompts {
+class RecordingPrompts : public Prompts {
   public:
     void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) override {
         messages.push_back({std::string(text), std::string(caption), icon});
