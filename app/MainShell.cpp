@@ -3,8 +3,8 @@
 
 #include <system_error>
 
-#include "model/Date.h"
-#include "model/Title.h"
+#include "model/base/Date.h"
+#include "model/base/Title.h"
 #include "res/ResourceIds.h"
 
 namespace cl {

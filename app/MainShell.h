@@ -12,9 +12,9 @@
 
 #include "media/MediaRecord.h"
 #include "model/Collection.h"
-#include "model/FileWriter.h"
+#include "model/base/FileWriter.h"
 #include "model/ListOperations.h"
-#include "model/MessageIcon.h"
+#include "model/base/MessageIcon.h"
 
 namespace cl {
 

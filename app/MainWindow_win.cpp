@@ -6,7 +6,7 @@
 #include <wininet.h>
 
 #include "app/DataDirectory.h"
-#include "model/Date.h"
+#include "model/base/Date.h"
 #include "res/ResourceIds.h"
 
 namespace cl {

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "app/Handle_win.h"
+#include "model/base/Handle_win.h"
 #include "app/MainShell.h"
 #include "model/Collection.h"
 #include "skin/SkinScript.h"

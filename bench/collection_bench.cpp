@@ -22,7 +22,7 @@
 #include "media/MediaStore.h"
 #include "model/Collection.h"
 #include "model/CommentStore.h"
-#include "model/FileWriter.h"
+#include "model/base/FileWriter.h"
 #include "model/GimmeFile.h"
 #include "model/HistoryStore.h"
 #include "model/ListOperations.h"

@@ -5,8 +5,8 @@
 #include <array>
 #include <utility>
 
-#include "model/Similarity.h"
-#include "model/StoreValues.h"
+#include "model/base/Similarity.h"
+#include "model/base/StoreValues.h"
 
 namespace cl {
 

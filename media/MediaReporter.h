@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "model/MessageIcon.h"
+#include "model/base/MessageIcon.h"
 
 namespace cl {
 

@@ -4,7 +4,7 @@
 #include <iterator>
 #include <utility>
 
-#include "model/StoreValues.h"
+#include "model/base/StoreValues.h"
 
 namespace cl {
 

@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "media/MediaRecord.h"
-#include "model/FileWriter.h"
-#include "model/KeyedList.h"
-#include "model/TextReader.h"
+#include "model/base/FileWriter.h"
+#include "model/base/KeyedList.h"
+#include "model/base/TextReader.h"
 
 namespace cl {
 

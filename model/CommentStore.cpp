@@ -1,7 +1,7 @@
 // The comment store and "Comments.dat".
 #include "model/CommentStore.h"
 
-#include "model/StoreValues.h"
+#include "model/base/StoreValues.h"
 
 namespace cl {
 

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "model/FileWriter.h"
+#include "model/base/FileWriter.h"
 #include "model/MovieList.h"
-#include "model/TextReader.h"
+#include "model/base/TextReader.h"
 
 namespace cl {
 

@@ -1,7 +1,7 @@
 // The history store and "History.dat".
 #include "model/HistoryStore.h"
 
-#include "model/StoreValues.h"
+#include "model/base/StoreValues.h"
 
 namespace cl {
 

@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "model/FileWriter.h"
-#include "model/KeyedList.h"
-#include "model/TextReader.h"
+#include "model/base/FileWriter.h"
+#include "model/base/KeyedList.h"
+#include "model/base/TextReader.h"
 
 namespace cl {
 

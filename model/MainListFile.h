@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "model/FileWriter.h"
+#include "model/base/FileWriter.h"
 #include "model/MovieList.h"
-#include "model/TextReader.h"
+#include "model/base/TextReader.h"
 
 namespace cl {
 

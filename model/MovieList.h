@@ -11,9 +11,9 @@
 #include <string_view>
 #include <vector>
 
-#include "model/HashSlots.h"
-#include "model/NodePool.h"
-#include "model/Title.h"
+#include "model/base/HashSlots.h"
+#include "model/base/NodePool.h"
+#include "model/base/Title.h"
 
 namespace cl {
 

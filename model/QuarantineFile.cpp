@@ -1,7 +1,7 @@
 // The quarantine list and its file.
 #include "model/QuarantineFile.h"
 
-#include "model/EntryFormat.h"
+#include "model/base/EntryFormat.h"
 
 namespace cl {
 

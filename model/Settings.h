@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <string>
 
-#include "model/FileWriter.h"
-#include "model/TextReader.h"
+#include "model/base/FileWriter.h"
+#include "model/base/TextReader.h"
 
 namespace cl {
 

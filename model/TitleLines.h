@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "model/MovieList.h"
-#include "model/TextReader.h"
+#include "model/base/TextReader.h"
 
 namespace cl {
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "model/FileWriter.h"
+#include "model/base/FileWriter.h"
 
 namespace cl {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/MessageIcon.h"
+#include "model/base/MessageIcon.h"
 
 namespace cl {
 

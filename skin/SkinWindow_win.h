@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "app/Handle_win.h"
+#include "model/base/Handle_win.h"
 #include "skin/SkinLoad.h"
 #include "skin/SkinScript.h"
 

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "imdb/ImdbStore.h"
-#include "model/EntryFormat.h"
+#include "model/base/EntryFormat.h"
 #include "model/ListOperations.h"
 
 namespace cl {

@@ -2,7 +2,7 @@
 // them over, and ends when Save succeeded or Cancel was pressed.
 #include <windows.h>
 
-#include "model/Date.h"
+#include "model/base/Date.h"
 #include "res/EditDialogIds.h"
 #include "ui/AddEdit.h"
 #include "ui/DialogHost_win.h"

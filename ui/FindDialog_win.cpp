@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <string>
 
-#include "app/Handle_win.h"
-#include "model/Similarity.h"
+#include "model/base/Handle_win.h"
+#include "model/base/Similarity.h"
 #include "res/FindDialogIds.h"
 #include "ui/DialogHost_win.h"
 #include "ui/FindDialog.h"

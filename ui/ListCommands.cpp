@@ -5,7 +5,7 @@
 #include <system_error>
 
 #include "imdb/SearchQuery.h"
-#include "model/Date.h"
+#include "model/base/Date.h"
 #include "model/GimmeFile.h"
 #include "res/ListDialogIds.h"
 #include "ui/ListMenus.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/MainShell.h"
-#include "model/MessageIcon.h"
+#include "model/base/MessageIcon.h"
 #include "ui/Prompts.h"
 
 namespace cl {

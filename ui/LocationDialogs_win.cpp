@@ -2,7 +2,7 @@
 // subclassed list box and context menu (201).
 #include <memory>
 
-#include "app/Handle_win.h"
+#include "model/base/Handle_win.h"
 #include "res/ListDialogIds.h"
 #include "ui/DialogHost_win.h"
 #include "ui/ListMenus.h"

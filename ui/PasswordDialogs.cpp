@@ -2,7 +2,7 @@
 #include "ui/PasswordDialogs.h"
 
 #include "model/MainListFile.h"
-#include "model/Title.h"
+#include "model/base/Title.h"
 
 namespace cl {
 

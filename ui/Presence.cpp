@@ -1,7 +1,7 @@
 // Presence changes and loans.
 #include "ui/Presence.h"
 
-#include "model/EntryFormat.h"
+#include "model/base/EntryFormat.h"
 #include "model/GimmeFile.h"
 #include "ui/ListMenus.h"
 

@@ -1,6 +1,6 @@
 // The presence dialog (108), which asks for the new location of the selected or of all listed movies, and the
 // summary (102) of the movies it relocated.
-#include "model/Date.h"
+#include "model/base/Date.h"
 #include "res/ListDialogIds.h"
 #include "ui/DialogHost_win.h"
 #include "ui/Presence.h"

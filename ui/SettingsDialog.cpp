@@ -5,7 +5,7 @@
 
 #include "model/ListOperations.h"
 #include "model/MainListFile.h"
-#include "model/Title.h"
+#include "model/base/Title.h"
 
 namespace cl {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/MainShell.h"
-#include "model/FileWriter.h"
+#include "model/base/FileWriter.h"
 #include "model/Settings.h"
 
 namespace cl {

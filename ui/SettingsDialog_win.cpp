@@ -1,5 +1,5 @@
 // The Settings dialog (210): the view mode and the five switches of AppSettings.
-#include "model/FileWriter.h"
+#include "model/base/FileWriter.h"
 #include "res/FindDialogIds.h"
 #include "ui/DialogHost_win.h"
 #include "ui/SettingsDialog.h"

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Handle_win.h"
+#include "model/base/Handle_win.h"
 
 namespace cl::e2e {
 

@@ -3,7 +3,7 @@
 // Presense All) with the files they leave after a save.
 #include <gtest/gtest.h>
 
-#include "model/Date.h"
+#include "model/base/Date.h"
 #include "res/ListDialogIds.h"
 #include "tests/e2e/ListHelpers.h"
 #include "tests/e2e/ProgramTest.h"

@@ -2,7 +2,7 @@
 // listing them, the records and loan lines after a save; Cancel changing nothing.
 #include <gtest/gtest.h>
 
-#include "model/Date.h"
+#include "model/base/Date.h"
 #include "res/ListDialogIds.h"
 #include "tests/e2e/ListHelpers.h"
 #include "tests/e2e/ProgramTest.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Handle_win.h"
+#include "model/base/Handle_win.h"
 #include "tests/e2e/Harness_win.h"
 
 namespace cl::e2e {

@@ -8,7 +8,7 @@
 #include <deque>
 
 #include "model/MainListFile.h"
-#include "model/Title.h"
+#include "model/base/Title.h"
 #include "res/ResourceIds.h"
 
 namespace cl {

@@ -1,5 +1,5 @@
 // Store dates: year/month/day in UTC without leading zeros.
-#include "model/Date.h"
+#include "model/base/Date.h"
 
 #include <gtest/gtest.h>
 

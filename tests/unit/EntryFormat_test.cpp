@@ -1,5 +1,5 @@
 // The capitalisation applied to typed titles and locations.
-#include "model/EntryFormat.h"
+#include "model/base/EntryFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The flat hash index and the node pool under the stores and movie lists, each against the standard
 // container it stands in for.
-#include "model/HashSlots.h"
+#include "model/base/HashSlots.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "model/KeyedList.h"
-#include "model/NodePool.h"
+#include "model/base/KeyedList.h"
+#include "model/base/NodePool.h"
 
 namespace cl {
 namespace {

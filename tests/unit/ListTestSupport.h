@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/MainShell.h"
-#include "model/Title.h"
+#include "model/base/Title.h"
 #include "ui/ListCommands.h"
 
 namespace cl::testing_support {

@@ -1,5 +1,5 @@
 // The fuzzy position-by-position comparison behind the actor and director searches.
-#include "model/Similarity.h"
+#include "model/base/Similarity.h"
 
 #include <gtest/gtest.h>
 

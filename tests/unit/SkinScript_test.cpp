@@ -10,7 +10,7 @@
 #include <fstream>
 #include <limits>
 
-#include "model/FileWriter.h"
+#include "model/base/FileWriter.h"
 
 namespace cl {
 namespace {

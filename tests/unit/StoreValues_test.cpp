@@ -1,5 +1,5 @@
 // Values kept on one line: the run-by-run copy against the character-by-character rule it replaces.
-#include "model/StoreValues.h"
+#include "model/base/StoreValues.h"
 
 #include <gtest/gtest.h>
 

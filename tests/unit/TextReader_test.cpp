@@ -1,5 +1,5 @@
 // The bounded field reader that every store file goes through.
-#include "model/TextReader.h"
+#include "model/base/TextReader.h"
 
 #include <gtest/gtest.h>
 

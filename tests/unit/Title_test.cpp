@@ -1,5 +1,5 @@
 // Title order (sorting and duplicate refusal) and title equality (lookups).
-#include "model/Title.h"
+#include "model/base/Title.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include <system_error>
 
 #include "model/Collection.h"
-#include "model/Date.h"
+#include "model/base/Date.h"
 #include "tools/cli/Commands.h"
 
 namespace cl::cli {

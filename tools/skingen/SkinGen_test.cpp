@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <set>
 
-#include "model/FileWriter.h"
+#include "model/base/FileWriter.h"
 #include "skin/Bmp.h"
 #include "skin/Region.h"
 #include "skin/SkinScript.h"

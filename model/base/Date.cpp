@@ -1,5 +1,5 @@
 // Dates as the stores keep them.
-#include "model/Date.h"
+#include "model/base/Date.h"
 
 #include <chrono>
 

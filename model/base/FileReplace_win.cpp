@@ -2,7 +2,7 @@
 // through so that the new contents are on disk before the call returns.
 #include <windows.h>
 
-#include "model/FileWriter.h"
+#include "model/base/FileWriter.h"
 
 namespace cl {
 

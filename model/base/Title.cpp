@@ -1,5 +1,5 @@
 // Title ordering and title equality.
-#include "model/Title.h"
+#include "model/base/Title.h"
 
 #include <cstdint>
 #include <cstring>

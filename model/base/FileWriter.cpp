@@ -1,5 +1,5 @@
 // Writing store files through a temporary file beside them.
-#include "model/FileWriter.h"
+#include "model/base/FileWriter.h"
 
 #include <atomic>
 #include <cstdint>

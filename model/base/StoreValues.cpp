@@ -1,5 +1,5 @@
 // Keeping the texts of the one-value-per-line stores writable.
-#include "model/StoreValues.h"
+#include "model/base/StoreValues.h"
 
 #include <cstring>
 #include <functional>

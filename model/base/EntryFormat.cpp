@@ -1,5 +1,5 @@
 // Capitalisation of typed entries. Works on single bytes: only a-z and A-Z count as letters.
-#include "model/EntryFormat.h"
+#include "model/base/EntryFormat.h"
 
 #include <string_view>
 

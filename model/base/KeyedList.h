@@ -10,8 +10,8 @@
 #include <string_view>
 #include <utility>
 
-#include "model/HashSlots.h"
-#include "model/NodePool.h"
+#include "model/base/HashSlots.h"
+#include "model/base/NodePool.h"
 
 namespace cl {
 

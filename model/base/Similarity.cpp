@@ -1,5 +1,5 @@
 // The fuzzy comparison behind the actor and director searches.
-#include "model/Similarity.h"
+#include "model/base/Similarity.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "model/FileWriter.h"
+#include "model/base/FileWriter.h"
 
 namespace cl {
 

@@ -1,5 +1,5 @@
 // Bounded reading of the line-oriented store files.
-#include "model/TextReader.h"
+#include "model/base/TextReader.h"
 
 #include <bit>
 #include <cstdint>
