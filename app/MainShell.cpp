@@ -1,20 +1,16 @@
-// The main window's command table and views.
+// The main window's command table.
 #include "app/MainShell.h"
 
 #include <system_error>
 
-#include "model/base/Date.h"
+#include "model/MainListFile.h"
 #include "model/base/Title.h"
 #include "res/ResourceIds.h"
+#include "ui/AddEdit.h"
 
 namespace cl {
 namespace {
 
-constexpr std::string_view kMainCaption = "Main Movie List";
-constexpr std::string_view kUpcomingCaption = "Upcoming Movie List";
-constexpr std::string_view kGimmeCaption = "Gimme List";
-constexpr std::string_view kAppCaption = "CineLedger";
-constexpr std::string_view kErrorCaption = "Error";
 constexpr std::string_view kGimmeErrorCaption = "Gimme Error";
 
 }  // namespace
@@ -30,69 +26,30 @@ int ViewMarkCommand(ViewMark mark) {
     return 0;
 }
 
-std::string ImportedGimmeCaption(const MovieList& importedGimme) {
-    std::string caption = "Gimme Import-> ";
-    if (importedGimme.Empty()) return caption + "None";
-    const MovieRecord& first = *importedGimme.begin();
-    if (first.location) caption += *first.location;
-    return caption;
-}
-
-MainShell::MainShell(Collection& collection, std::string dataDirectory, ShellUi& ui, FileWriter& writer)
-    : collection_(collection), dataDirectory_(std::move(dataDirectory)), ui_(ui), writer_(writer) {}
+MainShell::MainShell(Collection& collection, std::string dataDirectory, const ShellParts& parts)
+    : collection_(collection),
+      dataDirectory_(std::move(dataDirectory)),
+      ui_(parts.ui),
+      desktop_(parts.desktop),
+      dialogs_(parts.dialogs),
+      clock_(parts.clock),
+      writer_(parts.writer),
+      list_(parts.list, parts.ui, collection),
+      workbench_{collection, list_, state_, parts.dialogs, parts.ui, parts.desktop, parts.clock, dataDirectory_} {}
 
 std::filesystem::path MainShell::Dir() const { return std::filesystem::path(dataDirectory_); }
 
-std::vector<StoreLoad> MainShell::LoadAtStart(std::string_view today) {
-    std::vector<StoreLoad> loads = LoadStores(collection_, Dir(), today);
+std::vector<StoreLoad> MainShell::LoadAtStart() {
+    std::vector<StoreLoad> loads = LoadStores(collection_, Dir(), clock_.Today());
     LoadSettingsAtStart(collection_, Dir(), writer_);
     // An existing folder is no error; a folder that cannot be made shows up when a cover is saved.
     std::error_code ignored;
     std::filesystem::create_directory(Dir() / "Covers", ignored);
-    mark_ = ViewMark::Main;
-    ui_.ShowViewMark(mark_);
+    list_.Mark(ViewMark::Main);
     return loads;
 }
 
 std::vector<StoreSaveFailure> MainShell::SaveAll() { return cl::SaveAll(collection_, Dir(), writer_); }
-
-void MainShell::SetViewMark(ViewMark mark) {
-    mark_ = mark;
-    ui_.ShowViewMark(mark);
-}
-
-bool MainShell::LoadCurrentMovieWithDetails(std::string_view title, bool forEditing) {
-    Collection& c = collection_;
-    c.current.Clear();
-    mediaScratch.Clear();
-    const bool found = forEditing ? LoadMainForEditing(c.main, title, c.current)
-                                  : LoadMainForDisplay(c.main, title, c.current);
-    if (!found) {
-        c.current.title = std::string(title);
-        c.current.number = 0;
-    }
-    c.comments.LoadIntoCurrent(title, c.current.comments);
-    c.history.LoadIntoCurrent(title, c.current.dateOfEntry, c.current.views);
-    c.media.LookupIntoScratch(title, mediaScratch);
-    return found;
-}
-
-void MainShell::SetCaptionAndCount(int count, std::string_view caption) {
-    if (count >= 1) {
-        status_.selection = "1";
-        ui_.SelectFirstLine();
-    } else {
-        status_.selection.clear();
-    }
-    status_.caption = std::string(caption);
-    status_.count = "Number of Movies: " + std::to_string(count);
-    ui_.ShowStatus(status_);
-}
-
-void MainShell::SetSelectionCount(std::string_view text) {
-    status_.selection = std::string(text);
-    ui_.ShowStatus(status_);
-}
 
 void MainShell::CloseLogo() {
     if (!logoOpen_) return;
@@ -100,76 +57,17 @@ void MainShell::CloseLogo() {
     ui_.CloseLogo();
 }
 
-// Marks the view, fills the list box and shows the caption with the list box's own line count, which leaves out
-// the erotic movies the lock hides.
-void MainShell::ShowList(ViewMark mark, const ListBoxFill& fill, std::string_view caption) {
-    SetViewMark(mark);
-    int count = ui_.FillList(fill);
-    SetCaptionAndCount(count, caption);
-}
-
-void MainShell::ShowMainFiltered(FillVariant variant, std::string_view value, std::string_view caption) {
-    ShowList(ViewMark::None, FillListBox(collection_.main, variant, value, collection_.eroticVisible), caption);
-}
-
-void MainShell::ShowImportedGimme() {
-    SetViewMark(ViewMark::ImportedGimme);
-    if (collection_.importedGimme.Empty()) {
-        ui_.ClearList();
-        SetCaptionAndCount(0, ImportedGimmeCaption(collection_.importedGimme));
-        return;
-    }
-    int count = ui_.FillList(FillListBox(collection_.importedGimme, FillVariant::Plain, {}, false));
-    SetCaptionAndCount(count, ImportedGimmeCaption(collection_.importedGimme));
-}
-
-void MainShell::ShowMarkedView(ViewMark mark) {
-    const bool erotic = collection_.eroticVisible;
-    switch (mark) {
-        case ViewMark::Main:
-        case ViewMark::None:  // a filtered view falls back to the whole Main Movie List
-            ShowList(ViewMark::Main, FillListBox(collection_.main, FillVariant::All, {}, erotic), kMainCaption);
-            break;
-        case ViewMark::Upcoming:
-            ShowList(ViewMark::Upcoming, FillListBox(collection_.upcoming, FillVariant::All, {}, erotic),
-                     kUpcomingCaption);
-            break;
-        case ViewMark::InternalGimme:
-            ShowList(ViewMark::InternalGimme, FillListBox(collection_.internalGimme, FillVariant::Plain, {}, false),
-                     kGimmeCaption);
-            break;
-        case ViewMark::ImportedGimme: ShowImportedGimme(); break;
-    }
-}
-
-void MainShell::RefreshCurrentView() {
-    ShowMarkedView(mark_);
-    ui_.FocusList();
-}
-
-void MainShell::ShowByCategory(std::string_view category) {
-    SetViewMark(ViewMark::None);
-    // The guard lives here, not in the filling: the by-category filling shows erotic movies whatever the lock says.
-    if (category != "Erotic" || collection_.eroticVisible) {
-        int count = ui_.FillList(FillListBox(collection_.main, FillVariant::ByCategory, category, true));
-        SetCaptionAndCount(count, category);
-    } else {
-        ui_.ClearList();
-        SetCaptionAndCount(0, category);
-    }
-}
-
-void MainShell::HideErotic() {
-    // In memory only: "Settings.dat" keeps its view mode until the Settings dialog applies.
-    collection_.eroticVisible = false;
-    collection_.settings.viewMode = 0;
+// A view chosen from the menu or the View button: shown, and the list box gets the focus.
+void MainShell::ShowView(const View& view) {
+    list_.Show(view);
+    list_.Box().Focus();
 }
 
 bool MainShell::InternetCheck(bool goOnWithoutConnection) {
-    if (ui_.IsConnected()) return true;
-    ui_.Beep();
-    if (!ui_.Ask("Connect to the Internet?", kAppCaption)) return goOnWithoutConnection;
-    if (!ui_.AttemptConnect()) {
+    if (desktop_.IsConnected()) return true;
+    desktop_.Beep();
+    if (!ui_.AskQuestion("Connect to the Internet?", kAppCaption)) return goOnWithoutConnection;
+    if (!desktop_.AttemptConnect()) {
         ui_.ShowMessage("Unable to Connect.", kAppCaption, MessageIcon::Stop);
         return false;
     }
@@ -177,28 +75,24 @@ bool MainShell::InternetCheck(bool goOnWithoutConnection) {
 }
 
 void MainShell::LoadBackup() {
-    if (!ui_.Ask("Load Backup File(s)?", kConfirmationCaption)) return;
-    RestoreResult result = RestoreFromBackup(collection_, Dir(), TodayUtc());
+    if (!ui_.AskQuestion("Load Backup File(s)?", kConfirmationCaption)) return;
+    RestoreResult result = RestoreFromBackup(collection_, Dir(), clock_.Today());
     if (result.outcome == RestoreOutcome::NoBackup) {
         ui_.ShowMessage("Backup File Does Not Exist!", kErrorCaption, MessageIcon::Exclamation);
         return;
     }
-    ShowList(ViewMark::Main, FillListBox(collection_.main, FillVariant::All, {}, collection_.eroticVisible),
-             kMainCaption);
-    ui_.FocusList();
+    ShowView(View::Main());
 }
 
 void MainShell::DeleteGimmeList() {
-    ui_.Beep();
-    if (ui_.Ask("Delete Internal Gimme List? (Changes Will NOT BE RECOVERABLE)", kConfirmationCaption)) {
+    desktop_.Beep();
+    if (ui_.AskQuestion("Delete Internal Gimme List? (Changes Will NOT BE RECOVERABLE)", kConfirmationCaption)) {
         std::error_code ignored;
         std::filesystem::remove(Dir() / "Gimme.dat", ignored);
         collection_.internalGimme.Clear();
-        SetViewMark(ViewMark::InternalGimme);
-        ui_.ClearList();
-        SetCaptionAndCount(0, kGimmeCaption);
+        list_.Show(View::InternalGimme());
     }
-    ui_.FocusList();
+    list_.Box().Focus();
 }
 
 bool MainShell::ConfirmClose() {
@@ -206,11 +100,11 @@ bool MainShell::ConfirmClose() {
         SaveAll();
         return true;
     }
-    if (!ui_.Ask("Exit, mmm?", kConfirmationCaption)) {
-        ui_.FocusList();
+    if (!ui_.AskQuestion("Exit, mmm?", kConfirmationCaption)) {
+        list_.Box().Focus();
         return false;
     }
-    if (ui_.Ask("Save Changes, mmm?", kConfirmationCaption)) SaveAll();
+    if (ui_.AskQuestion("Save Changes, mmm?", kConfirmationCaption)) SaveAll();
     return true;
 }
 
@@ -219,29 +113,28 @@ void MainShell::Execute(int command) {
     switch (command) {
         case IDC_VIEW_BUTTON:
             CloseLogo();
-            RefreshCurrentView();
+            ShowView(View::ForMark(list_.CurrentMark()));
             break;
         case IDC_ADD_BUTTON:
             CloseLogo();
-            if (mark_ == ViewMark::InternalGimme || mark_ == ViewMark::ImportedGimme) {
+            if (list_.CurrentMark() == ViewMark::InternalGimme || list_.CurrentMark() == ViewMark::ImportedGimme) {
                 ui_.ShowMessage("You Can Not Manually Add Movies to the Gimme List.", kGimmeErrorCaption,
                                 MessageIcon::Stop);
                 break;
             }
-            editFlag = false;
-            if (mark_ != ViewMark::Main && mark_ != ViewMark::Upcoming) SetViewMark(ViewMark::Main);
-            ui_.OpenDialog(ShellDialog::AddEdit);
+            if (list_.CurrentMark() != ViewMark::Upcoming) list_.Mark(ViewMark::Main);
+            RunAddEdit(workbench_, AddEditRequest{AddModeFor(list_.CurrentView()), {}});
             break;
         case IDC_FIND_BUTTON:
             CloseLogo();
-            ShowMarkedView(mark_);
-            SetSelectionCount("");
-            ui_.OpenDialog(ShellDialog::Find);
-            if (ui_.SelectedLineCount() >= 1) ui_.FocusList();
+            list_.Show(View::ForMark(list_.CurrentMark()));
+            list_.SetSelectionCount("");
+            dialogs_.Open(SimpleDialog::Find);
+            if (list_.Box().SelectedCount() >= 1) list_.Box().Focus();
             break;
         case IDC_EXTERNALS_BUTTON:
             CloseLogo();
-            ui_.OpenDialog(ShellDialog::Externals);
+            dialogs_.Open(SimpleDialog::Externals);
             break;
         case IDC_CLOSE_BUTTON: ui_.RequestClose(); break;
         case IDC_MINIMIZE_BUTTON: ui_.Minimize(); break;
@@ -250,66 +143,66 @@ void MainShell::Execute(int command) {
             ui_.ShowMainMenu();
             break;
         case IDC_LOGO:
-            if (InternetCheck(false)) ui_.OpenWithShell(homePage_);
+            if (InternetCheck(false)) desktop_.OpenWithShell(homePage_);
             break;
         case IDM_MAIN_LIST:
         case IDM_UPCOMING_LIST:
         case IDM_INTERNAL_GIMME:
         case IDM_IMPORTED_GIMME:
-            ShowMarkedView(command == IDM_MAIN_LIST       ? ViewMark::Main
-                           : command == IDM_UPCOMING_LIST ? ViewMark::Upcoming
-                           : command == IDM_INTERNAL_GIMME ? ViewMark::InternalGimme
-                                                           : ViewMark::ImportedGimme);
-            ui_.FocusList();
+            ShowView(command == IDM_MAIN_LIST       ? View::Main()
+                     : command == IDM_UPCOMING_LIST ? View::Upcoming()
+                     : command == IDM_INTERNAL_GIMME ? View::InternalGimme()
+                                                     : View::ImportedGimme());
             break;
         case IDM_PRESENT:
         case IDM_ABSENT: {
             CloseLogo();
-            std::string_view presence = command == IDM_PRESENT ? "Present" : "Absent";
-            ShowMainFiltered(FillVariant::ByPresence, presence, presence);
+            list_.Show(View::ByPresence(command == IDM_PRESENT));
             break;
         }
         case IDM_BACKUP:
-            if (ui_.Ask("Backup Movie Lists?", kConfirmationCaption)) BackupAll(Dir(), writer_);
-            ui_.FocusList();
+            if (ui_.AskQuestion("Backup Movie Lists?", kConfirmationCaption)) BackupAll(Dir(), writer_);
+            list_.Box().Focus();
             break;
         case IDM_LOAD_BACKUP: LoadBackup(); break;
         case IDM_SAVE:
-            if (ui_.Ask("Save Changes, mmm?", kConfirmationCaption)) SaveAll();
-            ui_.FocusList();
+            if (ui_.AskQuestion("Save Changes, mmm?", kConfirmationCaption)) SaveAll();
+            list_.Box().Focus();
             break;
         case IDM_EXIT: ui_.RequestClose(); break;
         case IDM_MAIN_LOCATIONS:
             CloseLogo();
-            ui_.OpenDialog(ShellDialog::MainLocations);
+            dialogs_.Open(SimpleDialog::MainLocations);
             break;
-        case IDM_ABOUT: ui_.OpenDialog(ShellDialog::About); break;
-        case IDM_QUARANTINE: ui_.OpenDialog(ShellDialog::Quarantine); break;
+        case IDM_ABOUT: dialogs_.Open(SimpleDialog::About); break;
+        case IDM_QUARANTINE: dialogs_.Open(SimpleDialog::Quarantine); break;
         case IDM_SHOW_EROTIC:
             CloseLogo();
-            ui_.OpenDialog(SameTitle(c.password, kNoPassword) ? ShellDialog::PasswordChange
-                                                               : ShellDialog::PasswordEntry);
+            dialogs_.Open(SameTitle(c.password, kNoPassword) ? SimpleDialog::PasswordChange
+                                                             : SimpleDialog::PasswordEntry);
             break;
         case IDM_HIDE_EROTIC:
-            HideErotic();
+            // In memory only: "Settings.dat" keeps its view mode until the Settings dialog applies.
+            c.eroticVisible = false;
+            c.settings.viewMode = 0;
             CloseLogo();
-            RefreshCurrentView();
+            ShowView(View::ForMark(list_.CurrentMark()));
             break;
-        case IDM_CHANGE_PASSWORD: ui_.OpenDialog(ShellDialog::PasswordChange); break;
+        case IDM_CHANGE_PASSWORD: dialogs_.Open(SimpleDialog::PasswordChange); break;
         case IDM_UPCOMING_LOCATIONS:
             CloseLogo();
-            ui_.OpenDialog(ShellDialog::UpcomingLocations);
+            dialogs_.Open(SimpleDialog::UpcomingLocations);
             break;
         case IDM_START_SERVER:
-            if (InternetCheck(true)) ui_.OpenDialog(ShellDialog::ServerStatus);
+            if (InternetCheck(true)) dialogs_.Open(SimpleDialog::ServerStatus);
             break;
         case IDM_SEND_GIMME:
             if (!c.internalGimme.Empty()) {
-                gimmeSendPending = true;
-                ui_.OpenDialog(ShellDialog::ExportSource);
+                state_.gimmeSendPending = true;
+                dialogs_.Open(SimpleDialog::ExportSource);
             } else {
                 ui_.ShowMessage("Your Gimme List is Empty.  Unable to Send.", kGimmeErrorCaption, MessageIcon::Stop);
-                ui_.FocusList();
+                list_.Box().Focus();
             }
             break;
         case IDM_IMPORT_GIMME:
@@ -317,7 +210,7 @@ void MainShell::Execute(int command) {
             if (!c.importedGimme.Empty()) {
                 ui_.ShowMessage("Only One Gimme List At a Time! To Open a New Gimme List Close Existing One First.",
                                 kErrorCaption, MessageIcon::Exclamation);
-                ui_.FocusList();
+                list_.Box().Focus();
             }
             break;
         case IDM_CLOSE_IMPORTED_GIMME:
@@ -328,25 +221,25 @@ void MainShell::Execute(int command) {
         case IDM_SAVE_IMPORTED_GIMME:
             if (c.importedGimme.Empty()) {
                 ui_.ShowMessage("There Is No Imported List to Save.", kErrorCaption, MessageIcon::Exclamation);
-                ui_.FocusList();
+                list_.Box().Focus();
             }
             break;
-        case IDM_READ_HELP: ui_.OpenDialog(ShellDialog::ReadHelp); break;
-        case IDM_SETTINGS: ui_.OpenDialog(ShellDialog::Settings); break;
+        case IDM_READ_HELP: dialogs_.Open(SimpleDialog::ReadHelp); break;
+        case IDM_SETTINGS: dialogs_.Open(SimpleDialog::Settings); break;
         case IDM_SEND_MAIN_LIST:
             if (!c.main.Empty()) {
-                movieListSendPending = true;
-                ui_.OpenDialog(ShellDialog::ExportSource);
+                state_.movieListSendPending = true;
+                dialogs_.Open(SimpleDialog::ExportSource);
             } else {
                 ui_.ShowMessage("Your Movie List is Empty.  Unable to Send.", {}, MessageIcon::Stop);
             }
             break;
-        case IDM_PRINT: ui_.OpenDialog(ShellDialog::Print); break;
-        case IDM_SKINS: ui_.OpenDialog(ShellDialog::Skins); break;
-        case IDM_SKIN_TUTORIAL: ui_.OpenWithShell(dataDirectory_ + "Skin Tutorial.html"); break;
+        case IDM_PRINT: dialogs_.Open(SimpleDialog::Print); break;
+        case IDM_SKINS: dialogs_.Open(SimpleDialog::Skins); break;
+        case IDM_SKIN_TUTORIAL: desktop_.OpenWithShell(dataDirectory_ + "Skin Tutorial.html"); break;
         case IDM_BY_CATEGORY:
             CloseLogo();
-            ui_.OpenDialog(ShellDialog::CategorySearch);
+            dialogs_.Open(SimpleDialog::CategorySearch);
             break;
         default: break;  // 5 to 9 (list box and status field notifications) and everything else
     }

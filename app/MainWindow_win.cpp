@@ -6,8 +6,8 @@
 #include <wininet.h>
 
 #include "app/DataDirectory.h"
-#include "model/base/Date.h"
 #include "res/ResourceIds.h"
+#include "ui/Dialogs_win.h"
 
 namespace cl {
 namespace {
@@ -53,7 +53,7 @@ int MainWindow::Run(HINSTANCE instance, int showCommand) {
                                   CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, self.get());
     if (window == nullptr) return 1;
     // A skin that failed has shown its message and asked the program to end; the window is never shown then.
-    if (self->skinLoaded_) self->ShapeAndShow(showCommand);
+    if (self->skinLoaded_) Guarded([&] { self->ShapeAndShow(showCommand); return 0; }, 0);
 
     HACCEL accelerators = LoadAcceleratorsA(instance, kMenuResource);
     MSG msg = {};
@@ -62,10 +62,12 @@ int MainWindow::Run(HINSTANCE instance, int showCommand) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+    // The window goes before the object its procedure reaches.
+    if (IsWindow(window)) DestroyWindow(window);
     return static_cast<int>(msg.wParam);
 }
 
-LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     if (message == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
         auto* self = static_cast<MainWindow*>(create->lpCreateParams);
@@ -74,7 +76,8 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam
     }
     auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-    return self->Handle(message, wParam, lParam);
+    if (message == WM_NCDESTROY) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    return Guarded([&] { return self->Handle(message, wParam, lParam); }, LRESULT{0});
 }
 
 LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -110,13 +113,14 @@ bool MainWindow::OnCreate() {
     }
     skinLoaded_ = true;
 
-    logoCursor_ = LoadCursorA(instance_, MAKEINTRESOURCEA(IDC_LOGO_CURSOR));
+    logoHandler_.cursor = LoadCursorA(instance_, MAKEINTRESOURCEA(IDC_LOGO_CURSOR));
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_BAR_CLASSES | ICC_TAB_CLASSES | ICC_INTERNET_CLASSES};
     InitCommonControlsEx(&controls);
     listBrush_.reset(CreateSolidBrush(ToColorRef(skin_.listBox.background)));
 
     SetCurrentDirectoryA(dataDirectory_.c_str());
-    shell_ = std::make_unique<MainShell>(collection_, dataDirectory_, *this, DefaultFileWriter());
+    shell_ = std::make_unique<MainShell>(collection_, dataDirectory_,
+                                         ShellParts{*this, listBox_, *this, *this, SystemClock(), DefaultFileWriter()});
     shell_->SetHomePage(skin_.homepage);
 
     menuResource_.reset(LoadMenuA(instance_, kMenuResource));
@@ -124,10 +128,10 @@ bool MainWindow::OnCreate() {
     listMenuResource_.reset(LoadMenuA(instance_, MAKEINTRESOURCEA(IDR_LIST_MENU)));
     if (listMenuResource_) listMenu_ = GetSubMenu(listMenuResource_.get(), 0);
 
-    shell_->LoadAtStart(TodayUtc());
+    shell_->LoadAtStart();
     CreateChildren();
-    dialogs_ = std::make_unique<DialogHost>(DialogHost{instance_, window_, list_, *shell_, *this, listMenu_});
-    SubclassMovieList(*dialogs_, list_);
+    movieList_ = std::make_unique<MainMovieList>(shell_->Bench(), window_, listMenu_);
+    movieList_->Attach(list_);
     return true;
 }
 
@@ -144,6 +148,7 @@ void MainWindow::CreateChildren() {
                         WS_BORDER | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_SORT | LBS_EXTENDEDSEL,
                         IDC_MOVIE_LIST, box.x, box.y, box.width, box.height);
     ShowWindow(list_, SW_HIDE);
+    listBox_.SetWindow(list_);
 
     for (std::size_t i = 0; i < kSkinStatusCount; ++i) {
         const SkinStatusField& field = skin_.status[i];
@@ -151,16 +156,16 @@ void MainWindow::CreateChildren() {
                                        field.x, field.y, field.width, field.height);
     }
 
-    tooltip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance_, nullptr);
+    tooltip_.reset(CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr));
 
     const SkinLogo& logo = skin_.logo;
     logo_ = CreateChild(window_, instance_, "STATIC", SS_OWNERDRAW | SS_NOTIFY, IDC_LOGO, logo.x, logo.y,
                         logo.width, logo.height);
-    SetWindowSubclass(logo_, LogoProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    logoHandler_.Attach(logo_);
 
     buttons_.Attach(window_, buttons);
-    buttons_.AddTooltips(tooltip_);
+    buttons_.AddTooltips(tooltip_.get());
     ShowViewMark(ViewMark::Main);
 }
 
@@ -176,15 +181,12 @@ void MainWindow::ShapeAndShow(int showCommand) {
     UpdateWindow(window_);
 }
 
-LRESULT CALLBACK MainWindow::LogoProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                      DWORD_PTR selfData) {
-    auto* self = reinterpret_cast<MainWindow*>(selfData);
-    if (message == WM_SETCURSOR && self->logoCursor_ != nullptr) {
-        SetCursor(self->logoCursor_);
+LRESULT MainWindow::Logo::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SETCURSOR && cursor != nullptr) {
+        SetCursor(cursor);
         return 0;
     }
-    if (message == WM_NCDESTROY) RemoveWindowSubclass(window, LogoProc, 0);
-    return DefSubclassProc(window, message, wParam, lParam);
+    return CallOriginal(message, wParam, lParam);
 }
 
 void MainWindow::OnPaint() {
@@ -233,89 +235,14 @@ void MainWindow::EndProgram() {
     PostQuitMessage(0);
 }
 
-// ---- ShellUi ----
+// ---- Prompts and status ----
 
 void MainWindow::ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) {
     ShowMessageBox(window_, text, caption, icon);
 }
 
-void MainWindow::Show(std::string_view text, std::string_view caption, MessageIcon icon) {
-    ShowMessageBox(window_, text, caption, icon);
-}
-
-bool MainWindow::Ask(std::string_view text, std::string_view caption) { return AskYesNo(window_, text, caption); }
-
-void MainWindow::Beep() { MessageBeep(MB_ICONEXCLAMATION); }
-
-int MainWindow::FillList(const ListBoxFill& fill) {
-    SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
-    SendMessageA(list_, LB_RESETCONTENT, 0, 0);
-    std::size_t bytes = 0;
-    for (std::string_view title : fill.titles) bytes += title.size() + 1;
-    // Reserving the room up front keeps the list box from growing its arrays thousands of times.
-    SendMessageA(list_, LB_INITSTORAGE, fill.titles.size(), static_cast<LPARAM>(bytes));
-    std::string line;
-    for (std::string_view title : fill.titles) {
-        line.assign(title);
-        SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
-    }
-    OwnedWindowDc dc = GetWindowDcOwned(list_);
-    TEXTMETRICA metrics = {};
-    GetTextMetricsA(dc.get(), &metrics);
-    SendMessageA(list_, LB_SETHORIZONTALEXTENT,
-                 static_cast<WPARAM>(metrics.tmAveCharWidth) * fill.longestTitle, 0);
-    SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list_, nullptr, TRUE);
-    return static_cast<int>(SendMessageA(list_, LB_GETCOUNT, 0, 0));
-}
-
-void MainWindow::ClearList() { SendMessageA(list_, LB_RESETCONTENT, 0, 0); }
-
-void MainWindow::SelectFirstLine() {
-    SendMessageA(list_, LB_SETSEL, FALSE, -1);
-    SendMessageA(list_, LB_SETSEL, TRUE, 0);
-}
-
-int MainWindow::SelectedLineCount() { return static_cast<int>(SendMessageA(list_, LB_GETSELCOUNT, 0, 0)); }
-
-void MainWindow::FocusList() { SetFocus(list_); }
-
-int MainWindow::LineCount() { return static_cast<int>(SendMessageA(list_, LB_GETCOUNT, 0, 0)); }
-
-std::string MainWindow::LineText(int index) { return ListBoxLine(list_, index); }
-
-std::vector<int> MainWindow::SelectedLines() { return ListBoxSelectedLines(list_); }
-
-int MainWindow::CurrentLine() {
-    LRESULT line = SendMessageA(list_, LB_GETCURSEL, 0, 0);
-    return line == LB_ERR ? -1 : static_cast<int>(line);
-}
-
-void MainWindow::SelectOnlyLine(int index) {
-    SendMessageA(list_, LB_SETSEL, FALSE, -1);
-    SendMessageA(list_, LB_SETSEL, TRUE, index);
-    SendMessageA(list_, LB_SETCARETINDEX, static_cast<WPARAM>(index), FALSE);
-}
-
-int MainWindow::FindLineExact(std::string_view text) {
-    const std::string wanted(text);
-    LRESULT line = SendMessageA(list_, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(wanted.c_str()));
-    return line == LB_ERR ? -1 : static_cast<int>(line);
-}
-
-int MainWindow::FindLineStartingWith(std::string_view text) {
-    const std::string wanted(text);
-    LRESULT line = SendMessageA(list_, LB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(wanted.c_str()));
-    return line == LB_ERR ? -1 : static_cast<int>(line);
-}
-
-void MainWindow::DeleteLine(int index) { SendMessageA(list_, LB_DELETESTRING, static_cast<WPARAM>(index), 0); }
-
-void MainWindow::ReplaceLine(int index, std::string_view text) {
-    const std::string line(text);
-    SendMessageA(list_, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
-    LRESULT added = SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
-    if (added != LB_ERR && added != LB_ERRSPACE) SelectOnlyLine(static_cast<int>(added));
+bool MainWindow::Ask(std::string_view text, std::string_view caption, MessageIcon icon, bool noByDefault) {
+    return AskYesNo(window_, text, caption, noByDefault, icon);
 }
 
 void MainWindow::ShowStatus(const StatusTexts& status) {
@@ -335,6 +262,8 @@ void MainWindow::ShowViewMark(ViewMark mark) {
                       MF_BYCOMMAND | (each == mark ? MF_CHECKED : MF_UNCHECKED));
     }
 }
+
+// ---- ShellUi ----
 
 void MainWindow::CloseLogo() {
     if (logo_ != nullptr) {
@@ -356,7 +285,55 @@ void MainWindow::Minimize() { ShowWindow(window_, SW_MINIMIZE); }
 
 void MainWindow::RequestClose() { SendMessageA(window_, WM_CLOSE, 0, 0); }
 
-void MainWindow::OpenDialog(ShellDialog dialog) { RunDialog(*dialogs_, dialog, window_); }
+// ---- Dialogs ----
+
+AddEditOutcome MainWindow::AddEdit(const AddEditRequest& request) {
+    return RunAddEditDialog(instance_, window_, shell_->Bench(), request);
+}
+
+std::optional<std::string> MainWindow::ChangePresence(PresenceChange& change) {
+    return RunPresenceDialog(instance_, window_, change);
+}
+
+void MainWindow::MovieInfo() {
+    // The Movie Info dialog arrives with the movie database; the current movie is set up for it already.
+}
+
+void MainWindow::Open(SimpleDialog dialog) {
+    Workbench& w = shell_->Bench();
+    MainList& list = shell_->List();
+    switch (dialog) {
+        case SimpleDialog::Find: RunFindDialog(instance_, window_, w, list_); break;
+        case SimpleDialog::PasswordEntry:
+            RunPasswordEntryDialog(instance_, window_, collection_, list);
+            list.Box().Focus();
+            break;
+        case SimpleDialog::PasswordChange:
+            if (RunPasswordChangeDialog(instance_, window_, collection_)) list.Box().Focus();
+            break;
+        case SimpleDialog::Settings:
+            RunSettingsDialog(instance_, window_, collection_, list, dataDirectory_, DefaultFileWriter());
+            list.Box().Focus();
+            break;
+        case SimpleDialog::Quarantine:
+            RunQuarantineDialog(instance_, window_, collection_);
+            list.Box().Focus();
+            break;
+        case SimpleDialog::UpcomingLocations: RunUpcomingLocationsDialog(instance_, window_, w); break;
+        case SimpleDialog::MainLocations: RunMainLocationsDialog(instance_, window_, collection_, list); break;
+        case SimpleDialog::CategorySearch: RunCategorySearchDialog(instance_, window_, collection_, list); break;
+        // These arrive with the movie database, printing, the about box and the list exchange.
+        case SimpleDialog::About:
+        case SimpleDialog::Externals:
+        case SimpleDialog::ServerStatus:
+        case SimpleDialog::ExportSource:
+        case SimpleDialog::ReadHelp:
+        case SimpleDialog::Skins:
+        case SimpleDialog::Print: break;
+    }
+}
+
+// ---- Desktop ----
 
 bool MainWindow::IsConnected() {
     DWORD flags = 0;
@@ -369,5 +346,7 @@ void MainWindow::OpenWithShell(std::string_view target) {
     const std::string address(target);
     ShellExecuteA(window_, "open", address.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
 }
+
+void MainWindow::Beep() { MessageBeep(MB_ICONEXCLAMATION); }
 
 }  // namespace cl

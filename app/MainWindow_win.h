@@ -1,5 +1,6 @@
 // The main window: a skinned, shaped top-level window holding the movie list box, three status fields, seven
-// skinned buttons and the logo. It owns the collection and the skin; its commands are MainShell's.
+// skinned buttons and the logo. It owns the collection and the skin; its commands are MainShell's, and it runs the
+// dialogs the commands ask for.
 #pragma once
 
 #include <windows.h>
@@ -8,58 +9,58 @@
 #include <memory>
 #include <string>
 
-#include "model/base/Handle_win.h"
 #include "app/MainShell.h"
 #include "model/Collection.h"
+#include "model/base/Handle_win.h"
+#include "model/base/Win_win.h"
 #include "skin/SkinScript.h"
 #include "skin/SkinWindow_win.h"
-#include "ui/DialogHost_win.h"
+#include "ui/ListBoxView_win.h"
+#include "ui/MovieListBox_win.h"
 
 namespace cl {
 
-class MainWindow final : public ShellUi, public SkinMessages {
+class MainWindow final : public ShellUi, public Dialogs, public Desktop {
   public:
     // Registers the class, creates and shows the window and runs the message loop; returns the exit code.
     static int Run(HINSTANCE instance, int showCommand);
 
     explicit MainWindow(HINSTANCE instance);
 
-    // ShellUi
+    // Prompts (message boxes over the main window)
     void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
-    bool Ask(std::string_view text, std::string_view caption) override;
-    void Beep() override;
-    int FillList(const ListBoxFill& fill) override;
-    void ClearList() override;
-    void SelectFirstLine() override;
-    int SelectedLineCount() override;
-    void FocusList() override;
-    int LineCount() override;
-    std::string LineText(int index) override;
-    std::vector<int> SelectedLines() override;
-    int CurrentLine() override;
-    void SelectOnlyLine(int index) override;
-    int FindLineExact(std::string_view text) override;
-    int FindLineStartingWith(std::string_view text) override;
-    void DeleteLine(int index) override;
-    void ReplaceLine(int index, std::string_view text) override;
+    bool Ask(std::string_view text, std::string_view caption, MessageIcon icon, bool noByDefault) override;
+    // StatusDisplay
     void ShowStatus(const StatusTexts& status) override;
     void ShowViewMark(ViewMark mark) override;
+    // ShellUi
     void CloseLogo() override;
     void ShowMainMenu() override;
     void Minimize() override;
     void RequestClose() override;
-    void OpenDialog(ShellDialog dialog) override;
+    // Dialogs
+    AddEditOutcome AddEdit(const AddEditRequest& request) override;
+    std::optional<std::string> ChangePresence(PresenceChange& change) override;
+    void MovieInfo() override;
+    void Open(SimpleDialog dialog) override;
+    // Desktop
     bool IsConnected() override;
     bool AttemptConnect() override;
     void OpenWithShell(std::string_view target) override;
-
-    // SkinMessages
-    void Show(std::string_view text, std::string_view caption, MessageIcon icon) override;
+    void Beep() override;
+    Prompts& OwnerlessPrompts() override { return ownerless_; }
 
   private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK LogoProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                     DWORD_PTR self);
+    // The logo shows the skin's cursor while the pointer is over it.
+    class Logo final : public Subclass {
+      public:
+        HCURSOR cursor = nullptr;
+
+      private:
+        LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+    };
+
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     bool OnCreate();
     void CreateChildren();
@@ -77,15 +78,17 @@ class MainWindow final : public ShellUi, public SkinMessages {
     bool ending_ = false;
 
     Collection collection_;
+    ListBoxWin listBox_{true};
+    WindowPrompts ownerless_;
     std::unique_ptr<MainShell> shell_;
-    std::unique_ptr<DialogHost> dialogs_;
+    std::unique_ptr<MainMovieList> movieList_;
     StatusTexts status_;
 
     SkinScript skin_;
     SkinBitmaps bitmaps_;
     SkinButtons buttons_;
     OwnedBrush listBrush_;
-    HCURSOR logoCursor_ = nullptr;
+    Logo logoHandler_;
 
     OwnedMenu menuResource_;      // "CINELEDGER"; mainMenu_ is its first popup
     OwnedMenu listMenuResource_;  // 107; listMenu_ is its first popup
@@ -94,7 +97,7 @@ class MainWindow final : public ShellUi, public SkinMessages {
 
     HWND list_ = nullptr;
     std::array<HWND, kSkinStatusCount> statusFields_{};
-    HWND tooltip_ = nullptr;
+    OwnedWindow tooltip_;
     HWND logo_ = nullptr;
 };
 

@@ -275,8 +275,7 @@ Sample::Sample() {
     for (std::size_t i = 0; i < numbers.size(); ++i) numbers[i] = static_cast<std::int32_t>(i + 1);
     rng.Shuffle(numbers);
     for (std::size_t i = 0; i < kMainMovies; ++i) {
-        cl::InsertMainMovie(c.main, mainTitles[i], rng.Pick(kCategories), rng.Pick(kPresence), rng.Pick(kLocations),
-                            rng.Pick(kMedia), numbers[i]);
+        cl::InsertMainMovie(c.main, {mainTitles[i], rng.Pick(kCategories), rng.Pick(kPresence), rng.Pick(kLocations), rng.Pick(kMedia)}, numbers[i]);
     }
     for (std::size_t i = kMainMovies; i < numbers.size(); ++i) c.freeNumbers.Add(numbers[i]);
     for (auto it = upcomingBegin; it != quarantineBegin; ++it)
@@ -328,8 +327,7 @@ Sample::Sample() {
         const std::string plot = Plot(rng);
         const std::string genre = std::string(rng.Pick(kCategories)) + " / " + std::string(rng.Pick(kCategories));
         const std::string runtime = std::to_string(80 + rng.Below(100)) + " min";
-        c.imdb.Put(cl::ImdbKey(title), number, title, year, directors[rng.Below(directors.size())], tagline, plot,
-                   genre, actors, "English", runtime);
+        c.imdb.Put(cl::ImdbKey(title), {.number = number, .title = title, .year = year, .director = directors[rng.Below(directors.size())], .genre = genre, .tagline = tagline, .plot = plot, .language = "English", .runtime = runtime, .actors = actors});
     }
     for (std::size_t i = 0; i < kMediaRecords; ++i) {
         cl::MediaFields m;

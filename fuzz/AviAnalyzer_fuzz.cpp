@@ -5,9 +5,10 @@
 #include "media/AviAnalyzer.h"
 
 namespace {
-class SilentReporter final : public cl::MediaReporter {
+class SilentReporter final : public cl::Prompts {
   public:
-    void Report(std::string_view, std::string_view, cl::MessageIcon) override {}
+    void ShowMessage(std::string_view, std::string_view, cl::MessageIcon) override {}
+    bool Ask(std::string_view, std::string_view, cl::MessageIcon, bool) override { return false; }
 };
 }  // namespace
 

@@ -8,9 +8,10 @@
 
 namespace {
 
-class CountingMessages : public cl::SkinMessages {
+class CountingMessages : public cl::Prompts {
   public:
-    void Show(std::string_view, std::string_view, cl::MessageIcon) override { ++count; }
+    void ShowMessage(std::string_view, std::string_view, cl::MessageIcon) override { ++count; }
+    bool Ask(std::string_view, std::string_view, cl::MessageIcon, bool) override { return false; }
     int count = 0;
 };
 

@@ -14,25 +14,26 @@ namespace {
 
 struct FileLine {
     std::optional<std::string> ImdbRecord::*field;
+    std::optional<std::string> CurrentImdbInfo::*info;
     std::size_t max;
     const char* name;
 };
 
 // The ten lines after the key, in file order (which is not the record's field order).
 constexpr std::array<FileLine, 10> kLines{{
-    {&ImdbRecord::number, kImdbNumberMax, "number"},
-    {&ImdbRecord::title, kImdbTitleMax, "title"},
-    {&ImdbRecord::year, kImdbYearMax, "year"},
-    {&ImdbRecord::director, kImdbDirectorMax, "director"},
-    {&ImdbRecord::tagline, kImdbTaglineMax, "tagline"},
-    {&ImdbRecord::plot, kImdbPlotMax, "plot"},
-    {&ImdbRecord::genre, kImdbGenreMax, "genre"},
-    {&ImdbRecord::actors, kImdbActorsMax, "actors"},
-    {&ImdbRecord::language, kImdbLanguageMax, "language"},
-    {&ImdbRecord::runtime, kImdbRuntimeMax, "runtime"},
+    {&ImdbRecord::number, &CurrentImdbInfo::number, kImdbNumberMax, "number"},
+    {&ImdbRecord::title, &CurrentImdbInfo::title, kImdbTitleMax, "title"},
+    {&ImdbRecord::year, &CurrentImdbInfo::year, kImdbYearMax, "year"},
+    {&ImdbRecord::director, &CurrentImdbInfo::director, kImdbDirectorMax, "director"},
+    {&ImdbRecord::tagline, &CurrentImdbInfo::tagline, kImdbTaglineMax, "tagline"},
+    {&ImdbRecord::plot, &CurrentImdbInfo::plot, kImdbPlotMax, "plot"},
+    {&ImdbRecord::genre, &CurrentImdbInfo::genre, kImdbGenreMax, "genre"},
+    {&ImdbRecord::actors, &CurrentImdbInfo::actors, kImdbActorsMax, "actors"},
+    {&ImdbRecord::language, &CurrentImdbInfo::language, kImdbLanguageMax, "language"},
+    {&ImdbRecord::runtime, &CurrentImdbInfo::runtime, kImdbRuntimeMax, "runtime"},
 }};
 
-std::optional<std::string> Stored(ImdbStore::Field value, std::size_t max) {
+std::optional<std::string> Stored(const std::optional<std::string>& value, std::size_t max) {
     if (!value) return std::nullopt;
     return OneLine(*value, max);
 }
@@ -45,20 +46,10 @@ std::string ImdbKey(std::string_view title) {
     return key;
 }
 
-bool ImdbStore::Put(std::string_view key, Field number, Field title, Field year, Field director, Field tagline,
-                    Field plot, Field genre, Field actors, Field language, Field runtime) {
+bool ImdbStore::Put(std::string_view key, const CurrentImdbInfo& info) {
     if (!UsableKey(key, kImdbKeyMax)) return false;
     ImdbRecord fresh;
-    fresh.number = Stored(number, kImdbNumberMax);
-    fresh.title = Stored(title, kImdbTitleMax);
-    fresh.year = Stored(year, kImdbYearMax);
-    fresh.director = Stored(director, kImdbDirectorMax);
-    fresh.tagline = Stored(tagline, kImdbTaglineMax);
-    fresh.plot = Stored(plot, kImdbPlotMax);
-    fresh.genre = Stored(genre, kImdbGenreMax);
-    fresh.actors = Stored(actors, kImdbActorsMax);
-    fresh.language = Stored(language, kImdbLanguageMax);
-    fresh.runtime = Stored(runtime, kImdbRuntimeMax);
+    for (const FileLine& line : kLines) fresh.*line.field = Stored(info.*line.info, line.max);
     auto [record, appended] = records_.FindOrAppend(key, [&fresh, key](ImdbRecord& added) {
         added = std::move(fresh);
         added.key = key;
@@ -164,7 +155,7 @@ LoadReport ReadImdb(TextReader& reader, ImdbStore& store) {
     LoadReport report;
     report.opened = true;
     std::string_view key;
-    std::array<std::string_view, kLines.size()> values;  // in file order, which is Put's argument order
+    std::array<std::string_view, kLines.size()> values;  // in file order
     for (;;) {
         FieldStatus status = reader.ReadLineView(key, kImdbKeyMax);
         if (status == FieldStatus::EndOfData) return report;
@@ -189,8 +180,9 @@ LoadReport ReadImdb(TextReader& reader, ImdbStore& store) {
             }
         }
         // Every field of a record read back is present, if only empty.
-        if (store.Put(key, values[0], values[1], values[2], values[3], values[4], values[5], values[6], values[7],
-                      values[8], values[9])) {
+        CurrentImdbInfo info;
+        for (std::size_t i = 0; i < kLines.size(); ++i) info.*kLines[i].info = std::string(values[i]);
+        if (store.Put(key, info)) {
             ++report.records;
         }
         if (tooLong) {

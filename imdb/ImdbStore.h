@@ -88,14 +88,11 @@ struct ImdbQuery {
 
 class ImdbStore {
   public:
-    using Field = std::optional<std::string_view>;
-
-    // Replaces every field of the record with the key by fresh copies (it keeps its place), or appends a
-    // new record. Arguments in file order. Values are kept as single lines cut at their reader limits, so
-    // the file reads back as it was written. False (nothing stored) for a key the file could not carry:
-    // empty, holding a line feed or over kImdbKeyMax characters.
-    bool Put(std::string_view key, Field number, Field title, Field year, Field director, Field tagline, Field plot,
-             Field genre, Field actors, Field language, Field runtime);
+    // Replaces every field of the record with the key by the given values (it keeps its place), or appends a
+    // new record. Values are kept as single lines cut at their reader limits, so the file reads back as it was
+    // written. False (nothing stored) for a key the file could not carry: empty, holding a line feed or over
+    // kImdbKeyMax characters.
+    bool Put(std::string_view key, const CurrentImdbInfo& info);
 
     bool Remove(std::string_view key) { return records_.Erase(key); }
 

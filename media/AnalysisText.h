@@ -7,10 +7,10 @@
 #include <string_view>
 
 #include "media/MediaRecord.h"
+#include "model/base/Prompts.h"
 
 namespace cl {
 
-inline constexpr std::string_view kErrorCaption = "Error";
 
 // The scratch's number-of-CDs text as a number; anything but a leading digit counts as 0.
 int CdCount(const MediaScratch& scratch);

@@ -40,7 +40,7 @@ bool ReadHeader(ByteSource& in, std::uint32_t size, HeaderBuffer& buf) {
 
 class AviRun {
   public:
-    AviRun(ByteSource& in, MediaScratch& scratch, int cdIndex, AviAudioState& audio, MediaReporter& reporter)
+    AviRun(ByteSource& in, MediaScratch& scratch, int cdIndex, AviAudioState& audio, Prompts& reporter)
         : in_(in), scratch_(scratch), cdIndex_(cdIndex), audio_(audio), reporter_(reporter) {}
 
     bool Run();
@@ -50,7 +50,7 @@ class AviRun {
         Note(message);
         return false;
     }
-    void Note(std::string_view message) { reporter_.Report(message, kErrorCaption, MessageIcon::None); }
+    void Note(std::string_view message) { reporter_.ShowMessage(message, kErrorCaption, MessageIcon::None); }
 
     bool FindAudio();
     bool SearchData();
@@ -61,7 +61,7 @@ class AviRun {
     MediaScratch& scratch_;
     int cdIndex_;
     AviAudioState& audio_;
-    MediaReporter& reporter_;
+    Prompts& reporter_;
 
     HeaderBuffer buf_{};
     std::uint32_t streams_ = 0;
@@ -204,7 +204,7 @@ void AviRun::FillTexts() {
 
 }  // namespace
 
-bool AnalyseAvi(ByteSource& in, MediaScratch& scratch, int cdIndex, AviAudioState& audio, MediaReporter& reporter) {
+bool AnalyseAvi(ByteSource& in, MediaScratch& scratch, int cdIndex, AviAudioState& audio, Prompts& reporter) {
     return AviRun(in, scratch, cdIndex, audio, reporter).Run();
 }
 

@@ -6,7 +6,7 @@
 
 #include "media/ByteSource.h"
 #include "media/MediaRecord.h"
-#include "media/MediaReporter.h"
+#include "model/base/Prompts.h"
 
 namespace cl {
 
@@ -24,6 +24,6 @@ inline constexpr std::size_t kAviHeaderBuffer = 256;
 
 // Analyses the AVI in `in` as CD number cdIndex (zero-based). On failure the reason has been
 // reported (caption "Error", no icon) and the scratch may be partly filled; the caller stores nothing.
-bool AnalyseAvi(ByteSource& in, MediaScratch& scratch, int cdIndex, AviAudioState& audio, MediaReporter& reporter);
+bool AnalyseAvi(ByteSource& in, MediaScratch& scratch, int cdIndex, AviAudioState& audio, Prompts& reporter);
 
 }  // namespace cl

@@ -30,13 +30,13 @@ MediaKind KindForFile(std::string_view fileName) {
 }
 
 CdOutcome AnalyseCd(const std::filesystem::path& file, MediaScratch& scratch, int cdIndex, AnalyserState& state,
-                    MediaReporter& reporter) {
+                    Prompts& reporter) {
     const MediaKind kind = KindForFile(file.string());
     if (kind == MediaKind::None) return CdOutcome::Skipped;
     const std::unique_ptr<ByteFile> in = ByteFile::Open(file);
     if (kind == MediaKind::Avi) {
         if (!in) {
-            reporter.Report("Error Opening File.", kErrorCaption, MessageIcon::None);
+            reporter.ShowMessage("Error Opening File.", kErrorCaption, MessageIcon::None);
             return CdOutcome::Failed;
         }
         const bool ok = AnalyseAvi(*in, scratch, cdIndex, state.avi, reporter);
@@ -45,7 +45,7 @@ CdOutcome AnalyseCd(const std::filesystem::path& file, MediaScratch& scratch, in
     }
     // The MPEG analyser has a single message; a file it cannot open is one it cannot parse.
     if (!in) {
-        reporter.Report("Unable To Parse MPEG File", kErrorCaption, MessageIcon::Stop);
+        reporter.ShowMessage("Unable To Parse MPEG File", kErrorCaption, MessageIcon::Stop);
         return CdOutcome::Failed;
     }
     const bool ok = AnalyseMpeg(*in, scratch, cdIndex, state.mpeg, reporter);
@@ -73,10 +73,10 @@ void CombineCds(MediaScratch& scratch) {
 }
 
 bool AnalyseMovie(const std::vector<std::filesystem::path>& files, MediaScratch& scratch, AnalyserState& state,
-                  MediaReporter& reporter) {
+                  Prompts& reporter) {
     scratch.Clear();
     if (files.size() > 9) {
-        reporter.Report("Please Enter a Valid Number of CD's.", kErrorCaption, MessageIcon::Stop);
+        reporter.ShowMessage("Please Enter a Valid Number of CD's.", kErrorCaption, MessageIcon::Stop);
         return false;
     }
     scratch.fields.cds = std::to_string(files.size());

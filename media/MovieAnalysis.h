@@ -9,7 +9,7 @@
 
 #include "media/AviAnalyzer.h"
 #include "media/MediaRecord.h"
-#include "media/MediaReporter.h"
+#include "model/base/Prompts.h"
 #include "media/MpegAnalyzer.h"
 
 namespace cl {
@@ -34,7 +34,7 @@ enum class CdOutcome {
 
 // Analyses one CD (zero-based index) into the scratch, whose number-of-CDs text is already set.
 CdOutcome AnalyseCd(const std::filesystem::path& file, MediaScratch& scratch, int cdIndex, AnalyserState& state,
-                    MediaReporter& reporter);
+                    Prompts& reporter);
 
 // Forms the length and video bit rate texts once every CD has been analysed:
 // - "MPEG-4" (AVI): "%i min." of the total seconds; "%i kbit/s" of bytes per second × 8 ÷ 1000. A total
@@ -48,6 +48,6 @@ void CombineCds(MediaScratch& scratch);
 // analyses each and combines them. False after an analyser failure, or for more than nine files
 // (the count is one digit), which is reported like the dialog's wrong count.
 bool AnalyseMovie(const std::vector<std::filesystem::path>& files, MediaScratch& scratch, AnalyserState& state,
-                  MediaReporter& reporter);
+                  Prompts& reporter);
 
 }  // namespace cl

@@ -30,8 +30,8 @@ constexpr std::array<std::uint32_t, 4> kRates1{44100, 48000, 32000, 0};
 constexpr std::array<std::uint32_t, 4> kRates2{22050, 24000, 16000, 0};
 constexpr std::array<std::uint32_t, 4> kRates25{11025, 12000, 8000, 0};
 
-void FailMessage(MediaReporter& reporter, std::string_view message) {
-    reporter.Report(message, kErrorCaption, MessageIcon::Stop);
+void FailMessage(Prompts& reporter, std::string_view message) {
+    reporter.ShowMessage(message, kErrorCaption, MessageIcon::Stop);
 }
 
 // The position of the sequence header as the 16-byte windows at offsets 0, 4, 8, … find it: each
@@ -164,7 +164,7 @@ double MpegFrameRate(unsigned code) {
     return code < kRates.size() ? kRates[code] : 0.0;
 }
 
-bool AnalyseMpeg(ByteSource& in, MediaScratch& scratch, int cdIndex, MpegAudioState& audio, MediaReporter& reporter) {
+bool AnalyseMpeg(ByteSource& in, MediaScratch& scratch, int cdIndex, MpegAudioState& audio, Prompts& reporter) {
     if (FillsTextFields(scratch, cdIndex)) {
         // One read of the head serves the sequence header search (which never looks past 32772
         // bytes) and the audio and pack searches. Four zero bytes follow the data so that a frame

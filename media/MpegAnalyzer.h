@@ -7,7 +7,7 @@
 
 #include "media/ByteSource.h"
 #include "media/MediaRecord.h"
-#include "media/MediaReporter.h"
+#include "model/base/Prompts.h"
 
 namespace cl {
 
@@ -32,7 +32,7 @@ inline constexpr std::size_t kGopBlock = 16384;
 
 // Analyses the MPEG stream in `in` as CD number cdIndex (zero-based). The only failure is a missing
 // sequence header, reported as "Unable To Parse MPEG File" (stop icon, caption "Error").
-bool AnalyseMpeg(ByteSource& in, MediaScratch& scratch, int cdIndex, MpegAudioState& audio, MediaReporter& reporter);
+bool AnalyseMpeg(ByteSource& in, MediaScratch& scratch, int cdIndex, MpegAudioState& audio, Prompts& reporter);
 
 // The frames per second of a sequence header's frame-rate code (0 for the unused codes).
 double MpegFrameRate(unsigned code);

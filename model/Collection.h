@@ -39,7 +39,6 @@ struct Collection {
     std::string version;
     AppSettings settings;
     bool eroticVisible = false;
-    CurrentMovie current;
 };
 
 // The store files in the order they are loaded, saved, backed up and restored.

@@ -15,15 +15,14 @@ bool FieldIs(const std::optional<std::string>& field, std::string_view value) {
 
 }  // namespace
 
-int InsertMainMovie(MovieList& main, std::string_view title, std::string_view category, std::string_view presence,
-                    std::string_view location, std::string_view medium, std::int32_t number) {
-    return main.InsertOrderedWith(title, [&](MovieRecord& r) {
-        r.category.emplace(category);
-        r.presence.emplace(presence);
-        r.location.emplace(location);
-        r.medium.emplace(medium);
+bool InsertMainMovie(MovieList& main, const MainMovieValues& v, std::int32_t number) {
+    return main.InsertOrderedWith(v.title, [&](MovieRecord& r) {
+        r.category.emplace(v.category);
+        r.presence.emplace(v.presence);
+        r.location.emplace(v.location);
+        r.medium.emplace(v.medium);
         r.number = number;
-    });
+    }) == 0;
 }
 
 bool RemoveMainMovie(MovieList& main, FreeNumberPool& pool, std::string_view title, bool keepNumber) {
@@ -93,21 +92,20 @@ std::int32_t AssignMainNumber(FreeNumberPool& pool, const MovieList& main) {
     return number;
 }
 
-int InsertNewMainMovie(MovieList& main, FreeNumberPool& pool, std::string_view title, std::string_view category,
-                       std::string_view presence, std::string_view location, std::string_view medium,
-                       std::int32_t& number) {
+bool InsertNewMainMovie(MovieList& main, FreeNumberPool& pool, const MainMovieValues& values, std::int32_t& number) {
+    const bool fromPool = !pool.Empty();
     number = AssignMainNumber(pool, main);
-    int result = InsertMainMovie(main, title, category, presence, location, medium, number);
-    if (result == 1) pool.Add(number);
-    return result;
+    if (InsertMainMovie(main, values, number)) return true;
+    if (fromPool) pool.Add(number);
+    return false;
 }
 
-int InsertUpcomingMovie(MovieList& upcoming, std::string_view title, std::string_view category,
-                        std::string_view location) {
+bool InsertUpcomingMovie(MovieList& upcoming, std::string_view title, std::string_view category,
+                         std::string_view location) {
     return upcoming.InsertOrderedWith(title, [&](MovieRecord& r) {
         r.category.emplace(category);
         r.location.emplace(location);
-    });
+    }) == 0;
 }
 
 bool RemoveUpcomingMovie(MovieList& upcoming, std::string_view title) {

@@ -14,9 +14,17 @@ namespace cl {
 
 // ---- Main Movie List ----
 
-// 0: inserted at its ordered place; 1: a title equal under TitleOrder is present, nothing changed.
-int InsertMainMovie(MovieList& main, std::string_view title, std::string_view category, std::string_view presence,
-                    std::string_view location, std::string_view medium, std::int32_t number);
+// The values of a Main Movie List record besides its number.
+struct MainMovieValues {
+    std::string_view title;
+    std::string_view category;
+    std::string_view presence;
+    std::string_view location;
+    std::string_view medium;
+};
+
+// True: inserted at its ordered place. False: a title equal under TitleOrder is present, nothing changed.
+bool InsertMainMovie(MovieList& main, const MainMovieValues& values, std::int32_t number);
 
 // Removes the first record with the SameTitle. Unless keepNumber is set its number becomes free for
 // reuse. A missing title changes nothing; false then.
@@ -42,15 +50,15 @@ std::string MissingTitleMessage(std::string_view title);
 std::int32_t AssignMainNumber(FreeNumberPool& pool, const MovieList& main);
 
 // Inserts a new Main movie with a number chosen by AssignMainNumber, which is handed back through
-// `number`; a refused duplicate (result 1) returns its number to the pool.
-int InsertNewMainMovie(MovieList& main, FreeNumberPool& pool, std::string_view title, std::string_view category,
-                       std::string_view presence, std::string_view location, std::string_view medium,
-                       std::int32_t& number);
+// `number`. A refused duplicate (false) gives a number it took from the pool back; a number the pool did not hold
+// stays unused, so no number that was never a movie's reaches the pool.
+bool InsertNewMainMovie(MovieList& main, FreeNumberPool& pool, const MainMovieValues& values, std::int32_t& number);
 
 // ---- Upcoming Movie List ----
 
-int InsertUpcomingMovie(MovieList& upcoming, std::string_view title, std::string_view category,
-                        std::string_view location);
+// True when inserted; false when a title equal under TitleOrder is present.
+bool InsertUpcomingMovie(MovieList& upcoming, std::string_view title, std::string_view category,
+                         std::string_view location);
 bool RemoveUpcomingMovie(MovieList& upcoming, std::string_view title);
 bool LoadUpcoming(const MovieList& upcoming, std::string_view title, CurrentMovie& current);
 bool LoadUpcomingTitleAndLocation(const MovieList& upcoming, std::string_view title, CurrentMovie& current);

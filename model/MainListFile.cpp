@@ -13,13 +13,7 @@ namespace {
 
 // Field limits: the longest value each field may hold when read.
 constexpr std::size_t kVersionMax = 109;
-constexpr std::size_t kTitleMax = 109;
-constexpr std::size_t kLocationMax = 30;
-constexpr std::size_t kCategoryMax = 29;
-constexpr std::size_t kPresenceMax = 9;
-constexpr std::size_t kMediumMax = 30;
 constexpr std::size_t kNumberMax = 9;
-constexpr std::size_t kPasswordMax = 9;
 constexpr std::size_t kUpcomingEndRestMax = 109;
 
 constexpr std::string_view kLayoutPrefix = "CineLedger v";
@@ -57,12 +51,12 @@ bool LineField(TextReader& reader, std::string_view& out, std::string_view field
 
 // A section title: a record's title or "end". Running out of data here means the end line is missing.
 bool SectionTitle(TextReader& reader, std::string_view& out, std::string_view section, LoadReport& report) {
-    FieldStatus status = reader.ReadBarFieldView(out, kTitleMax);
+    FieldStatus status = reader.ReadBarFieldView(out, kMainTitleMax);
     if (status == FieldStatus::EndOfData) {
         report.damage = Damage{reader.Line(), "file ends before the end line of the " + std::string(section)};
         return false;
     }
-    return Accept(status, reader, "title", kTitleMax, report);
+    return Accept(status, reader, "title", kMainTitleMax, report);
 }
 
 bool IsSpace(char c) {
@@ -119,13 +113,13 @@ LoadReport ReadMainList(TextReader& reader, MainListStores stores, const OlderLa
     for (;;) {
         if (!SectionTitle(reader, title, "movie list", report)) return report;
         if (title == "end") break;
-        if (!BarField(reader, location, "location", kLocationMax, report) ||
-            !BarField(reader, category, "category", kCategoryMax, report) ||
-            !BarField(reader, presence, "presence", kPresenceMax, report)) {
+        if (!BarField(reader, location, "location", kMainLocationMax, report) ||
+            !BarField(reader, category, "category", kMainCategoryMax, report) ||
+            !BarField(reader, presence, "presence", kMainPresenceMax, report)) {
             return report;
         }
         if (newLayout) {
-            if (!BarField(reader, medium, "medium", kMediumMax, report)) return report;
+            if (!BarField(reader, medium, "medium", kMainMediumMax, report)) return report;
         } else {
             medium = "Unknown";
         }
@@ -136,7 +130,7 @@ LoadReport ReadMainList(TextReader& reader, MainListStores stores, const OlderLa
         stores.categories.Append(category);
         if (!newLayout && olderLayoutMovie) olderLayoutMovie(std::string(title));
         stores.media.Append(medium);
-        if (InsertMainMovie(stores.main, title, category, presence, location, medium, ParseDecimal(number)) == 0) {
+        if (InsertMainMovie(stores.main, {title, category, presence, location, medium}, ParseDecimal(number))) {
             ++report.records;
         }
     }
@@ -152,12 +146,12 @@ LoadReport ReadMainList(TextReader& reader, MainListStores stores, const OlderLa
             if (!LineField(reader, rest, "upcoming end line", kUpcomingEndRestMax, report)) return report;
             break;
         }
-        if (!BarField(reader, category, "category", kCategoryMax, report) ||
-            !LineField(reader, location, "location", kLocationMax, report)) {
+        if (!BarField(reader, category, "category", kMainCategoryMax, report) ||
+            !LineField(reader, location, "location", kMainLocationMax, report)) {
             return report;
         }
         stores.upcomingLocations.Append(location);
-        if (InsertUpcomingMovie(stores.upcoming, title, category, location) == 0) ++report.records;
+        if (InsertUpcomingMovie(stores.upcoming, title, category, location)) ++report.records;
     }
 
     for (;;) {

@@ -17,6 +17,15 @@ namespace cl {
 inline constexpr std::string_view kMainListVersion = "CineLedger v3.15";
 inline constexpr std::string_view kNoPassword = "nolockx";
 
+// The longest field the reader takes (a longer one ends the read). Every dialog that stores a field reads its
+// control up to this, so whatever is stored can be read back.
+inline constexpr std::size_t kMainTitleMax = 109;
+inline constexpr std::size_t kMainCategoryMax = 29;
+inline constexpr std::size_t kMainPresenceMax = 9;
+inline constexpr std::size_t kMainLocationMax = 30;
+inline constexpr std::size_t kMainMediumMax = 30;
+inline constexpr std::size_t kPasswordMax = 9;
+
 // Everything the main list file fills. The lists are expected empty (the caller empties them before
 // reloading a backup); the known-value lists are only added to.
 struct MainListStores {

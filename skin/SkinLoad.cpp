@@ -4,7 +4,7 @@
 namespace cl {
 
 bool LoadSkinBitmaps(std::string_view dataDirectory, const SkinScript& skin, SkinBitmapLoader& loader,
-                     SkinMessages& messages) {
+                     Prompts& messages) {
     // The bitmaps come from the folder named by the script's <Name>, which may differ from the folder the script
     // itself was found in.
     const std::string folder = SkinFolderPath(dataDirectory, skin.name);
@@ -20,7 +20,7 @@ bool LoadSkinBitmaps(std::string_view dataDirectory, const SkinScript& skin, Ski
     };
     for (const Step& step : steps) {
         if (!loader.Load(step.which, folder + *step.file)) {
-            messages.Show(step.failure, {}, MessageIcon::None);
+            messages.ShowMessage(step.failure, {}, MessageIcon::None);
             return false;
         }
     }
@@ -28,17 +28,17 @@ bool LoadSkinBitmaps(std::string_view dataDirectory, const SkinScript& skin, Ski
 }
 
 SkinStartResult LoadSkinAtStart(std::string_view dataDirectory, SkinScript& skin, SkinBitmapLoader& loader,
-                                SkinMessages& messages) {
+                                Prompts& messages) {
     if (!ReadSkinIni(dataDirectory, skin)) {
-        messages.Show("Could Not Load File \"CineLedger.ini\"", kSkinScriptErrorCaption, MessageIcon::Stop);
+        messages.ShowMessage("Could Not Load File \"CineLedger.ini\"", kSkinScriptErrorCaption, MessageIcon::Stop);
         return SkinStartResult::NoIni;
     }
     if (!LoadSkinScriptFile(skin.scriptPath, skin, messages)) {
-        messages.Show("Could Not Load Skin Script.", kSkinScriptErrorCaption, MessageIcon::Stop);
+        messages.ShowMessage("Could Not Load Skin Script.", kSkinScriptErrorCaption, MessageIcon::Stop);
         return SkinStartResult::BadScript;
     }
     if (!LoadSkinBitmaps(dataDirectory, skin, loader, messages)) {
-        messages.Show("Could Not Load Skin Bitmaps.", kSkinScriptErrorCaption, MessageIcon::Stop);
+        messages.ShowMessage("Could Not Load Skin Bitmaps.", kSkinScriptErrorCaption, MessageIcon::Stop);
         return SkinStartResult::BadBitmaps;
     }
     return SkinStartResult::Loaded;

@@ -21,7 +21,7 @@ class SkinBitmapLoader {
 // Loads main, button and logo bitmap from the folder of the skin's name, in that order. The first failure shows
 // "Could Not Load Main Bitmap." (or Button, Logo; no caption, no icon) and the later bitmaps are not tried.
 bool LoadSkinBitmaps(std::string_view dataDirectory, const SkinScript& skin, SkinBitmapLoader& loader,
-                     SkinMessages& messages);
+                     Prompts& messages);
 
 enum class SkinStartResult { Loaded, NoIni, BadScript, BadBitmaps };
 
@@ -30,6 +30,6 @@ inline constexpr std::string_view kSkinScriptErrorCaption = "Skin Script Error";
 // The skin steps of start-up. Each failure shows its message under "Skin Script Error" with the stop icon, after
 // whatever the script reader or the bitmap loading showed first; the program then ends.
 SkinStartResult LoadSkinAtStart(std::string_view dataDirectory, SkinScript& skin, SkinBitmapLoader& loader,
-                                SkinMessages& messages);
+                                Prompts& messages);
 
 }  // namespace cl

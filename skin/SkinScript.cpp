@@ -245,7 +245,7 @@ bool ParseScript(Parser& p, const RawNameAuthor& raw, SkinScript& s) {
 
 }  // namespace
 
-SkinLoadResult LoadSkinScript(std::string_view bytes, SkinScript& skin, SkinMessages& messages) {
+SkinLoadResult LoadSkinScript(std::string_view bytes, SkinScript& skin, Prompts& messages) {
     skin.FreeStrings();
     // The script was always handled as a C string: a NUL byte ends it.
     bytes = bytes.substr(0, bytes.find('\0'));
@@ -258,14 +258,14 @@ SkinLoadResult LoadSkinScript(std::string_view bytes, SkinScript& skin, SkinMess
         result.status = SkinLoadStatus::SyntaxError;
         result.expectedTag = parser.FailedTag();
         result.position = parser.Position();
-        messages.Show("Error at: " + result.expectedTag, kScriptSyntaxErrorCaption, MessageIcon::Stop);
+        messages.ShowMessage("Error at: " + result.expectedTag, kScriptSyntaxErrorCaption, MessageIcon::Stop);
         return result;
     }
     result.position = parser.Position();
     return result;
 }
 
-SkinLoadResult LoadSkinScriptFile(const std::filesystem::path& path, SkinScript& skin, SkinMessages& messages) {
+SkinLoadResult LoadSkinScriptFile(const std::filesystem::path& path, SkinScript& skin, Prompts& messages) {
     std::string bytes;
     if (!ReadWholeFile(path, bytes)) {
         SkinLoadResult result;

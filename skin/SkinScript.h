@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/base/MessageIcon.h"
+#include "model/base/Prompts.h"
 
 namespace cl {
 
@@ -136,12 +136,6 @@ struct SkinScript {
 
 // Where a message box would appear: the reader's only contact with the user.
 
-class SkinMessages {
-  public:
-    virtual ~SkinMessages() = default;
-    virtual void Show(std::string_view text, std::string_view caption, MessageIcon icon) = 0;
-};
-
 inline constexpr std::string_view kScriptSyntaxErrorCaption = "Script Syntax Error";
 
 enum class SkinLoadStatus {
@@ -159,10 +153,10 @@ struct SkinLoadResult {
 
 // Fills `skin` from the bytes of a script. Strings held before are dropped first; on failure the object is left
 // without strings (numbers read before the error remain, as nothing uses them without the strings).
-SkinLoadResult LoadSkinScript(std::string_view bytes, SkinScript& skin, SkinMessages& messages);
+SkinLoadResult LoadSkinScript(std::string_view bytes, SkinScript& skin, Prompts& messages);
 
 // Reads the file first; CannotOpen (and no message) when it cannot be read. The script path is not changed.
-SkinLoadResult LoadSkinScriptFile(const std::filesystem::path& path, SkinScript& skin, SkinMessages& messages);
+SkinLoadResult LoadSkinScriptFile(const std::filesystem::path& path, SkinScript& skin, Prompts& messages);
 
 // The script as the generator writes it: one tag or element per line, sections indented. Reading the result back
 // gives the same SkinScript, provided its text values hold no '<' and, except name and author, no white space.

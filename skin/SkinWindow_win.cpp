@@ -116,7 +116,6 @@ void DrawLogo(const DRAWITEMSTRUCT& item, const SkinBitmaps& bitmaps) {
 // ---- Buttons ----
 
 SkinButtons::~SkinButtons() {
-    if (hook_ != nullptr) UnhookWindowsHookEx(hook_);
     if (g_buttons == this) g_buttons = nullptr;
 }
 
@@ -125,7 +124,10 @@ void SkinButtons::Attach(HWND mainWindow, const std::array<HWND, kSkinButtonCoun
     windows_ = buttons;
     looks_.fill(ButtonLook::Default);
     g_buttons = this;
-    for (HWND button : windows_) SetWindowSubclass(button, ButtonProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    for (std::size_t i = 0; i < kSkinButtonCount; ++i) {
+        buttons_[i].owner = this;
+        buttons_[i].Attach(windows_[i]);
+    }
 }
 
 void SkinButtons::BuildLooks(const SkinScript& skin, const SkinBitmaps& bitmaps) {
@@ -157,7 +159,7 @@ void SkinButtons::AddTooltips(HWND tooltip) {
         tool.lpszText = text.data();
         SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     }
-    if (hook_ == nullptr) hook_ = SetWindowsHookExA(WH_GETMESSAGE, MessageHook, nullptr, GetCurrentThreadId());
+    if (!hook_) hook_.reset(SetWindowsHookExA(WH_GETMESSAGE, MessageHook, nullptr, GetCurrentThreadId()));
 }
 
 bool SkinButtons::Draw(const DRAWITEMSTRUCT& item, const SkinScript& skin, const SkinBitmaps& bitmaps) const {
@@ -181,9 +183,13 @@ void SkinButtons::SetLook(HWND window, ButtonLook look) {
     InvalidateRect(window, nullptr, FALSE);
 }
 
-LRESULT CALLBACK SkinButtons::ButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                         DWORD_PTR selfData) {
-    auto* self = reinterpret_cast<SkinButtons*>(selfData);
+LRESULT SkinButtons::Button::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    return owner->ButtonMessage(*this, message, wParam, lParam);
+}
+
+LRESULT SkinButtons::ButtonMessage(Button& button, UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND window = button.Window();
+    SkinButtons* self = this;
     switch (message) {
         case WM_MOUSEMOVE:
             self->SetLook(window, ButtonLook::Hover);
@@ -200,15 +206,12 @@ LRESULT CALLBACK SkinButtons::ButtonProc(HWND window, UINT message, WPARAM wPara
             SendMessageA(self->mainWindow_, WM_COMMAND, MAKEWPARAM(id, 0), 0);
             return 0;
         }
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(window, ButtonProc, 0);
-            break;
         default: break;
     }
-    return DefSubclassProc(window, message, wParam, lParam);
+    return button.CallOriginal(message, wParam, lParam);
 }
 
-void CALLBACK SkinButtons::HoverTimer(HWND window, UINT, UINT_PTR timer, DWORD) {
+void CALLBACK SkinButtons::HoverTimer(HWND window, UINT, UINT_PTR timer, DWORD) noexcept {
     SkinButtons* self = g_buttons;
     if (self == nullptr) {
         KillTimer(window, timer);
@@ -233,7 +236,7 @@ void CALLBACK SkinButtons::HoverTimer(HWND window, UINT, UINT_PTR timer, DWORD) 
     KillTimer(window, timer);
 }
 
-LRESULT CALLBACK SkinButtons::MessageHook(int code, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK SkinButtons::MessageHook(int code, WPARAM wParam, LPARAM lParam) noexcept {
     SkinButtons* self = g_buttons;
     if (code == HC_ACTION && wParam == PM_REMOVE && self != nullptr && self->tooltip_ != nullptr) {
         auto* message = reinterpret_cast<MSG*>(lParam);

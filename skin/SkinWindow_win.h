@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/base/Handle_win.h"
+#include "model/base/Win_win.h"
 #include "skin/SkinLoad.h"
 #include "skin/SkinScript.h"
 
@@ -71,16 +72,25 @@ class SkinButtons {
     HWND Window(std::size_t index) const { return windows_[index]; }
 
   private:
-    static LRESULT CALLBACK ButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                       DWORD_PTR self);
-    static void CALLBACK HoverTimer(HWND window, UINT message, UINT_PTR timer, DWORD time);
-    static LRESULT CALLBACK MessageHook(int code, WPARAM wParam, LPARAM lParam);
+    // One button's replaced window procedure: hover, press and release.
+    class Button final : public Subclass {
+      public:
+        SkinButtons* owner = nullptr;
+
+      private:
+        LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+    };
+
+    static void CALLBACK HoverTimer(HWND window, UINT message, UINT_PTR timer, DWORD time) noexcept;
+    static LRESULT CALLBACK MessageHook(int code, WPARAM wParam, LPARAM lParam) noexcept;
     int IndexOf(HWND window) const;
     void SetLook(HWND window, ButtonLook look);
+    LRESULT ButtonMessage(Button& button, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND mainWindow_ = nullptr;
     HWND tooltip_ = nullptr;
-    HHOOK hook_ = nullptr;
+    OwnedHook hook_;
+    std::array<Button, kSkinButtonCount> buttons_;
     std::array<HWND, kSkinButtonCount> windows_{};
     std::array<ButtonLook, kSkinButtonCount> looks_{};
     std::array<OwnedBitmap, kSkinButtonCount> defaultLooks_;

@@ -4,25 +4,18 @@
 #include <utility>
 
 #include "imdb/ImdbStore.h"
-#include "model/base/EntryFormat.h"
+#include "model/CommentStore.h"
 #include "model/ListOperations.h"
+#include "model/MainListFile.h"
+#include "model/base/EntryFormat.h"
 
 namespace cl {
 namespace {
 
-constexpr std::string_view kMainCaption = "Main Movie List";
-constexpr std::string_view kUpcomingCaption = "Upcoming Movie List";
-constexpr std::string_view kErrorCaption = "Error";
 constexpr std::string_view kFieldErrorCaption = "Field Error";
 constexpr std::string_view kUpcomingCategory = "@";
 
-bool IsPresenceCaption(std::string_view caption) {
-    return caption == "Present" || caption == "Absent";
-}
-
-bool HasBreakOrBar(std::string_view text) {
-    return text.find_first_of("|\r\n") != std::string_view::npos;
-}
+bool HasBreakOrBar(std::string_view text) { return text.find_first_of("|\r\n") != std::string_view::npos; }
 
 std::string BadCharacterMessage(std::string_view field) {
     return "The " + std::string(field) + " May Not Contain \"|\" or a Line Break.";
@@ -37,10 +30,10 @@ AddEditInput Prepared(const AddEditInput& input, bool formatConversion) {
     if (out.medium.empty()) out.medium = "Unknown";
     FormatEntry(out.title, formatConversion);
     FormatEntry(out.location, formatConversion);
-    if (out.title.size() > kTitleReadMax) out.title.resize(kTitleReadMax);
-    if (out.location.size() > kLocationReadMax) out.location.resize(kLocationReadMax);
-    if (out.category.size() > kCategoryReadMax) out.category.resize(kCategoryReadMax);
-    if (out.medium.size() > kMediumReadMax) out.medium.resize(kMediumReadMax);
+    if (out.title.size() > kMainTitleMax) out.title.resize(kMainTitleMax);
+    if (out.location.size() > kMainLocationMax) out.location.resize(kMainLocationMax);
+    if (out.category.size() > kMainCategoryMax) out.category.resize(kMainCategoryMax);
+    if (out.medium.size() > kMainMediumMax) out.medium.resize(kMainMediumMax);
     return out;
 }
 
@@ -49,15 +42,11 @@ bool IsUpcomingEntry(AddEditMode mode) {
            mode == AddEditMode::EditUpcomingLocations;
 }
 
-// The list box shows `fill` under `caption`, with the count and the first line selected (SetCaptionAndCount).
-void Show(MainShell& shell, ShellUi& ui, const ListBoxFill& fill, std::string_view caption) {
-    const std::string keep(caption);  // the caption may be the shell's own text, which SetCaptionAndCount replaces
-    shell.SetCaptionAndCount(ui.FillList(fill), keep);
-}
+MainMovieValues MainValues(const AddEditInput& v) { return {v.title, v.category, v.presence, v.location, v.medium}; }
 
-void SelectTitle(ShellUi& ui, std::string_view title) {
-    const int line = ui.FindLineExact(title);
-    if (line >= 0) ui.SelectOnlyLine(line);
+void SelectTitle(MainList& list, std::string_view title) {
+    const int line = list.Box().FindExact(title);
+    if (line >= 0) list.Box().SelectOnly(line);
 }
 
 void ShowAlreadyExists(Prompts& prompts) {
@@ -66,9 +55,8 @@ void ShowAlreadyExists(Prompts& prompts) {
 
 void AskUpcomingRemoval(Collection& c, Prompts& prompts, const std::string& title) {
     if (!c.upcoming.Contains(title)) return;
-    if (prompts.Ask("Remove \"" + title + "\" From Upcoming List?", kConfirmationCaption, MessageIcon::Question, false)) {
+    if (prompts.AskQuestion("Remove \"" + title + "\" From Upcoming List?", kConfirmationCaption))
         RemoveUpcomingMovie(c.upcoming, title);
-    }
 }
 
 void AppendKnownMainValues(Collection& c, const AddEditInput& v) {
@@ -79,211 +67,171 @@ void AppendKnownMainValues(Collection& c, const AddEditInput& v) {
 
 // The edit of a Main movie: the old record goes, the new values come with its number. A refused duplicate puts
 // the old record back where it was (the list is in title order), so nothing has changed.
-bool ReplaceMainMovie(Collection& c, std::string_view oldTitle, const AddEditInput& v) {
-    std::optional<MovieRecord> old = c.main.Remove(oldTitle);
-    const std::int32_t number = old ? old->number : c.current.number;
-    if (InsertMainMovie(c.main, v.title, v.category, v.presence, v.location, v.medium, number) == 0) return true;
+bool ReplaceMainMovie(Collection& c, const CurrentMovie& edited, const AddEditInput& v) {
+    std::optional<MovieRecord> old = c.main.Remove(edited.title.value_or(""));
+    const std::int32_t number = old ? old->number : edited.number;
+    if (InsertMainMovie(c.main, MainValues(v), number)) return true;
     if (old) c.main.InsertOrdered(std::move(*old));
     return false;
 }
 
-bool ReplaceUpcomingMovie(Collection& c, std::string_view oldTitle, const AddEditInput& v) {
-    std::optional<MovieRecord> old = c.upcoming.Remove(oldTitle);
-    if (InsertUpcomingMovie(c.upcoming, v.title, kUpcomingCategory, v.location) == 0) return true;
+bool ReplaceUpcomingMovie(Collection& c, const CurrentMovie& edited, const AddEditInput& v) {
+    std::optional<MovieRecord> old = c.upcoming.Remove(edited.title.value_or(""));
+    if (InsertUpcomingMovie(c.upcoming, v.title, kUpcomingCategory, v.location)) return true;
     if (old) c.upcoming.InsertOrdered(std::move(*old));
     return false;
 }
 
-// The comment record follows the title; the comments as saved replace it, and saving none deletes it.
-void CarryComments(Collection& c, const std::string& oldTitle, const AddEditInput& v) {
-    if (oldTitle != v.title) c.comments.Rename(oldTitle, v.title);
+// What follows a movie to its new title: the comment record (the comments as saved replace it; in the Main view
+// saving none deletes it, in a filtered view it is kept), the history, the media record (keyed by the title) and
+// the database record ("CineLedger: " and the title). The cover file is named by the number, which an edit keeps.
+void CarryRecords(Collection& c, const std::string& oldTitle, const AddEditInput& v, bool emptyCommentsDelete) {
+    if (oldTitle != v.title) {
+        c.comments.Rename(oldTitle, v.title);
+        c.history.Rename(oldTitle, v.title);
+        c.media.Rename(oldTitle, v.title);
+        c.imdb.Rekey(ImdbKey(oldTitle), ImdbKey(v.title));
+    }
     if (!v.comments.empty()) {
         c.comments.Set(v.title, v.comments);
-    } else {
+    } else if (emptyCommentsDelete) {
         c.comments.Remove(v.title);
     }
 }
 
-void CarryHistory(Collection& c, const std::string& oldTitle, const std::string& newTitle) {
-    if (oldTitle != newTitle) c.history.Rename(oldTitle, newTitle);
-}
-
-// The media record is keyed by the title, the database record by "CineLedger: " and the title; the cover file
-// is named by the number, which an edit keeps.
-void CarryMediaAndDatabase(Collection& c, const std::string& oldTitle, const std::string& newTitle) {
-    if (oldTitle == newTitle) return;
-    c.media.Rename(oldTitle, newTitle);
-    c.imdb.Rekey(ImdbKey(oldTitle), ImdbKey(newTitle));
-}
-
-AddEditOutcome AddToMain(MainShell& shell, ShellUi& ui, Prompts& prompts, AddEditMode mode,
-                         const AddEditInput& v, std::string_view today) {
-    Collection& c = shell.Data();
+std::optional<AddEditOutcome> AddToMain(Workbench& w, Prompts& prompts, AddEditMode mode, const AddEditInput& v) {
+    Collection& c = w.collection;
     std::int32_t number = 0;
-    if (InsertNewMainMovie(c.main, c.freeNumbers, v.title, v.category, v.presence, v.location, v.medium, number) != 0) {
+    if (!InsertNewMainMovie(c.main, c.freeNumbers, MainValues(v), number)) {
         ShowAlreadyExists(prompts);
-        return AddEditOutcome::StayOpen;
+        return std::nullopt;
     }
     AskUpcomingRemoval(c, prompts, v.title);
     AppendKnownMainValues(c, v);
-    c.history.AddOrUpdate(v.title, today, "0");
+    c.history.AddOrUpdate(v.title, w.clock.Today(), "0");
     if (!v.comments.empty()) c.comments.Set(v.title, v.comments);
 
     if (mode == AddEditMode::MainShift) {
-        shell.SetViewMark(ViewMark::Upcoming);
-        Show(shell, ui, FillListBox(c.upcoming, FillVariant::All, {}, c.eroticVisible), kUpcomingCaption);
+        w.list.Show(View::Upcoming());
     } else {
-        Show(shell, ui, FillListBox(c.main, FillVariant::All, {}, c.eroticVisible), kMainCaption);
-        SelectTitle(ui, v.title);
+        w.list.Show(View::Main());
+        SelectTitle(w.list, v.title);
     }
 
     if (c.settings.autoImdb == 1) {
-        shell.LoadCurrentMovieWithDetails(v.title);
-        return AddEditOutcome::CloseForMovieInfo;
+        LoadMovieWithDetails(c, v.title, false, w.state.currentMovie, w.state.currentMedia);
+        return AddEditOutcome::SavedForMovieInfo;
     }
-    return AddEditOutcome::Close;
+    return AddEditOutcome::Saved;
 }
 
-AddEditOutcome AddToUpcoming(MainShell& shell, ShellUi& ui, Prompts& prompts, const AddEditInput& v) {
-    Collection& c = shell.Data();
-    if (InsertUpcomingMovie(c.upcoming, v.title, kUpcomingCategory, v.location) != 0) {
+std::optional<AddEditOutcome> AddToUpcoming(Workbench& w, Prompts& prompts, const AddEditInput& v) {
+    Collection& c = w.collection;
+    if (!InsertUpcomingMovie(c.upcoming, v.title, kUpcomingCategory, v.location)) {
         ShowAlreadyExists(prompts);
-        return AddEditOutcome::StayOpen;
+        return std::nullopt;
     }
     c.knownUpcomingLocations.Append(v.location);
-    Show(shell, ui, FillListBox(c.upcoming, FillVariant::All, {}, c.eroticVisible), kUpcomingCaption);
-    SelectTitle(ui, v.title);
-    return AddEditOutcome::Close;
+    w.list.Show(View::Upcoming());
+    SelectTitle(w.list, v.title);
+    return AddEditOutcome::Saved;
 }
 
-// The Main view, or a location view of it (the Main Locations dialog leaves the mark on Main and the location
-// as the caption): the edit carries comments, history, media and database records to the new title.
-AddEditOutcome EditInMain(MainShell& shell, ShellUi& ui, Prompts& prompts, const AddEditInput& v) {
-    Collection& c = shell.Data();
-    const std::string oldTitle = c.current.title.value_or("");
-    if (!ReplaceMainMovie(c, oldTitle, v)) {
+// The Main view, or a location view of it: the edited line is replaced, then the view refilled.
+std::optional<AddEditOutcome> EditInMain(Workbench& w, Prompts& prompts, const CurrentMovie& edited,
+                                         const AddEditInput& v) {
+    Collection& c = w.collection;
+    if (!ReplaceMainMovie(c, edited, v)) {
         ShowAlreadyExists(prompts);
-        return AddEditOutcome::StayOpen;
+        return std::nullopt;
     }
     AskUpcomingRemoval(c, prompts, v.title);
-    const int line = ui.CurrentLine();
-    if (line >= 0) ui.ReplaceLine(line, v.title);
+    const int line = w.list.Box().CurrentLine();
+    if (line >= 0) w.list.Box().ReplaceLine(line, v.title);
     AppendKnownMainValues(c, v);
-    CarryComments(c, oldTitle, v);
-    CarryHistory(c, oldTitle, v.title);
-    CarryMediaAndDatabase(c, oldTitle, v.title);
-    c.current.Clear();
-
-    const std::string caption = shell.Status().caption;
-    if (caption == kMainCaption) {
-        Show(shell, ui, FillListBox(c.main, FillVariant::All, {}, c.eroticVisible), caption);
-    } else {
-        Show(shell, ui, FillListBox(c.main, FillVariant::ByLocation, caption, c.eroticVisible), caption);
-    }
-    SelectTitle(ui, v.title);
-    return AddEditOutcome::Close;
+    CarryRecords(c, edited.title.value_or(""), v, true);
+    w.list.Refill();
+    SelectTitle(w.list, v.title);
+    return AddEditOutcome::Saved;
 }
 
-AddEditOutcome EditInUpcoming(MainShell& shell, ShellUi& ui, Prompts& prompts, const AddEditInput& v) {
-    Collection& c = shell.Data();
-    const std::string oldTitle = c.current.title.value_or("");
-    if (!ReplaceUpcomingMovie(c, oldTitle, v)) {
+std::optional<AddEditOutcome> EditInUpcoming(Workbench& w, Prompts& prompts, const CurrentMovie& edited,
+                                             const AddEditInput& v) {
+    Collection& c = w.collection;
+    if (!ReplaceUpcomingMovie(c, edited, v)) {
         ShowAlreadyExists(prompts);
-        return AddEditOutcome::StayOpen;
+        return std::nullopt;
     }
-    const int line = ui.CurrentLine();
-    if (line >= 0) ui.ReplaceLine(line, v.title);
+    const int line = w.list.Box().CurrentLine();
+    if (line >= 0) w.list.Box().ReplaceLine(line, v.title);
     c.knownUpcomingLocations.Append(v.location);
-    c.current.Clear();
-    Show(shell, ui, FillListBox(c.upcoming, FillVariant::All, {}, c.eroticVisible), kUpcomingCaption);
-    SelectTitle(ui, v.title);
-    return AddEditOutcome::Close;
+    w.list.Show(View::Upcoming());
+    SelectTitle(w.list, v.title);
+    return AddEditOutcome::Saved;
 }
 
 // A category or presence view is the same Main Movie List seen through a filter, so an edit there carries the
 // comments, the history, the media and the database records to the new title exactly as in the Main view: a rename
-// must never leave a movie's records behind under its old title.
-AddEditOutcome EditInFilteredView(MainShell& shell, ShellUi& ui, Prompts& prompts, AddEditMode mode,
-                                  const AddEditInput& v) {
-    Collection& c = shell.Data();
-    const std::string oldTitle = c.current.title.value_or("");
-    if (!ReplaceMainMovie(c, oldTitle, v)) {
+// must never leave a movie's records behind under its old title. Comments are only stored there, never deleted.
+std::optional<AddEditOutcome> EditInFilteredView(Workbench& w, Prompts& prompts, const CurrentMovie& edited,
+                                                 const AddEditInput& v) {
+    Collection& c = w.collection;
+    if (!ReplaceMainMovie(c, edited, v)) {
         ShowAlreadyExists(prompts);
-        return AddEditOutcome::StayOpen;
+        return std::nullopt;
     }
     AppendKnownMainValues(c, v);
-    CarryComments(c, oldTitle, v);
-    CarryHistory(c, oldTitle, v.title);
-    CarryMediaAndDatabase(c, oldTitle, v.title);
-    const std::string caption = shell.Status().caption;
-    if (mode == AddEditMode::EditCategoryView) {
-        // The category view's own refill: it keeps the guard on "Erotic" while the lock is closed.
-        shell.ShowByCategory(caption);
-    } else {
-        Show(shell, ui, FillListBox(c.main, FillVariant::ByPresence, caption, c.eroticVisible), caption);
-    }
-    c.current.Clear();
-    SelectTitle(ui, v.title);
-    return AddEditOutcome::Close;
+    CarryRecords(c, edited.title.value_or(""), v, false);
+    w.list.Refill();
+    SelectTitle(w.list, v.title);
+    return AddEditOutcome::Saved;
 }
 
-AddEditOutcome EditFromUpcomingLocations(MainShell& shell, ShellUi& ui, Prompts& prompts,
-                                         const AddEditInput& v) {
-    Collection& c = shell.Data();
-    const std::string oldTitle = c.current.title.value_or("");
-    if (!ReplaceUpcomingMovie(c, oldTitle, v)) {
+std::optional<AddEditOutcome> EditFromUpcomingLocations(Workbench& w, Prompts& prompts, const CurrentMovie& edited,
+                                                        const AddEditInput& v) {
+    Collection& c = w.collection;
+    if (!ReplaceUpcomingMovie(c, edited, v)) {
         ShowAlreadyExists(prompts);
-        return AddEditOutcome::StayOpen;
+        return std::nullopt;
     }
-    if (shell.Mark() == ViewMark::Upcoming) {
-        Show(shell, ui, FillListBox(c.upcoming, FillVariant::All, {}, c.eroticVisible), kUpcomingCaption);
-    }
-    c.current.Clear();
+    if (w.list.CurrentView().kind == ViewKind::Upcoming) w.list.Refill();
     c.knownUpcomingLocations.Append(v.location);
-    if (shell.refreshUpcomingLocations) shell.refreshUpcomingLocations();
-    return AddEditOutcome::Close;
+    return AddEditOutcome::Saved;  // the Upcoming Locations dialog refreshes itself
 }
 
 }  // namespace
 
-AddEditMode AddEditModeFor(const MainShell& shell) {
-    if (shell.locationsEditFlag) return AddEditMode::EditUpcomingLocations;
-    if (shell.mainShiftFlag) return AddEditMode::MainShift;
-    const ViewMark mark = shell.Mark();
-    if (shell.editFlag) {
-        switch (mark) {
-            case ViewMark::Main:
-                return AddEditMode::EditMain;
-            case ViewMark::Upcoming:
-                return AddEditMode::EditUpcoming;
-            case ViewMark::None:
-                return IsPresenceCaption(shell.Status().caption) ? AddEditMode::EditPresenceView
-                                                                 : AddEditMode::EditCategoryView;
-            case ViewMark::InternalGimme:
-            case ViewMark::ImportedGimme:
-                break;
-        }
-        return AddEditMode::NothingToStore;
-    }
-    switch (mark) {
-        case ViewMark::Main:
-            return AddEditMode::AddMain;
-        case ViewMark::Upcoming:
-            return AddEditMode::AddUpcoming;
+AddEditMode AddModeFor(const View& view) {
+    switch (MarkOf(view)) {
+        case ViewMark::Main: return AddEditMode::AddMain;
+        case ViewMark::Upcoming: return AddEditMode::AddUpcoming;
         case ViewMark::None:
         case ViewMark::InternalGimme:
-        case ViewMark::ImportedGimme:
-            break;
+        case ViewMark::ImportedGimme: break;
     }
     return AddEditMode::NothingToStore;
 }
 
-AddEditSetup PrepareAddEdit(const Collection& c, AddEditMode mode) {
-    const CurrentMovie& current = c.current;
+AddEditMode EditModeFor(const View& view) {
+    switch (view.kind) {
+        case ViewKind::Main:
+        case ViewKind::MainLocation: return AddEditMode::EditMain;
+        case ViewKind::Upcoming: return AddEditMode::EditUpcoming;
+        case ViewKind::Category: return AddEditMode::EditCategoryView;
+        case ViewKind::Presence: return AddEditMode::EditPresenceView;
+        case ViewKind::InternalGimme:
+        case ViewKind::ImportedGimme: break;
+    }
+    return AddEditMode::NothingToStore;
+}
+
+AddEditSetup PrepareAddEdit(const Collection& c, const AddEditRequest& request) {
+    const CurrentMovie& current = request.movie;
+    const AddEditMode mode = request.mode;
     AddEditSetup setup;
     setup.categories = c.knownCategories.Values();
     setup.media = c.knownMedia.Values();
-    setup.presences = {"Present", "Absent"};
+    setup.presences = {std::string(kPresent), std::string(kAbsent)};
 
     auto byText = [](const std::optional<std::string>& value) {
         return value ? ComboSetup{ComboStart::Text, *value, true} : ComboSetup{};
@@ -334,53 +282,43 @@ std::optional<std::string> AddEditFieldProblem(const AddEditInput& v, bool upcom
     return std::nullopt;
 }
 
-AddEditOutcome SaveAddEdit(MainShell& shell, ShellUi& ui, Prompts& prompts, AddEditMode mode,
-                           const AddEditInput& input, std::string_view today) {
+std::optional<AddEditOutcome> SaveAddEdit(Workbench& w, Prompts& prompts, const AddEditRequest& request,
+                                          const AddEditInput& input) {
     if (input.title.empty()) {
         prompts.ShowMessage("You Must Supply a Movie Name to Save.", kFieldErrorCaption, MessageIcon::Stop);
-        return AddEditOutcome::StayOpen;
+        return std::nullopt;
     }
-    if (mode == AddEditMode::NothingToStore) return AddEditOutcome::Close;
+    const AddEditMode mode = request.mode;
+    if (mode == AddEditMode::NothingToStore) return AddEditOutcome::Saved;
 
-    const AddEditInput v = Prepared(input, shell.Data().settings.formatConversion != 0);
+    const AddEditInput v = Prepared(input, w.collection.settings.formatConversion != 0);
     if (std::optional<std::string> problem = AddEditFieldProblem(v, IsUpcomingEntry(mode))) {
         prompts.ShowMessage(*problem, kFieldErrorCaption, MessageIcon::Stop);
-        return AddEditOutcome::StayOpen;
+        return std::nullopt;
     }
 
     switch (mode) {
         case AddEditMode::AddMain:
-        case AddEditMode::MainShift:
-            return AddToMain(shell, ui, prompts, mode, v, today);
-        case AddEditMode::AddUpcoming:
-            return AddToUpcoming(shell, ui, prompts, v);
-        case AddEditMode::EditMain:
-            return EditInMain(shell, ui, prompts, v);
-        case AddEditMode::EditUpcoming:
-            return EditInUpcoming(shell, ui, prompts, v);
+        case AddEditMode::MainShift: return AddToMain(w, prompts, mode, v);
+        case AddEditMode::AddUpcoming: return AddToUpcoming(w, prompts, v);
+        case AddEditMode::EditMain: return EditInMain(w, prompts, request.movie, v);
+        case AddEditMode::EditUpcoming: return EditInUpcoming(w, prompts, request.movie, v);
         case AddEditMode::EditCategoryView:
-        case AddEditMode::EditPresenceView:
-            return EditInFilteredView(shell, ui, prompts, mode, v);
-        case AddEditMode::EditUpcomingLocations:
-            return EditFromUpcomingLocations(shell, ui, prompts, v);
-        case AddEditMode::NothingToStore:
-            break;
+        case AddEditMode::EditPresenceView: return EditInFilteredView(w, prompts, request.movie, v);
+        case AddEditMode::EditUpcomingLocations: return EditFromUpcomingLocations(w, prompts, request.movie, v);
+        case AddEditMode::NothingToStore: break;
     }
-    return AddEditOutcome::Close;
+    return AddEditOutcome::Saved;
 }
 
-void CancelAddEdit(MainShell& shell, AddEditMode mode) {
-    if (mode == AddEditMode::MainShift) shell.SetViewMark(ViewMark::Upcoming);
-}
-
-void FinishAddEdit(MainShell& shell, ShellUi& ui, AddEditMode mode, AddEditOutcome outcome) {
-    if (outcome == AddEditOutcome::CloseForMovieInfo) {
-        shell.autoRetrieve = true;
-        ui.OpenDialog(ShellDialog::MovieInfo);
-        shell.autoRetrieve = false;
-        shell.Data().current.Clear();
+void RunAddEdit(Workbench& w, const AddEditRequest& request) {
+    if (w.dialogs.AddEdit(request) == AddEditOutcome::SavedForMovieInfo) {
+        w.state.autoRetrieve = true;
+        w.dialogs.MovieInfo();
+        w.state.autoRetrieve = false;
+        w.state.currentMovie.Clear();
     }
-    if (mode != AddEditMode::EditUpcomingLocations) ui.FocusList();
+    w.list.Box().Focus();
 }
 
 }  // namespace cl

@@ -2,36 +2,28 @@
 // them over, and ends when Save succeeded or Cancel was pressed.
 #include <windows.h>
 
-#include "model/base/Date.h"
+#include "model/CommentStore.h"
+#include "model/MainListFile.h"
 #include "res/EditDialogIds.h"
-#include "ui/AddEdit.h"
-#include "ui/DialogHost_win.h"
+#include "ui/Dialogs_win.h"
 
 namespace cl {
 namespace {
 
-class AddEditDialog final : public Prompts {
+class AddEditDialog {
   public:
-    AddEditDialog(DialogHost& host, AddEditMode mode) : host_(host), mode_(mode) {}
+    AddEditDialog(Workbench& w, const AddEditRequest& request) : w_(w), request_(request) {}
 
-    // Runs the dialog to its end; what Save decided, or Close after Cancel.
-    AddEditOutcome Run(HWND owner) {
-        RunModal(host_.instance, IDD_ADD_EDIT, owner, *this);
+    // Runs the dialog to its end; what Save decided, or Cancelled.
+    AddEditOutcome Run(HINSTANCE instance, HWND owner) {
+        RunModal(instance, IDD_ADD_EDIT, owner, *this);
         return outcome_;
     }
 
-    void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) override {
-        ShowMessageBox(dialog_, text, caption, icon);
-    }
-    bool Ask(std::string_view text, std::string_view caption, MessageIcon icon, bool noByDefault) override {
-        return AskYesNo(dialog_, text, caption, noByDefault, icon);
-    }
-
-  private:
-    friend INT_PTR CALLBACK ModalDialogProc<AddEditDialog>(HWND, UINT, WPARAM, LPARAM);
     INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam) {
         if (message == WM_INITDIALOG) {
             dialog_ = dialog;
+            prompts_.SetOwner(dialog);
             Init();
             return FALSE;  // Init gave the focus to the name
         }
@@ -82,7 +74,7 @@ class AddEditDialog final : public Prompts {
         SendMessageA(Item(IDC_ADDEDIT_MEDIUM), CB_LIMITTEXT, kMediumTypedMax, 0);
         SendMessageA(Item(IDC_ADDEDIT_COMMENTS), EM_LIMITTEXT, kCommentTypedMax, 0);
 
-        const AddEditSetup setup = PrepareAddEdit(host_.shell.Data(), mode_);
+        const AddEditSetup setup = PrepareAddEdit(w_.collection, request_);
         SetCombo(IDC_ADDEDIT_CATEGORY, setup.categories, setup.category);
         SetCombo(IDC_ADDEDIT_PRESENCE, setup.presences, setup.presence);
         SetCombo(IDC_ADDEDIT_MEDIUM, setup.media, setup.medium);
@@ -95,40 +87,37 @@ class AddEditDialog final : public Prompts {
 
     void Save() {
         AddEditInput input;
-        input.title = ControlText(dialog_, IDC_ADDEDIT_TITLE, kTitleReadMax);
-        input.category = ControlText(dialog_, IDC_ADDEDIT_CATEGORY, kCategoryReadMax);
-        input.presence = ControlText(dialog_, IDC_ADDEDIT_PRESENCE, kPresenceReadMax);
-        input.location = ControlText(dialog_, IDC_ADDEDIT_LOCATION, kLocationReadMax);
-        input.medium = ControlText(dialog_, IDC_ADDEDIT_MEDIUM, kMediumReadMax);
-        input.comments = ControlText(dialog_, IDC_ADDEDIT_COMMENTS, kCommentsReadMax);
-        const AddEditOutcome outcome = SaveAddEdit(host_.shell, host_.ui, *this, mode_, input, TodayUtc());
-        if (outcome == AddEditOutcome::StayOpen) {
+        input.title = ControlText(dialog_, IDC_ADDEDIT_TITLE, kMainTitleMax);
+        input.category = ControlText(dialog_, IDC_ADDEDIT_CATEGORY, kMainCategoryMax);
+        input.presence = ControlText(dialog_, IDC_ADDEDIT_PRESENCE, kMainPresenceMax);
+        input.location = ControlText(dialog_, IDC_ADDEDIT_LOCATION, kMainLocationMax);
+        input.medium = ControlText(dialog_, IDC_ADDEDIT_MEDIUM, kMainMediumMax);
+        input.comments = ControlText(dialog_, IDC_ADDEDIT_COMMENTS, kCommentMax);
+        const std::optional<AddEditOutcome> outcome = SaveAddEdit(w_, prompts_, request_, input);
+        if (!outcome) {
             SetFocus(Item(IDC_ADDEDIT_TITLE));
             return;
         }
-        outcome_ = outcome;
+        outcome_ = *outcome;
         EndDialog(dialog_, IDC_ADDEDIT_SAVE);
     }
 
     void Cancel() {
-        CancelAddEdit(host_.shell, mode_);
-        outcome_ = AddEditOutcome::Close;
+        outcome_ = AddEditOutcome::Cancelled;
         EndDialog(dialog_, IDC_ADDEDIT_CANCEL);
     }
 
-    DialogHost& host_;
-    const AddEditMode mode_;
+    Workbench& w_;
+    const AddEditRequest& request_;
     HWND dialog_ = nullptr;
-    AddEditOutcome outcome_ = AddEditOutcome::Close;
+    WindowPrompts prompts_;  // the dialog's own message boxes, over it
+    AddEditOutcome outcome_ = AddEditOutcome::Cancelled;
 };
 
 }  // namespace
 
-void RunAddEditDialog(DialogHost& host, HWND owner) {
-    const AddEditMode mode = AddEditModeFor(host.shell);
-    AddEditDialog dialog(host, mode);
-    const AddEditOutcome outcome = dialog.Run(owner);
-    FinishAddEdit(host.shell, host.ui, mode, outcome);
+AddEditOutcome RunAddEditDialog(HINSTANCE instance, HWND owner, Workbench& w, const AddEditRequest& request) {
+    return AddEditDialog(w, request).Run(instance, owner);
 }
 
 }  // namespace cl

@@ -13,11 +13,11 @@ bool FindOptionsEnabled(ViewMark mark) {
     return mark != ViewMark::Upcoming && mark != ViewMark::InternalGimme && mark != ViewMark::ImportedGimme;
 }
 
-void FindTypedText(MainShell& shell, ShellUi& ui, std::string_view text) {
-    const int line = ui.FindLineStartingWith(text.substr(0, kFindTypedReadMax));
+void FindTypedText(MainList& list, std::string_view text) {
+    const int line = list.Box().FindStartingWith(text.substr(0, kMainTitleMax));
     if (line < 0) return;
-    ui.SelectOnlyLine(line);
-    shell.SetSelectionCount("1");
+    list.Box().SelectOnly(line);
+    list.SetSelectionCount("1");
 }
 
 std::int32_t ParseSearchNumber(std::string_view text) {
@@ -35,18 +35,17 @@ std::int32_t ParseSearchNumber(std::string_view text) {
     return static_cast<std::int32_t>(std::min<std::int64_t>(value, std::numeric_limits<std::int32_t>::max()));
 }
 
-FindTrackOutcome FindTrack(MainShell& shell, ShellUi& ui, FindMode mode, std::string_view text, int level) {
-    Collection& c = shell.Data();
+FindTrackOutcome FindTrack(Collection& c, MainList& list, FindMode mode, std::string_view text, int level) {
     switch (mode) {
         case FindMode::Numbers: {
-            if (!FindMainByNumber(c.main, ParseSearchNumber(text), c.current)) return FindTrackOutcome::NoMatch;
+            CurrentMovie found;
+            if (!FindMainByNumber(c.main, ParseSearchNumber(text), found)) return FindTrackOutcome::NoMatch;
             // The view may not show the movie (a filtered view, or the lock hides it): then nothing is selected.
-            const int line = ui.FindLineExact(*c.current.title);
+            const int line = list.Box().FindExact(*found.title);
             if (line >= 0) {
-                ui.SelectOnlyLine(line);
-                shell.SetSelectionCount("1");
+                list.Box().SelectOnly(line);
+                list.SetSelectionCount("1");
             }
-            c.current.title.reset();
             return FindTrackOutcome::Close;
         }
         case FindMode::Actors:
@@ -74,9 +73,9 @@ std::string_view ResultLineTitle(std::string_view line) {
     return line.size() <= kImdbKeyPrefix.size() ? std::string_view{} : line.substr(kImdbKeyPrefix.size());
 }
 
-void OpenResultMovieInfo(MainShell& shell, ShellUi& ui, std::string_view line) {
-    shell.LoadCurrentMovieWithDetails(ResultLineTitle(line));
-    ui.OpenDialog(ShellDialog::MovieInfo);
+void OpenResultMovieInfo(const Collection& c, ProgramState& state, Dialogs& dialogs, std::string_view line) {
+    LoadMovieWithDetails(c, ResultLineTitle(line), false, state.currentMovie, state.currentMedia);
+    dialogs.MovieInfo();
 }
 
 }  // namespace cl

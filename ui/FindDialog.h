@@ -7,12 +7,14 @@
 #include <string>
 #include <string_view>
 
-#include "app/MainShell.h"
+#include "model/MainListFile.h"
+#include "ui/Dialogs.h"
+#include "ui/MainList.h"
+#include "ui/ProgramState.h"
 
 namespace cl {
 
 inline constexpr std::size_t kFindEditLimit = 40;      // characters the search edit takes
-inline constexpr std::size_t kFindTypedReadMax = 109;  // characters of the edit the title search looks at
 inline constexpr int kFindStartSensitivity = 3;        // the slider's position each time the dialog opens
 inline constexpr std::string_view kNoMatchMessage = "No Match Found.";
 inline constexpr std::string_view kFindErrorCaption = "Error";
@@ -26,7 +28,7 @@ bool FindOptionsEnabled(ViewMark mark);
 
 // Every change of the search text: selects the first line of the main list beginning with the text (letter case
 // ignored) and shows the selection count "1"; nothing when no line begins with it.
-void FindTypedText(MainShell& shell, ShellUi& ui, std::string_view text);
+void FindTypedText(MainList& list, std::string_view text);
 
 // What the dialog does after TRACK.
 enum class FindTrackOutcome {
@@ -37,7 +39,7 @@ enum class FindTrackOutcome {
 
 // TRACK. Numbers: selects the movie with that number when the view shows it. Actors and Directors: stores the
 // query (text and sensitivity level) for the results dialog.
-FindTrackOutcome FindTrack(MainShell& shell, ShellUi& ui, FindMode mode, std::string_view text, int level);
+FindTrackOutcome FindTrack(Collection& c, MainList& list, FindMode mode, std::string_view text, int level);
 
 // The search text as a number, read as the C library's atoi reads it (leading blanks, a sign, digits up to the
 // first other character) but held within 32 bits instead of overflowing.
@@ -48,6 +50,6 @@ std::string_view ResultLineTitle(std::string_view line);
 
 // Double-click on a result: makes the line's movie the current movie (its Main Movie List record, comments and
 // history; its media details into the media scratch) and opens the Movie Info dialog.
-void OpenResultMovieInfo(MainShell& shell, ShellUi& ui, std::string_view line);
+void OpenResultMovieInfo(const Collection& c, ProgramState& state, Dialogs& dialogs, std::string_view line);
 
 }  // namespace cl

@@ -9,7 +9,8 @@
 #include "model/base/Handle_win.h"
 #include "model/base/Similarity.h"
 #include "res/FindDialogIds.h"
-#include "ui/DialogHost_win.h"
+#include "ui/Dialogs_win.h"
+#include "ui/ListBoxView_win.h"
 #include "ui/FindDialog.h"
 
 namespace cl {
@@ -17,12 +18,12 @@ namespace {
 
 constexpr int kOptionIds[] = {IDC_FIND_TITLES, IDC_FIND_NUMBERS, IDC_FIND_ACTORS, IDC_FIND_DIRECTORS};
 
+class SearchResultsDialog;
+
 class FindDialog {
   public:
-    explicit FindDialog(DialogHost& host) : host_(host) {}
+    FindDialog(HINSTANCE instance, Workbench& w, HWND mainList) : instance_(instance), w_(w), mainList_(mainList) {}
 
-  private:
-    friend INT_PTR CALLBACK ModalDialogProc<FindDialog>(HWND, UINT, WPARAM, LPARAM);
     INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam) {
         switch (message) {
             case WM_INITDIALOG:
@@ -32,7 +33,7 @@ class FindDialog {
                 switch (LOWORD(wParam)) {
                     case IDC_FIND_TEXT:
                         if (HIWORD(wParam) == EN_CHANGE && ready_)
-                            FindTypedText(host_.shell, host_.ui, ControlText(dialog, IDC_FIND_TEXT, kFindTypedReadMax));
+                            FindTypedText(w_.list, ControlText(dialog, IDC_FIND_TEXT, kMainTitleMax));
                         return TRUE;
                     case IDC_FIND_TRACK:
                         OnTrack(dialog);
@@ -52,10 +53,10 @@ class FindDialog {
     void OnInit(HWND dialog) {
         // At the list box's bottom-left corner, so the list stays in sight while the selection follows the typing.
         RECT list = {};
-        GetWindowRect(host_.mainList, &list);
+        GetWindowRect(mainList_, &list);
         SetWindowPos(dialog, nullptr, list.left, list.bottom, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         SendDlgItemMessageA(dialog, IDC_FIND_TEXT, EM_LIMITTEXT, kFindEditLimit, 0);
-        if (FindOptionsEnabled(host_.shell.Mark())) {
+        if (FindOptionsEnabled(w_.list.CurrentMark())) {
             CheckDlgButton(dialog, IDC_FIND_TITLES, BST_CHECKED);
         } else {
             for (int id : kOptionIds) EnableWindow(GetDlgItem(dialog, id), FALSE);
@@ -79,13 +80,13 @@ class FindDialog {
     void OnTrack(HWND dialog) {
         const std::string text = ControlText(dialog, IDC_FIND_TEXT, kSearchTextMax);
         const int level = static_cast<int>(SendDlgItemMessageA(dialog, IDC_FIND_SENSITIVITY, TBM_GETPOS, 0, 0));
-        switch (FindTrack(host_.shell, host_.ui, CheckedMode(dialog), text, level)) {
+        switch (FindTrack(w_.collection, w_.list, CheckedMode(dialog), text, level)) {
             case FindTrackOutcome::NoMatch:
                 ShowMessageBox(dialog, kNoMatchMessage, kFindErrorCaption, MessageIcon::Exclamation);
                 return;
             case FindTrackOutcome::ShowResults:
                 ShowWindow(dialog, SW_HIDE);
-                host_.ui.OpenDialog(ShellDialog::SearchResults);
+                RunSearchResults(GetWindow(dialog, GW_OWNER));  // as the Find dialog, over the main window
                 break;
             case FindTrackOutcome::Close:
                 break;
@@ -93,16 +94,38 @@ class FindDialog {
         EndDialog(dialog, 1);
     }
 
-    DialogHost& host_;
+    void RunSearchResults(HWND owner);
+
+    HINSTANCE instance_;
+    Workbench& w_;
+    HWND mainList_;
     bool ready_ = false;  // the edit's changes count once the dialog is set up
+};
+
+// The double-click on a result opens the line's movie; every other message keeps the list box's own handling.
+class ResultsList final : public Subclass {
+  public:
+    explicit ResultsList(Workbench& w) : w_(w) {}
+
+  private:
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_LBUTTONDBLCLK) {
+            const LRESULT line = SendMessageA(Window(), LB_GETCURSEL, 0, 0);
+            if (line != LB_ERR)
+                OpenResultMovieInfo(w_.collection, w_.state, w_.dialogs,
+                                    ListBoxWin(false, Window()).LineText(static_cast<int>(line)));
+            return 0;
+        }
+        return CallOriginal(message, wParam, lParam);
+    }
+
+    Workbench& w_;
 };
 
 class SearchResultsDialog {
   public:
-    explicit SearchResultsDialog(DialogHost& host) : host_(host) {}
+    explicit SearchResultsDialog(Workbench& w) : w_(w), list_(w) {}
 
-  private:
-    friend INT_PTR CALLBACK ModalDialogProc<SearchResultsDialog>(HWND, UINT, WPARAM, LPARAM);
     INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam) {
         switch (message) {
             case WM_INITDIALOG:
@@ -124,7 +147,7 @@ class SearchResultsDialog {
         LONG widest = 0;
         OwnedWindowDc dc = GetWindowDcOwned(list);
         SelectGuard font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageA(list, WM_GETFONT, 0, 0)));
-        for (const std::string& key : host_.shell.Data().imdb.RunQuery()) {
+        for (const std::string& key : w_.collection.imdb.RunQuery()) {
             SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(key.c_str()));
             SIZE size = {};
             if (GetTextExtentPoint32A(dc.get(), key.c_str(), static_cast<int>(key.size()), &size))
@@ -132,42 +155,23 @@ class SearchResultsDialog {
         }
         // Long titles can be scrolled to instead of being cut at the list's edge.
         SendMessageA(list, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + 4), 0);
-        SetWindowSubclass(list, ListProc, 0, reinterpret_cast<DWORD_PTR>(this));
+        list_.Attach(list);
     }
 
-    // The double-click opens the line's movie; every other message keeps the list box's own handling.
-    static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                     DWORD_PTR selfData) {
-        auto* self = reinterpret_cast<SearchResultsDialog*>(selfData);
-        switch (message) {
-            case WM_LBUTTONDBLCLK: {
-                const LRESULT line = SendMessageA(list, LB_GETCURSEL, 0, 0);
-                if (line != LB_ERR)
-                    OpenResultMovieInfo(self->host_.shell, self->host_.ui, ListBoxLine(list, static_cast<int>(line)));
-                return 0;
-            }
-            case WM_NCDESTROY:
-                RemoveWindowSubclass(list, ListProc, 0);
-                break;
-            default:
-                break;
-        }
-        return DefSubclassProc(list, message, wParam, lParam);
-    }
-
-    DialogHost& host_;
+    Workbench& w_;
+    ResultsList list_;
 };
+
+void FindDialog::RunSearchResults(HWND owner) {
+    SearchResultsDialog results(w_);
+    RunModal(instance_, IDD_SEARCH_RESULTS, owner, results);
+}
 
 }  // namespace
 
-void RunFindDialog(DialogHost& host, HWND owner) {
-    FindDialog dialog(host);
-    RunModal(host.instance, IDD_FIND, owner, dialog);
-}
-
-void RunSearchResultsDialog(DialogHost& host, HWND owner) {
-    SearchResultsDialog dialog(host);
-    RunModal(host.instance, IDD_SEARCH_RESULTS, owner, dialog);
+void RunFindDialog(HINSTANCE instance, HWND owner, Workbench& w, HWND mainList) {
+    FindDialog dialog(instance, w, mainList);
+    RunModal(instance, IDD_FIND, owner, dialog);
 }
 
 }  // namespace cl

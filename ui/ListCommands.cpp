@@ -4,20 +4,13 @@
 #include <filesystem>
 #include <system_error>
 
+#include "imdb/ImdbStore.h"
 #include "imdb/SearchQuery.h"
-#include "model/base/Date.h"
 #include "model/GimmeFile.h"
 #include "res/ListDialogIds.h"
-#include "ui/ListMenus.h"
-#include "ui/Presence.h"
 
 namespace cl {
 namespace {
-
-constexpr std::string_view kErrorCaption = "Error";
-constexpr std::string_view kAppCaption = "CineLedger";
-constexpr std::string_view kGimmeCaption = "Gimme List";
-constexpr std::string_view kUpcomingCaption = "Upcoming Movie List";
 
 // A Gimme list entry as the Movie Info dialog shows it: its title, its marker and its location (the sender's name
 // in an imported list); Gimme entries have no presence, medium or number.
@@ -29,333 +22,269 @@ void LoadGimmeEntry(const MovieList& gimme, std::string_view title, CurrentMovie
     current.location = record->location;
 }
 
-std::string Quoted(std::string_view title) {
-    return "\"" + std::string(title) + "\"";
-}
+std::string Quoted(std::string_view title) { return "\"" + std::string(title) + "\""; }
 
 }  // namespace
 
-void AddSelectionToGimme(MainShell& shell, ShellUi& ui, Prompts& prompts, const std::vector<std::string>& titles) {
-    if (!prompts.Ask("Add Movie(s) to Gimme List?", kConfirmationCaption, MessageIcon::Question, false)) return;
-    Collection& c = shell.Data();
-    for (const std::string& refused : AddGimmeTitles(c.internalGimme, titles))
-        prompts.ShowMessage(GimmeDuplicateMessage(refused), kErrorCaption, MessageIcon::Exclamation);
-    shell.SetViewMark(ViewMark::InternalGimme);
-    int count = ui.FillList(FillListBox(c.internalGimme, FillVariant::Plain, {}, false));
-    shell.SetCaptionAndCount(count, kGimmeCaption);
+void AddSelectionToGimme(Workbench& w, Prompts& prompts, const std::vector<std::string>& titles) {
+    if (!prompts.AskQuestion("Add Movie(s) to Gimme List?", kConfirmationCaption)) return;
+    for (const std::string& refused : AddGimmeTitles(w.collection.internalGimme, titles))
+        w.desktop.OwnerlessPrompts().ShowMessage(GimmeDuplicateMessage(refused), kErrorCaption,
+                                                 MessageIcon::Exclamation);
+    w.list.Show(View::InternalGimme());
 }
 
 // ---- Menu 107 ----
 
-MainListCommands::MainListCommands(MainShell& shell, ShellUi& ui, Prompts& prompts, std::string titleSearchHost)
-    : today(TodayUtc), shell_(shell), ui_(ui), prompts_(prompts), titleSearchHost_(std::move(titleSearchHost)) {}
+MainListCommands::MainListCommands(Workbench& workbench, std::string titleSearchHost)
+    : w_(workbench), titleSearchHost_(std::move(titleSearchHost)) {}
 
 void MainListCommands::Execute(int command) {
     switch (command) {
-        case IDM_LIST_EDIT:
-            Edit();
-            break;
-        case IDM_LIST_PRESENT:
-            ChangeSelectionPresence(PresenceRequest::SelectionPresent);
-            break;
-        case IDM_LIST_ABSENT:
-            ChangeSelectionPresence(PresenceRequest::SelectionAbsent);
-            break;
-        case IDM_LIST_DELETE:
-            Delete();
-            break;
-        case IDM_LIST_MOVIE_INFO:
-            MovieInfo();
-            break;
-        case IDM_LIST_SEARCH_IMDB:
-            SearchImdb();
-            break;
-        case IDM_LIST_MAIN_SHIFT:
-            MainShift();
-            break;
+        case IDM_LIST_EDIT: Edit(); break;
+        case IDM_LIST_PRESENT: ChangeSelectionPresence(PresenceChangeKind::SelectionPresent); break;
+        case IDM_LIST_ABSENT: ChangeSelectionPresence(PresenceChangeKind::SelectionAbsent); break;
+        case IDM_LIST_DELETE: Delete(); break;
+        case IDM_LIST_MOVIE_INFO: MovieInfo(); break;
+        case IDM_LIST_SEARCH_IMDB: SearchImdb(); break;
+        case IDM_LIST_MAIN_SHIFT: MainShift(); break;
         case IDM_LIST_ADD_TO_GIMME:
-            AddSelectionToGimme(shell_, ui_, prompts_, SelectedTitles(shell_.selection, shell_.selection.mainCount));
-            ui_.FocusList();
+            AddSelectionToGimme(w_, w_.prompts, selection_);
+            w_.list.Box().Focus();
             break;
-        case IDM_LIST_ALL_PRESENT:
-            ChangeAllPresence(true);
-            break;
-        case IDM_LIST_ALL_ABSENT:
-            ChangeAllPresence(false);
-            break;
-        default:
-            break;
+        case IDM_LIST_ALL_PRESENT: ChangeAllPresence(true); break;
+        case IDM_LIST_ALL_ABSENT: ChangeAllPresence(false); break;
+        default: break;
     }
 }
 
 void MainListCommands::OpenOrRefuse() {
-    if (ui_.LineCount() == 0) {
-        prompts_.ShowMessage("There Are No Movies In This List.", kErrorCaption, MessageIcon::Stop);
+    if (w_.list.Box().LineCount() == 0) {
+        w_.prompts.ShowMessage("There Are No Movies In This List.", kErrorCaption, MessageIcon::Stop);
         return;
     }
     Execute(IDM_LIST_MOVIE_INFO);
 }
 
 bool MainListCommands::CurrentTitle(std::string& title) {
-    int line = ui_.CurrentLine();
+    const int line = w_.list.Box().CurrentLine();
     if (line < 0) return false;
-    title = ui_.LineText(line);
+    title = w_.list.Box().LineText(line);
     return true;
-}
-
-void MainListCommands::ShowCountUnderCaption() {
-    const std::string caption = shell_.Status().caption;
-    shell_.SetCaptionAndCount(ui_.LineCount(), caption);
 }
 
 void MainListCommands::Edit() {
     std::string title;
     if (!CurrentTitle(title)) return;
-    Collection& c = shell_.Data();
-    shell_.editFlag = true;
-    c.current.Clear();
-    if (shell_.Mark() == ViewMark::Upcoming)
-        LoadUpcoming(c.upcoming, title, c.current);
-    else
-        shell_.LoadCurrentMovieWithDetails(title, true);
-    ui_.OpenDialog(ShellDialog::AddEdit);
-    c.current.Clear();
+    AddEditRequest request;
+    request.mode = EditModeFor(w_.list.CurrentView());
+    if (w_.list.CurrentMark() == ViewMark::Upcoming) {
+        LoadUpcoming(w_.collection.upcoming, title, request.movie);
+    } else {
+        MediaScratch unused;
+        LoadMovieWithDetails(w_.collection, title, true, request.movie, unused);
+    }
+    RunAddEdit(w_, request);
 }
 
-void MainListCommands::ChangeSelectionPresence(PresenceRequest mode) {
-    shell_.presenceMode = mode;
-    ui_.OpenDialog(ShellDialog::PresenceChange);
-    if (shell_.presenceMode != PresenceRequest::Cancelled) ShowCountUnderCaption();
-    ui_.FocusList();
+void MainListCommands::ChangeSelectionPresence(PresenceChangeKind kind) {
+    PresenceChange change(w_.collection, w_.list, w_.clock, kind, selection_);
+    if (w_.dialogs.ChangePresence(change)) w_.list.Recount();
+    w_.list.Box().Focus();
 }
 
 void MainListCommands::Delete() {
-    const int line = ui_.CurrentLine();
+    ListBoxView& box = w_.list.Box();
+    const int line = box.CurrentLine();
     if (line < 0) return;
-    const std::string title = ui_.LineText(line);
-    if (!prompts_.Ask("Delete " + Quoted(title) + "?", kConfirmationCaption, MessageIcon::Question, true)) return;
-    ui_.DeleteLine(line);
+    const std::string title = box.LineText(line);
+    if (!w_.prompts.Ask("Delete " + Quoted(title) + "?", kConfirmationCaption, MessageIcon::Question, true)) return;
+    box.DeleteLine(line);
 
-    Collection& c = shell_.Data();
-    switch (shell_.Mark()) {
+    Collection& c = w_.collection;
+    switch (w_.list.CurrentMark()) {
         case ViewMark::Main:
         case ViewMark::None: {
-            c.current.Clear();
-            const bool found = LoadMainForEditing(c.main, title, c.current);
+            CurrentMovie gone;
+            const bool found = LoadMainForEditing(c.main, title, gone);
             RemoveMainMovie(c.main, c.freeNumbers, title, false);
             c.imdb.Remove(ImdbKey(title));
             if (found) {
                 std::error_code ignored;  // a movie without a cover has no file to remove
-                std::filesystem::remove(std::filesystem::path(shell_.DataDirectory()) / "Covers" /
-                                            (std::to_string(c.current.number) + ".jpg"),
+                std::filesystem::remove(std::filesystem::path(w_.dataDirectory) / "Covers" /
+                                            (std::to_string(gone.number) + ".jpg"),
                                         ignored);
             }
             c.comments.Remove(title);
             c.history.Remove(title);
             c.media.Delete(title);
-            c.current.Clear();
             break;
         }
-        case ViewMark::Upcoming:
-            RemoveUpcomingMovie(c.upcoming, title);
-            break;
-        case ViewMark::InternalGimme:
-            RemoveGimmeTitle(c.internalGimme, title);
-            break;
-        case ViewMark::ImportedGimme:
-            RemoveGimmeTitle(c.importedGimme, title);
-            break;
+        case ViewMark::Upcoming: RemoveUpcomingMovie(c.upcoming, title); break;
+        case ViewMark::InternalGimme: RemoveGimmeTitle(c.internalGimme, title); break;
+        case ViewMark::ImportedGimme: RemoveGimmeTitle(c.importedGimme, title); break;
     }
-    ShowCountUnderCaption();
-    ui_.FocusList();
+    w_.list.Recount();
+    box.Focus();
 }
 
 void MainListCommands::MovieInfo() {
     std::string title;
     if (!CurrentTitle(title)) return;
-    Collection& c = shell_.Data();
-    c.current.Clear();
-    switch (shell_.Mark()) {
-        case ViewMark::Upcoming:
-            LoadUpcoming(c.upcoming, title, c.current);
-            break;
+    Collection& c = w_.collection;
+    CurrentMovie& current = w_.state.currentMovie;
+    current.Clear();
+    switch (w_.list.CurrentMark()) {
+        case ViewMark::Upcoming: LoadUpcoming(c.upcoming, title, current); break;
         case ViewMark::Main:
-        case ViewMark::None:
-            shell_.LoadCurrentMovieWithDetails(title);
-            break;
-        case ViewMark::InternalGimme:
-            LoadGimmeEntry(c.internalGimme, title, c.current);
-            break;
-        case ViewMark::ImportedGimme:
-            LoadGimmeEntry(c.importedGimme, title, c.current);
-            break;
+        case ViewMark::None: LoadMovieWithDetails(c, title, false, current, w_.state.currentMedia); break;
+        case ViewMark::InternalGimme: LoadGimmeEntry(c.internalGimme, title, current); break;
+        case ViewMark::ImportedGimme: LoadGimmeEntry(c.importedGimme, title, current); break;
     }
-    ui_.OpenDialog(ShellDialog::MovieInfo);
-    ui_.FocusList();
+    w_.dialogs.MovieInfo();
+    w_.list.Box().Focus();
 }
 
 void MainListCommands::SearchImdb() {
     std::string title;
     if (!CurrentTitle(title)) return;
     const std::string address = TitleSearchAddress(titleSearchHost_, title);
-    if (!ui_.IsConnected()) {
-        if (!prompts_.Ask("You Must Be Connected To The Internet To Access the IMDb; Connect?", kAppCaption,
-                          MessageIcon::Exclamation, false))
+    if (!w_.desktop.IsConnected()) {
+        if (!w_.prompts.Ask("You Must Be Connected To The Internet To Access the IMDb; Connect?", kAppCaption,
+                            MessageIcon::Exclamation, false))
             return;
-        if (!ui_.AttemptConnect()) {
-            prompts_.ShowMessage("Unable to Connect.", kAppCaption, MessageIcon::Stop);
+        if (!w_.desktop.AttemptConnect()) {
+            w_.prompts.ShowMessage("Unable to Connect.", kAppCaption, MessageIcon::Stop);
             return;
         }
     }
-    ui_.OpenWithShell(address);
+    w_.desktop.OpenWithShell(address);
 }
 
 void MainListCommands::MainShift() {
     std::string title;
     if (!CurrentTitle(title)) return;
-    if (!prompts_.Ask("Shift " + Quoted(title) + " to Main List?", kConfirmationCaption, MessageIcon::Question, false))
-        return;
-    if (ui_.SelectedLineCount() < 1) return;
-    Collection& c = shell_.Data();
-    shell_.editFlag = false;
-    shell_.mainShiftFlag = true;
-    shell_.SetViewMark(ViewMark::Main);
-    c.current.Clear();
-    c.current.title = title;
-    ui_.OpenDialog(ShellDialog::AddEdit);
-    c.current.title.reset();
-    shell_.mainShiftFlag = false;
+    if (!w_.prompts.AskQuestion("Shift " + Quoted(title) + " to Main List?", kConfirmationCaption)) return;
+    if (w_.list.Box().SelectedCount() < 1) return;
+    AddEditRequest request;
+    request.mode = AddEditMode::MainShift;
+    request.movie.title = title;
+    RunAddEdit(w_, request);
 }
 
 void MainListCommands::ChangeAllPresence(bool present) {
-    shell_.presenceMode = present ? PresenceRequest::AllPresent : PresenceRequest::AllAbsent;
-    const int count = ui_.LineCount();
+    ListBoxView& box = w_.list.Box();
+    const int count = box.LineCount();
     if (count <= 0) {
-        prompts_.ShowMessage("There Are No Movies Here!", kErrorCaption, MessageIcon::Stop);
+        w_.prompts.ShowMessage("There Are No Movies Here!", kErrorCaption, MessageIcon::Stop);
         return;
     }
-    ui_.Beep();
-    const std::string presence = present ? "Present" : "Absent";
-    if (!prompts_.Ask("Are You Sure You Want to Make These " + std::to_string(count) + " Movie(s) " + presence + "?",
-                      kConfirmationCaption, MessageIcon::Question, false))
+    w_.desktop.Beep();
+    const std::string_view presence = present ? kPresent : kAbsent;
+    if (!w_.prompts.AskQuestion("Are You Sure You Want to Make These " + std::to_string(count) + " Movie(s) " +
+                                    std::string(presence) + "?",
+                                kConfirmationCaption))
         return;
-    ui_.OpenDialog(ShellDialog::PresenceChange);
-    if (shell_.presenceMode == PresenceRequest::Cancelled) return;
+    PresenceChange change(w_.collection, w_.list, w_.clock,
+                          present ? PresenceChangeKind::AllPresent : PresenceChangeKind::AllAbsent, {});
+    const std::optional<std::string> location = w_.dialogs.ChangePresence(change);
+    if (!location) return;
 
-    Collection& c = shell_.Data();
-    const std::string& location = shell_.presenceAllLocation;
-    const std::string line = LoanHistoryLine(today(), location, present);
+    Collection& c = w_.collection;
+    const std::string line = LoanHistoryLine(w_.clock.Today(), *location, present);
     std::vector<std::string> titles;
     titles.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) titles.push_back(ui_.LineText(i));
+    for (int i = 0; i < count; ++i) titles.push_back(box.LineText(i));
     for (const std::string& title : titles) {
-        if (!SetMainPresence(c.main, title, location, present ? PresenceMode::Present : PresenceMode::Absent))
-            prompts_.ShowMessage(MissingTitleMessage(title), kAppCaption, MessageIcon::Exclamation);
+        if (!SetMainPresence(c.main, title, *location, present ? PresenceMode::Present : PresenceMode::Absent))
+            w_.prompts.ShowMessage(MissingTitleMessage(title), kAppCaption, MessageIcon::Exclamation);
         c.history.AddLoanLine(title, line);
     }
-    ui_.ClearList();
-    const int shown = ui_.FillList(FillListBox(c.main, FillVariant::ByPresence, presence, c.eroticVisible));
-    shell_.SetCaptionAndCount(shown, presence);
-    if (shell_.Mark() == ViewMark::Main || shell_.Mark() == ViewMark::ImportedGimme) shell_.SetViewMark(ViewMark::None);
+    box.Clear();
+    w_.list.Show(View::ByPresence(present));
 }
 
 // ---- Dialog 117 and menu 201 ----
 
-UpcomingLocationsCommands::UpcomingLocationsCommands(MainShell& shell, ShellUi& mainUi, UpcomingLocationsUi& ui)
-    : shell_(shell), mainUi_(mainUi), ui_(ui) {}
+UpcomingLocationsCommands::UpcomingLocationsCommands(Workbench& workbench, ListBoxView& box, UpcomingLocationsUi& ui,
+                                                     Prompts& prompts)
+    : w_(workbench), box_(box), ui_(ui), prompts_(prompts) {}
 
 void UpcomingLocationsCommands::Open() {
-    ui_.FillLocations(shell_.Data().knownUpcomingLocations.Values());
+    ui_.FillLocations(w_.collection.knownUpcomingLocations.Values());
     ui_.SelectFirstLocation();
 }
 
 void UpcomingLocationsCommands::FillFor(std::string_view location) {
-    const Collection& c = shell_.Data();
-    ui_.FillList(FillListBox(c.upcoming, FillVariant::ByLocation, location, c.eroticVisible));
+    const Collection& c = w_.collection;
+    box_.Fill(FillListBox(c.upcoming, FillVariant::ByLocation, location, c.eroticVisible));
 }
 
 void UpcomingLocationsCommands::Track() {
-    shell_.upcomingLocation = ui_.LocationText();
-    FillFor(shell_.upcomingLocation);
+    FillFor(ui_.LocationText());
     ui_.SetCountText({});
 }
 
 void UpcomingLocationsCommands::Refresh() {
     const std::string filter = ui_.LocationText();
     FillFor(filter);
-    ui_.FillLocations(shell_.Data().knownUpcomingLocations.Values());
+    ui_.FillLocations(w_.collection.knownUpcomingLocations.Values());
     ui_.SelectLocation(filter);
 }
 
 void UpcomingLocationsCommands::Execute(int command) {
     switch (command) {
-        case IDM_UPCOMING_DELETE:
-            Delete();
-            break;
-        case IDM_UPCOMING_EDIT:
-            Edit();
-            break;
-        case IDM_UPCOMING_ADD_TO_GIMME:
-            AddSelectionToGimme(shell_, mainUi_, ui_, SelectedTitles(shell_.selection, shell_.selection.upcomingCount));
-            break;
-        case IDM_UPCOMING_ADD_ALL_TO_GIMME:
-            AddAllToGimme();
-            break;
-        default:
-            break;
+        case IDM_UPCOMING_DELETE: Delete(); break;
+        case IDM_UPCOMING_EDIT: Edit(); break;
+        case IDM_UPCOMING_ADD_TO_GIMME: AddSelectionToGimme(w_, prompts_, selection_); break;
+        case IDM_UPCOMING_ADD_ALL_TO_GIMME: AddAllToGimme(); break;
+        default: break;
     }
 }
 
 void UpcomingLocationsCommands::Delete() {
-    const int line = ui_.CurrentLine();
+    const int line = box_.CurrentLine();
     if (line < 0) return;
-    const std::string title = ui_.LineText(line);
-    if (!ui_.Ask("Delete " + title + "?", kConfirmationCaption, MessageIcon::Question, true)) return;
-    ui_.DeleteLine(line);
+    const std::string title = box_.LineText(line);
+    if (!prompts_.Ask("Delete " + title + "?", kConfirmationCaption, MessageIcon::Question, true)) return;
+    box_.DeleteLine(line);
     ui_.SetCountText({});
-    Collection& c = shell_.Data();
-    RemoveUpcomingMovie(c.upcoming, title);
-    if (shell_.Mark() == ViewMark::Upcoming) {
-        mainUi_.ClearList();
-        int count = mainUi_.FillList(FillListBox(c.upcoming, FillVariant::All, {}, c.eroticVisible));
-        shell_.SetCaptionAndCount(count, kUpcomingCaption);
+    RemoveUpcomingMovie(w_.collection.upcoming, title);
+    if (w_.list.CurrentView().kind == ViewKind::Upcoming) {
+        w_.list.Box().Clear();
+        w_.list.Show(View::Upcoming());
     }
 }
 
 void UpcomingLocationsCommands::Edit() {
-    const int line = ui_.CurrentLine();
+    const int line = box_.CurrentLine();
     if (line < 0) return;
-    Collection& c = shell_.Data();
-    shell_.locationsEditFlag = true;
-    c.current.Clear();
-    LoadUpcoming(c.upcoming, ui_.LineText(line), c.current);
-    ui_.OpenAddEdit();
-    shell_.locationsEditFlag = false;
-    c.current.Clear();
+    AddEditRequest request;
+    request.mode = AddEditMode::EditUpcomingLocations;
+    LoadUpcoming(w_.collection.upcoming, box_.LineText(line), request.movie);
+    if (ui_.OpenAddEdit(request) == AddEditOutcome::Saved) Refresh();
     ui_.SetCountText({});
 }
 
 void UpcomingLocationsCommands::AddAllToGimme() {
-    const int count = ui_.LineCount();
+    const int count = box_.LineCount();
     if (count <= 0) {
-        ui_.ShowMessage("There Are No Movies In This List!", kErrorCaption, MessageIcon::Stop);
+        prompts_.ShowMessage("There Are No Movies In This List!", kErrorCaption, MessageIcon::Stop);
         return;
     }
-    mainUi_.Beep();
-    if (!ui_.Ask("Add These " + std::to_string(count) + " Movie(s) to Gimme List?", kConfirmationCaption,
-                 MessageIcon::Question, false))
+    w_.desktop.Beep();
+    if (!prompts_.AskQuestion("Add These " + std::to_string(count) + " Movie(s) to Gimme List?",
+                              kConfirmationCaption))
         return;
-    Collection& c = shell_.Data();
     const std::string location = ui_.LocationText();
     for (int i = 0; i < count; ++i) {
-        const std::string title = ui_.LineText(i);
-        if (!AddGimmeTitleWithLocation(c.internalGimme, title, location))
-            ui_.ShowMessage(GimmeDuplicateMessage(title), kErrorCaption, MessageIcon::Exclamation);
+        const std::string title = box_.LineText(i);
+        if (!AddGimmeTitleWithLocation(w_.collection.internalGimme, title, location))
+            w_.desktop.OwnerlessPrompts().ShowMessage(GimmeDuplicateMessage(title), kErrorCaption,
+                                                      MessageIcon::Exclamation);
     }
-    shell_.SetViewMark(ViewMark::InternalGimme);
-    int shown = mainUi_.FillList(FillListBox(c.internalGimme, FillVariant::Plain, {}, false));
-    shell_.SetCaptionAndCount(shown, kGimmeCaption);
-    shell_.SetSelectionCount({});
+    w_.list.Show(View::InternalGimme());
+    w_.list.SetSelectionCount({});
 }
 
 }  // namespace cl

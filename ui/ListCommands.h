@@ -3,39 +3,37 @@
 // refilled; the list boxes' window procedures only capture the selection and pass the commands on.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "app/MainShell.h"
-#include "model/base/MessageIcon.h"
-#include "ui/Prompts.h"
+#include "ui/AddEdit.h"
+#include "ui/Desktop.h"
+#include "ui/Presence.h"
 
 namespace cl {
 
-// The message boxes of the list commands, owned by the window that holds the list (the main window, or the
-// Upcoming Locations dialog while it is open).
 // Asks "Add Movie(s) to Gimme List?"; on Yes puts the titles on the Internal Gimme List (a title already there is
-// refused with its message and the next follows), then shows the Internal Gimme List in the main list box.
-void AddSelectionToGimme(MainShell& shell, ShellUi& ui, Prompts& prompts, const std::vector<std::string>& titles);
+// refused with its message, which belongs to no window, and the next follows), then shows the Internal Gimme List.
+void AddSelectionToGimme(Workbench& w, Prompts& prompts, const std::vector<std::string>& titles);
 
 // Menu 107 and the main list box's Enter key and double-click.
 class MainListCommands {
   public:
-    MainListCommands(MainShell& shell, ShellUi& ui, Prompts& prompts, std::string titleSearchHost);
+    MainListCommands(Workbench& workbench, std::string titleSearchHost);
+
+    // The titles the menu's commands act on, captured when it opens (see CaptureSelection).
+    void SetSelection(std::vector<std::string> titles) { selection_ = std::move(titles); }
+    int SelectionCount() const { return static_cast<int>(selection_.size()); }
 
     // A command of menu 107 (or 40016 from Enter and double-click); other ids do nothing.
     void Execute(int command);
     // Enter or double-click: Movie Info, or "There Are No Movies In This List." on an empty list.
     void OpenOrRefuse();
 
-    // The date of new loan lines, "%i/%i/%i"; today's UTC date unless a test sets another clock.
-    std::function<std::string()> today;
-
   private:
     void Edit();
-    void ChangeSelectionPresence(PresenceRequest mode);
+    void ChangeSelectionPresence(PresenceChangeKind kind);
     void Delete();
     void MovieInfo();
     void SearchImdb();
@@ -43,24 +41,16 @@ class MainListCommands {
     void ChangeAllPresence(bool present);
     // The current line's title; false with no current line.
     bool CurrentTitle(std::string& title);
-    void ShowCountUnderCaption();
 
-    MainShell& shell_;
-    ShellUi& ui_;
-    Prompts& prompts_;
+    Workbench& w_;
     std::string titleSearchHost_;
+    std::vector<std::string> selection_;
 };
 
-// The Upcoming Locations dialog (117) as its commands see it: its list box, count field and location combo.
-class UpcomingLocationsUi : public Prompts {
+// The Upcoming Locations dialog (117) as its commands see it: its count field and location combo.
+class UpcomingLocationsUi {
   public:
-    virtual int LineCount() = 0;
-    virtual std::string LineText(int index) = 0;
-    // The line with the focus rectangle; -1 for an empty list.
-    virtual int CurrentLine() = 0;
-    virtual void DeleteLine(int index) = 0;
-    // Empties the list box and adds the titles (it sorts them); returns its line count.
-    virtual int FillList(const ListBoxFill& fill) = 0;
+    virtual ~UpcomingLocationsUi() = default;
     virtual void SetCountText(std::string_view text) = 0;
     // The location combo: its text (at most 30 characters), refilling it (it sorts its entries), and choosing the
     // entry that is the given location or its first entry.
@@ -69,22 +59,22 @@ class UpcomingLocationsUi : public Prompts {
     virtual void SelectLocation(std::string_view location) = 0;
     virtual void SelectFirstLocation() = 0;
     // Runs the add/edit dialog over this dialog.
-    virtual void OpenAddEdit() = 0;
+    virtual AddEditOutcome OpenAddEdit(const AddEditRequest& request) = 0;
 };
 
 // The commands of dialog 117 and of its list's menu 201.
 class UpcomingLocationsCommands {
   public:
-    UpcomingLocationsCommands(MainShell& shell, ShellUi& mainUi, UpcomingLocationsUi& ui);
+    // `box` is the dialog's list, `prompts` its message boxes.
+    UpcomingLocationsCommands(Workbench& workbench, ListBoxView& box, UpcomingLocationsUi& ui, Prompts& prompts);
+
+    void SetSelection(std::vector<std::string> titles) { selection_ = std::move(titles); }
+    int SelectionCount() const { return static_cast<int>(selection_.size()); }
 
     // Opening: the combo filled from the known upcoming locations, its first entry chosen; the list starts empty.
     void Open();
-    // TRACK: the combo's location becomes the shared upcoming location and the list shows the upcoming movies
-    // expected from there.
+    // TRACK: the list shows the upcoming movies expected from the combo's location.
     void Track();
-    // After an edit made from this dialog: the list refilled for the combo's location, the combo refilled from
-    // the known upcoming locations with that location chosen again.
-    void Refresh();
     // A command of menu 201; other ids do nothing.
     void Execute(int command);
 
@@ -93,10 +83,15 @@ class UpcomingLocationsCommands {
     void Edit();
     void AddAllToGimme();
     void FillFor(std::string_view location);
+    // After an edit made from here: the list refilled for the combo's location, the combo refilled from the known
+    // upcoming locations with that location chosen again.
+    void Refresh();
 
-    MainShell& shell_;
-    ShellUi& mainUi_;
+    Workbench& w_;
+    ListBoxView& box_;
     UpcomingLocationsUi& ui_;
+    Prompts& prompts_;
+    std::vector<std::string> selection_;
 };
 
 }  // namespace cl

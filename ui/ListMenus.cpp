@@ -68,16 +68,12 @@ int LineAfterArrow(int current, int lineCount, bool up) {
     return current + 1 < lineCount ? current + 1 : -1;
 }
 
-int CaptureSelection(SelectionBuffer& buffer, const std::vector<std::string>& titles) {
-    for (std::string& slot : buffer.slots) slot.clear();
-    const std::size_t taken = std::min(titles.size(), buffer.slots.size());
-    for (std::size_t i = 0; i < taken; ++i) buffer.slots[i] = titles[i].substr(0, SelectionBuffer::kSlotLimit);
-    return static_cast<int>(taken);
-}
-
-std::vector<std::string> SelectedTitles(const SelectionBuffer& buffer, int count) {
-    const std::size_t n = static_cast<std::size_t>(std::clamp(count, 0, static_cast<int>(buffer.slots.size())));
-    return std::vector<std::string>(buffer.slots.begin(), buffer.slots.begin() + static_cast<std::ptrdiff_t>(n));
+std::vector<std::string> CaptureSelection(const std::vector<std::string>& titles) {
+    const std::size_t taken = std::min(titles.size(), static_cast<std::size_t>(kMaxSelectedLines));
+    std::vector<std::string> captured;
+    captured.reserve(taken);
+    for (std::size_t i = 0; i < taken; ++i) captured.push_back(titles[i].substr(0, kCapturedTitleMax));
+    return captured;
 }
 
 }  // namespace cl

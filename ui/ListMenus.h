@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/MainShell.h"
+#include "model/View.h"
 
 namespace cl {
 
@@ -69,11 +69,9 @@ inline constexpr std::string_view kTooManySelections = "Too Many Selections; Max
 // line with Down).
 int LineAfterArrow(int current, int lineCount, bool up);
 
-// Fills the ten slots with the titles of the selected lines (at most ten, each cut at the slot's limit; the other
-// slots emptied) and returns how many were taken, which the caller keeps as its list's count.
-int CaptureSelection(SelectionBuffer& buffer, const std::vector<std::string>& titles);
-
-// The titles the buffer holds for a count (0 to 10).
-std::vector<std::string> SelectedTitles(const SelectionBuffer& buffer, int count);
+// The titles a list's menu commands act on, captured when the menu opens: those of the selected lines, at most
+// ten, each cut at the length the commands keep of a title.
+inline constexpr std::size_t kCapturedTitleMax = 109;
+std::vector<std::string> CaptureSelection(const std::vector<std::string>& titles);
 
 }  // namespace cl

@@ -6,9 +6,8 @@
 
 namespace cl {
 
-bool EnterPassword(MainShell& shell, std::string_view typed) {
-    Collection& c = shell.Data();
-    if (typed.substr(0, kPasswordReadMax) != c.password) {
+bool EnterPassword(Collection& c, MainList& list, std::string_view typed) {
+    if (typed.substr(0, kPasswordMax) != c.password) {
         c.eroticVisible = false;
         c.settings.viewMode = 0;
         return false;
@@ -16,7 +15,7 @@ bool EnterPassword(MainShell& shell, std::string_view typed) {
     c.eroticVisible = true;
     c.settings.viewMode = 1;
     // With the lock open, the by-category view shows the erotic movies and clears the four list marks.
-    shell.ShowByCategory("Erotic");
+    list.Show(View::OfCategory(kEroticCategory));
     return true;
 }
 
@@ -26,9 +25,9 @@ bool AsksCurrentPassword(const Collection& c) {
 
 PasswordChangeOutcome ChangePassword(Collection& c, std::string_view current, std::string_view newPassword,
                                      std::string_view confirmation) {
-    current = current.substr(0, kPasswordReadMax);
-    newPassword = newPassword.substr(0, kPasswordReadMax);
-    confirmation = confirmation.substr(0, kPasswordReadMax);
+    current = current.substr(0, kPasswordMax);
+    newPassword = newPassword.substr(0, kPasswordMax);
+    confirmation = confirmation.substr(0, kPasswordMax);
     if (current == c.password && newPassword == confirmation && !newPassword.empty()) {
         c.password = std::string(newPassword);
         return PasswordChangeOutcome::Changed;

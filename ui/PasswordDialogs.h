@@ -4,12 +4,12 @@
 
 #include <string_view>
 
-#include "app/MainShell.h"
+#include "model/MainListFile.h"
+#include "ui/MainList.h"
 
 namespace cl {
 
 inline constexpr std::size_t kPasswordEditLimit = 8;  // characters each password edit takes
-inline constexpr std::size_t kPasswordReadMax = 9;    // characters read back from each edit
 inline constexpr std::string_view kInvalidPasswordMessage = "Invalid Password.";
 inline constexpr std::string_view kPasswordMismatchMessage = "Password Mismatch.";
 inline constexpr std::string_view kPasswordErrorCaption = "Error";
@@ -18,7 +18,7 @@ inline constexpr std::string_view kPasswordErrorCaption = "Error";
 // the view mode becomes Rated-X and the main window shows the category "Erotic" with no list marked; true.
 // Wrong: the lock closes and the view mode becomes PG-13 (the list shown stays as it is); false, and the caller
 // shows kInvalidPasswordMessage.
-bool EnterPassword(MainShell& shell, std::string_view typed);
+bool EnterPassword(Collection& c, MainList& list, std::string_view typed);
 
 // Whether Password Change asks for the current password: not while none has been set ("nolockx", in any letter
 // case, as the Ctrl+X command tests it).

@@ -1,7 +1,7 @@
 // The password dialogs of the erotic-category lock: Password Entry (115) and Password Change (116).
 #include "model/MainListFile.h"
 #include "res/FindDialogIds.h"
-#include "ui/DialogHost_win.h"
+#include "ui/Dialogs_win.h"
 #include "ui/PasswordDialogs.h"
 
 namespace cl {
@@ -9,10 +9,8 @@ namespace {
 
 class PasswordEntryDialog {
   public:
-    explicit PasswordEntryDialog(DialogHost& host) : host_(host) {}
+    PasswordEntryDialog(Collection& c, MainList& list) : c_(c), list_(list) {}
 
-  private:
-    friend INT_PTR CALLBACK ModalDialogProc<PasswordEntryDialog>(HWND, UINT, WPARAM, LPARAM);
     INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam) {
         switch (message) {
             case WM_INITDIALOG:
@@ -21,7 +19,7 @@ class PasswordEntryDialog {
             case WM_COMMAND:
                 switch (LOWORD(wParam)) {
                     case IDC_PASSWORD_OK:
-                        if (!EnterPassword(host_.shell, ControlText(dialog, IDC_PASSWORD_EDIT, kPasswordReadMax)))
+                        if (!EnterPassword(c_, list_, ControlText(dialog, IDC_PASSWORD_EDIT, kPasswordMax)))
                             ShowMessageBox(dialog, kInvalidPasswordMessage, kPasswordErrorCaption, MessageIcon::Stop);
                         EndDialog(dialog, 0);
                         return TRUE;
@@ -37,20 +35,18 @@ class PasswordEntryDialog {
         }
     }
 
-    DialogHost& host_;
+  private:
+    Collection& c_;
+    MainList& list_;
 };
 
 class PasswordChangeDialog {
   public:
-    explicit PasswordChangeDialog(DialogHost& host) : host_(host) {}
+    explicit PasswordChangeDialog(Collection& c) : c_(c) {}
 
     // Set when a first password was set: the main list box gets the focus then.
     bool focusList = false;
 
-  private:
-    static constexpr int kEdits[] = {IDC_PASSWORD_CURRENT, IDC_PASSWORD_NEW, IDC_PASSWORD_CONFIRM};
-
-    friend INT_PTR CALLBACK ModalDialogProc<PasswordChangeDialog>(HWND, UINT, WPARAM, LPARAM);
     INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam) {
         switch (message) {
             case WM_INITDIALOG:
@@ -74,7 +70,7 @@ class PasswordChangeDialog {
 
     INT_PTR OnInit(HWND dialog) {
         for (int id : kEdits) SendDlgItemMessageA(dialog, id, EM_LIMITTEXT, kPasswordEditLimit, 0);
-        if (AsksCurrentPassword(host_.shell.Data())) {
+        if (AsksCurrentPassword(c_)) {
             SetDlgItemTextA(dialog, IDC_PASSWORD_CURRENT, "");
             return TRUE;
         }
@@ -85,10 +81,10 @@ class PasswordChangeDialog {
     }
 
     void OnOk(HWND dialog) {
-        const std::string current = ControlText(dialog, IDC_PASSWORD_CURRENT, kPasswordReadMax);
-        const std::string typed = ControlText(dialog, IDC_PASSWORD_NEW, kPasswordReadMax);
-        const std::string confirmation = ControlText(dialog, IDC_PASSWORD_CONFIRM, kPasswordReadMax);
-        switch (ChangePassword(host_.shell.Data(), current, typed, confirmation)) {
+        const std::string current = ControlText(dialog, IDC_PASSWORD_CURRENT, kPasswordMax);
+        const std::string typed = ControlText(dialog, IDC_PASSWORD_NEW, kPasswordMax);
+        const std::string confirmation = ControlText(dialog, IDC_PASSWORD_CONFIRM, kPasswordMax);
+        switch (ChangePassword(c_, current, typed, confirmation)) {
             case PasswordChangeOutcome::Changed:
                 EndDialog(dialog, 1);
                 return;
@@ -102,27 +98,27 @@ class PasswordChangeDialog {
         ShowMessageBox(dialog, kPasswordMismatchMessage, kPasswordErrorCaption, MessageIcon::Stop);
         for (int id : kEdits) SetDlgItemTextA(dialog, id, "");
         const int focus =
-            MismatchFocus(host_.shell.Data()) == PasswordField::New ? IDC_PASSWORD_NEW : IDC_PASSWORD_CURRENT;
+            MismatchFocus(c_) == PasswordField::New ? IDC_PASSWORD_NEW : IDC_PASSWORD_CURRENT;
         SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, focus)), TRUE);
     }
 
-    DialogHost& host_;
+  private:
+    static constexpr int kEdits[] = {IDC_PASSWORD_CURRENT, IDC_PASSWORD_NEW, IDC_PASSWORD_CONFIRM};
+
+    Collection& c_;
 };
 
 }  // namespace
 
-// The main list box gets the focus once the dialog has gone and its owner is active again; opened from the
-// Settings dialog, the focus goes back to that dialog instead.
-void RunPasswordEntryDialog(DialogHost& host, HWND owner) {
-    PasswordEntryDialog dialog(host);
-    RunModal(host.instance, IDD_PASSWORD_ENTRY, owner, dialog);
-    if (owner == host.mainWindow) host.ui.FocusList();
+void RunPasswordEntryDialog(HINSTANCE instance, HWND owner, Collection& c, MainList& list) {
+    PasswordEntryDialog dialog(c, list);
+    RunModal(instance, IDD_PASSWORD_ENTRY, owner, dialog);
 }
 
-void RunPasswordChangeDialog(DialogHost& host, HWND owner) {
-    PasswordChangeDialog dialog(host);
-    RunModal(host.instance, IDD_PASSWORD_CHANGE, owner, dialog);
-    if (dialog.focusList && owner == host.mainWindow) host.ui.FocusList();
+bool RunPasswordChangeDialog(HINSTANCE instance, HWND owner, Collection& c) {
+    PasswordChangeDialog dialog(c);
+    RunModal(instance, IDD_PASSWORD_CHANGE, owner, dialog);
+    return dialog.focusList;
 }
 
 }  // namespace cl

@@ -1,12 +1,16 @@
-// Presence changes and loans: the location the presence dialog stores, the loan history lines, the change of the
-// selected movies with its summary, and the refill of the main list that follows.
+// Presence changes and loans: the location the presence dialog (108) stores, the loan history lines, the change
+// of the selected movies with its summary (102), and the refill of the main list that follows.
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "app/MainShell.h"
+#include "model/base/Date.h"
+#include "ui/ListMenus.h"
+#include "ui/MainList.h"
 
 namespace cl {
 
@@ -20,27 +24,40 @@ std::string PresenceLocation(std::string_view typed, bool formatConversion);
 // `date` is already "%i/%i/%i".
 std::string LoanHistoryLine(std::string_view date, std::string_view location, bool present);
 
+enum class PresenceChangeKind { SelectionAbsent, SelectionPresent, AllPresent, AllAbsent };
+
 // What the summary dialog (102) shows after the selected movies changed.
 struct RelocationSummary {
-    std::array<std::string, SelectionBuffer::kSlots> titles;  // the ten slots; those beyond the count empty
+    std::array<std::string, kMaxSelectedLines> titles;  // the ten slots; those beyond the selection empty
     std::string location;
-    std::string status;  // "Present" for mode 1, "Absent" for every other mode
+    std::string status;  // "Present" or "Absent"
 };
 
-// Save with mode 0 or 1: stores the location (formatted, "Default" when empty) in the shared buffer and the known
-// locations; sets presence and location of every selected title the Main Movie List holds (the others are
-// skipped) and adds the loan line of `date` to each selected title's history.
-RelocationSummary SaveSelectionPresence(MainShell& shell, std::string_view typed, std::string_view date);
+// One run of the presence dialog: what it asks for, and what its Save does.
+class PresenceChange {
+  public:
+    PresenceChange(Collection& c, MainList& list, Clock& clock, PresenceChangeKind kind,
+                   std::vector<std::string> selection);
 
-// After the summary: refills the main list box for the current view. In the Imported Gimme view the selected titles
-// leave that list (the movies went to the friend who asked for them). The caller then shows the count.
-void RefillAfterPresence(MainShell& shell, ShellUi& ui);
+    const std::vector<std::string>& KnownLocations() const { return c_.knownLocations.Values(); }
+    bool ChangesSelection() const;
+    // Save: stores the location (formatted, "Default" when empty) and appends it to the known locations. A change
+    // of the selection also sets presence and location of every selected title the Main Movie List holds (the
+    // others are skipped), adds the loan line to each one's history, and returns what the summary shows. The
+    // "all" kinds leave the movies to the command that opened the dialog.
+    std::optional<RelocationSummary> Save(std::string_view typed);
+    // After the summary: the main list box refilled for its view. In the Imported Gimme view the selected titles
+    // leave that list (the movies went to the friend who asked for them).
+    void RefillAfterSummary();
+    const std::string& Location() const { return location_; }
 
-// Save with mode 3 or 4: only stores the location for all lines (formatted, "Default" when empty) and appends it
-// to the known locations; the command that opened the dialog changes the movies.
-void SaveAllPresenceLocation(MainShell& shell, std::string_view typed);
-
-// True for the modes that change the selected movies (0 and 1), false for the "all" modes.
-bool ChangesSelection(PresenceRequest mode);
+  private:
+    Collection& c_;
+    MainList& list_;
+    Clock& clock_;
+    PresenceChangeKind kind_;
+    std::vector<std::string> selection_;
+    std::string location_;
+};
 
 }  // namespace cl

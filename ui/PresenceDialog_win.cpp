@@ -1,14 +1,12 @@
 // The presence dialog (108), which asks for the new location of the selected or of all listed movies, and the
 // summary (102) of the movies it relocated.
-#include "model/base/Date.h"
 #include "res/ListDialogIds.h"
-#include "ui/DialogHost_win.h"
-#include "ui/Presence.h"
+#include "ui/Dialogs_win.h"
 
 namespace cl {
 namespace {
 
-INT_PTR CALLBACK RelocatedProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR CALLBACK RelocatedProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     switch (message) {
         case WM_INITDIALOG: {
             const auto& summary = *reinterpret_cast<const RelocationSummary*>(lParam);
@@ -37,20 +35,19 @@ INT_PTR CALLBACK RelocatedProc(HWND dialog, UINT message, WPARAM wParam, LPARAM 
 
 class PresenceDialog {
   public:
-    explicit PresenceDialog(DialogHost& host) : host_(host) {}
+    PresenceDialog(HINSTANCE instance, PresenceChange& change) : instance_(instance), change_(change) {}
 
-    void Run(HWND owner) {
-        RunModal(host_.instance, IDD_PRESENCE_CHANGE, owner, *this);
+    std::optional<std::string> Run(HWND owner) {
+        RunModal(instance_, IDD_PRESENCE_CHANGE, owner, *this);
+        return location_;
     }
 
-  private:
-    friend INT_PTR CALLBACK ModalDialogProc<PresenceDialog>(HWND, UINT, WPARAM, LPARAM);
     INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam) {
         switch (message) {
             case WM_INITDIALOG: {
                 HWND combo = GetDlgItem(dialog, IDC_PRESENCE_LOCATION);
                 SendMessageA(combo, CB_LIMITTEXT, kPresenceLocationTyped, 0);
-                FillComboBox(combo, host_.shell.Data().knownLocations.Values());
+                FillComboBox(combo, change_.KnownLocations());
                 return TRUE;
             }
             case WM_COMMAND:
@@ -61,7 +58,6 @@ class PresenceDialog {
                         return TRUE;
                     case IDC_PRESENCE_CANCEL:
                     case IDCANCEL:
-                        host_.shell.presenceMode = PresenceRequest::Cancelled;
                         EndDialog(dialog, 0);
                         return TRUE;
                     default:
@@ -75,26 +71,26 @@ class PresenceDialog {
     }
 
     void Save(HWND dialog) {
-        MainShell& shell = host_.shell;
         const std::string typed = ControlText(dialog, IDC_PRESENCE_LOCATION, kPresenceLocationMax);
-        if (ChangesSelection(shell.presenceMode)) {
-            RelocationSummary summary = SaveSelectionPresence(shell, typed, TodayUtc());
-            DialogBoxParamA(host_.instance, MAKEINTRESOURCEA(IDD_RELOCATED), dialog, RelocatedProc,
-                            reinterpret_cast<LPARAM>(&summary));
-            RefillAfterPresence(shell, host_.ui);
-        } else {
-            SaveAllPresenceLocation(shell, typed);
+        if (std::optional<RelocationSummary> summary = change_.Save(typed)) {
+            DialogBoxParamA(instance_, MAKEINTRESOURCEA(IDD_RELOCATED), dialog, RelocatedProc,
+                            reinterpret_cast<LPARAM>(&*summary));
+            change_.RefillAfterSummary();
         }
+        location_ = change_.Location();
         EndDialog(dialog, 1);
     }
 
-    DialogHost& host_;
+  private:
+    HINSTANCE instance_;
+    PresenceChange& change_;
+    std::optional<std::string> location_;
 };
 
 }  // namespace
 
-void RunPresenceDialog(DialogHost& host, HWND owner) {
-    PresenceDialog(host).Run(owner);
+std::optional<std::string> RunPresenceDialog(HINSTANCE instance, HWND owner, PresenceChange& change) {
+    return PresenceDialog(instance, change).Run(owner);
 }
 
 }  // namespace cl

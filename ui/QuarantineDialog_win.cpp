@@ -1,6 +1,7 @@
 // The Quarantine dialog (114): the titles a list import never offers again, and taking titles out.
 #include "res/FindDialogIds.h"
-#include "ui/DialogHost_win.h"
+#include "ui/Dialogs_win.h"
+#include "ui/ListBoxView_win.h"
 #include "ui/QuarantineDialog.h"
 
 namespace cl {
@@ -8,10 +9,8 @@ namespace {
 
 class QuarantineDialog {
   public:
-    explicit QuarantineDialog(DialogHost& host) : host_(host) {}
+    explicit QuarantineDialog(Collection& c) : c_(c) {}
 
-  private:
-    friend INT_PTR CALLBACK ModalDialogProc<QuarantineDialog>(HWND, UINT, WPARAM, LPARAM);
     INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam) {
         switch (message) {
             case WM_INITDIALOG:
@@ -37,7 +36,7 @@ class QuarantineDialog {
 
     void Fill(HWND dialog) {
         HWND list = GetDlgItem(dialog, IDC_QUARANTINE_LIST);
-        for (const std::string& title : QuarantineLines(host_.shell.Data().quarantine))
+        for (const std::string& title : QuarantineLines(c_.quarantine))
             SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title.c_str()));
     }
 
@@ -45,22 +44,21 @@ class QuarantineDialog {
         HWND list = GetDlgItem(dialog, IDC_QUARANTINE_LIST);
         const LRESULT line = SendMessageA(list, LB_GETCURSEL, 0, 0);
         if (line == LB_ERR) return;
-        const std::string title = ListBoxLine(list, static_cast<int>(line));
+        const std::string title = ListBoxWin(false, list).LineText(static_cast<int>(line));
         if (!AskYesNo(dialog, QuarantineRemoveQuestion(title), kConfirmationCaption, true)) return;
         SendMessageA(list, LB_RESETCONTENT, 0, 0);
-        host_.shell.Data().quarantine.Remove(title);
+        c_.quarantine.Remove(title);
         Fill(dialog);
     }
 
-    DialogHost& host_;
+    Collection& c_;
 };
 
 }  // namespace
 
-void RunQuarantineDialog(DialogHost& host, HWND owner) {
-    QuarantineDialog dialog(host);
-    RunModal(host.instance, IDD_QUARANTINE, owner, dialog);
-    host.ui.FocusList();
+void RunQuarantineDialog(HINSTANCE instance, HWND owner, Collection& c) {
+    QuarantineDialog dialog(c);
+    RunModal(instance, IDD_QUARANTINE, owner, dialog);
 }
 
 }  // namespace cl

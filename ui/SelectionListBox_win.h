@@ -5,40 +5,15 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "ui/ListCommands.h"
+#include "model/base/Win_win.h"
 
 namespace cl {
 
-// Message boxes over one window.
-class WindowPrompts final : public Prompts {
-  public:
-    explicit WindowPrompts(HWND owner) : owner_(owner) {}
-    void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
-    bool Ask(std::string_view text, std::string_view caption, MessageIcon icon, bool noByDefault) override;
-
-  private:
-    HWND owner_;
-};
-
-class SelectionListBox {
-  public:
-    SelectionListBox() = default;
-    SelectionListBox(const SelectionListBox&) = delete;
-    SelectionListBox& operator=(const SelectionListBox&) = delete;
-    virtual ~SelectionListBox() = default;
-
-    // Subclasses the list box; the caller keeps the object alive while the list box exists.
-    void Attach(HWND list);
-    // Subclasses the list box and hands the object to it: it goes when the list box is destroyed.
-    static void AttachOwned(std::unique_ptr<SelectionListBox> self, HWND list);
-
-    HWND Window() const { return list_; }
-
+class SelectionListBox : public Subclass {
   protected:
     // Where this list's selection count is shown.
     virtual void ShowCount(std::string_view text) = 0;
@@ -59,16 +34,9 @@ class SelectionListBox {
     void ShowMenu(HMENU menu, POINT screen) const;
 
   private:
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-    // Hands a message to the list box's own procedure.
-    LRESULT CallListBox(UINT message, WPARAM wParam, LPARAM lParam) const;
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override;
     void LimitSelection();
     void MoveSelection(bool up);
-
-    HWND list_ = nullptr;
-    WNDPROC listBoxProc_ = nullptr;
-    bool owned_ = false;
 };
 
 }  // namespace cl

@@ -10,17 +10,10 @@
 namespace cl {
 namespace {
 
-constexpr std::string_view kMainCaption = "Main Movie List";
-
 std::int16_t Flag(bool on) {
     return on ? 1 : 0;
 }
 
-void ShowWholeMainList(MainShell& shell, ShellUi& ui) {
-    Collection& c = shell.Data();
-    const int count = ui.FillList(FillListBox(c.main, FillVariant::All, {}, c.eroticVisible));
-    shell.SetCaptionAndCount(count, kMainCaption);
-}
 
 }  // namespace
 
@@ -29,26 +22,23 @@ SettingsChoice SettingsOnOpening(const AppSettings& s) {
                           s.autoBackup == 1, s.autoImdb == 1,         s.titleCorrection == 1};
 }
 
-ShellDialog RatedXPasswordDialog(const Collection& c) {
-    return SameTitle(c.password, kNoPassword) ? ShellDialog::PasswordChange : ShellDialog::PasswordEntry;
+SimpleDialog RatedXPasswordDialog(const Collection& c) {
+    return SameTitle(c.password, kNoPassword) ? SimpleDialog::PasswordChange : SimpleDialog::PasswordEntry;
 }
 
-bool RatedXAfterPassword(MainShell& shell, ShellUi& ui) {
-    Collection& c = shell.Data();
+bool RatedXAfterPassword(Collection& c, MainList& list) {
     if (c.eroticVisible) return true;  // the main window already shows the category "Erotic"
     c.settings.viewMode = 0;
-    ShowWholeMainList(shell, ui);
+    list.ShowKeepingMark(View::Main());
     return false;
 }
 
-bool ApplySettings(MainShell& shell, ShellUi& ui, const SettingsChoice& choice, FileWriter& writer,
-                   std::string& error) {
-    Collection& c = shell.Data();
+bool ApplySettings(Collection& c, MainList& list, const SettingsChoice& choice, FileWriter& writer,
+                   const std::string& dataDirectory, std::string& error) {
     if (!choice.ratedX) {
         c.settings.viewMode = 0;
         c.eroticVisible = false;
-        const ViewMark mark = shell.Mark();
-        if (mark == ViewMark::Main || mark == ViewMark::None) ShowWholeMainList(shell, ui);
+        if (list.CurrentView().ShowsMainList()) list.ShowKeepingMark(View::Main());
     } else {
         c.settings.viewMode = 1;
     }
@@ -57,7 +47,7 @@ bool ApplySettings(MainShell& shell, ShellUi& ui, const SettingsChoice& choice, 
     c.settings.autoBackup = Flag(choice.autoBackup);
     c.settings.autoImdb = Flag(choice.autoImdb);
     c.settings.titleCorrection = Flag(choice.titleCorrection);
-    return SaveSettingsFile(writer, std::filesystem::path(shell.DataDirectory()) / std::string(kSettingsFileName),
+    return SaveSettingsFile(writer, std::filesystem::path(dataDirectory) / std::string(kSettingsFileName),
                             c.settings, error);
 }
 

@@ -4,7 +4,8 @@
 
 #include <string>
 
-#include "app/MainShell.h"
+#include "ui/Dialogs.h"
+#include "ui/MainList.h"
 #include "model/base/FileWriter.h"
 #include "model/Settings.h"
 
@@ -28,16 +29,17 @@ SettingsChoice SettingsOnOpening(const AppSettings& settings);
 
 // The password dialog that choosing Rated-X opens: Password Entry, or Password Change while no password has been
 // set yet ("nolockx"), as Ctrl+X does; there is no password to enter then.
-ShellDialog RatedXPasswordDialog(const Collection& c);
+SimpleDialog RatedXPasswordDialog(const Collection& c);
 
 // After that dialog: true when the lock is open, and Rated-X stays chosen. Otherwise the view mode becomes 0 and
 // the main list box shows the whole Main Movie List under "Main Movie List"; false, and the dialog shows PG-13.
-bool RatedXAfterPassword(MainShell& shell, ShellUi& ui);
+bool RatedXAfterPassword(Collection& c, MainList& list);
 
 // Apply: PG-13 closes the lock and, when the main window shows the Main Movie List or a filtered view of it,
 // refills it with the whole Main Movie List (the View menu marks stay); Rated-X keeps view mode 1. The switches
-// are taken from the boxes and "Settings.dat" is written in the data directory. A failed write is not reported
-// to the user; false and `error` say why.
-bool ApplySettings(MainShell& shell, ShellUi& ui, const SettingsChoice& choice, FileWriter& writer, std::string& error);
+// are taken from the boxes and "Settings.dat" is written in the data directory (which ends in a separator). A
+// failed write is not reported to the user; false and `error` say why.
+bool ApplySettings(Collection& c, MainList& list, const SettingsChoice& choice, FileWriter& writer,
+                   const std::string& dataDirectory, std::string& error);
 
 }  // namespace cl

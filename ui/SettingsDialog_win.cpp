@@ -1,7 +1,7 @@
 // The Settings dialog (210): the view mode and the five switches of AppSettings.
 #include "model/base/FileWriter.h"
 #include "res/FindDialogIds.h"
-#include "ui/DialogHost_win.h"
+#include "ui/Dialogs_win.h"
 #include "ui/SettingsDialog.h"
 
 namespace cl {
@@ -21,10 +21,10 @@ constexpr SwitchBox kSwitches[] = {
 
 class SettingsDialog {
   public:
-    explicit SettingsDialog(DialogHost& host) : host_(host) {}
+    SettingsDialog(HINSTANCE instance, Collection& c, MainList& list, const std::string& dataDirectory,
+                   FileWriter& writer)
+        : instance_(instance), c_(c), list_(list), dataDirectory_(dataDirectory), writer_(writer) {}
 
-  private:
-    friend INT_PTR CALLBACK ModalDialogProc<SettingsDialog>(HWND, UINT, WPARAM, LPARAM);
     INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam) {
         switch (message) {
             case WM_INITDIALOG:
@@ -55,7 +55,7 @@ class SettingsDialog {
     }
 
     void OnInit(HWND dialog) {
-        const SettingsChoice choice = SettingsOnOpening(host_.shell.Data().settings);
+        const SettingsChoice choice = SettingsOnOpening(c_.settings);
         ShowViewMode(dialog, choice.ratedX);
         for (const SwitchBox& box : kSwitches)
             CheckDlgButton(dialog, box.id, choice.*box.value ? BST_CHECKED : BST_UNCHECKED);
@@ -71,8 +71,12 @@ class SettingsDialog {
     void OnRatedX(HWND dialog) {
         if (ratedX_) return;
         ShowViewMode(dialog, true);
-        RunDialog(host_, RatedXPasswordDialog(host_.shell.Data()), dialog);
-        if (!RatedXAfterPassword(host_.shell, host_.ui)) ShowViewMode(dialog, false);
+        if (RatedXPasswordDialog(c_) == SimpleDialog::PasswordChange) {
+            RunPasswordChangeDialog(instance_, dialog, c_);
+        } else {
+            RunPasswordEntryDialog(instance_, dialog, c_, list_);
+        }
+        if (!RatedXAfterPassword(c_, list_)) ShowViewMode(dialog, false);
     }
 
     void OnApply(HWND dialog) {
@@ -81,20 +85,25 @@ class SettingsDialog {
         for (const SwitchBox& box : kSwitches) choice.*box.value = IsDlgButtonChecked(dialog, box.id) == BST_CHECKED;
         std::string error;
         // A failed write is not reported: the options still apply for this run.
-        ApplySettings(host_.shell, host_.ui, choice, DefaultFileWriter(), error);
+        ApplySettings(c_, list_, choice, writer_, dataDirectory_, error);
         EndDialog(dialog, 1);
     }
 
-    DialogHost& host_;
+  private:
+    HINSTANCE instance_;
+    Collection& c_;
+    MainList& list_;
+    const std::string& dataDirectory_;
+    FileWriter& writer_;
     bool ratedX_ = false;  // the view mode the radio buttons show
 };
 
 }  // namespace
 
-void RunSettingsDialog(DialogHost& host, HWND owner) {
-    SettingsDialog dialog(host);
-    RunModal(host.instance, IDD_SETTINGS, owner, dialog);
-    host.ui.FocusList();
+void RunSettingsDialog(HINSTANCE instance, HWND owner, Collection& c, MainList& list, const std::string& dataDirectory,
+                       FileWriter& writer) {
+    SettingsDialog dialog(instance, c, list, dataDirectory, writer);
+    RunModal(instance, IDD_SETTINGS, owner, dialog);
 }
 
 }  // namespace cl

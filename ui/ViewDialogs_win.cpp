@@ -1,7 +1,8 @@
 // The Main Locations (103) and Category Search (229) dialogs of the View menu: each picks a value from a
 // drop-down list and ends in a view of the Main Movie List.
 #include "res/FindDialogIds.h"
-#include "ui/DialogHost_win.h"
+#include "model/MainListFile.h"
+#include "ui/Dialogs_win.h"
 #include "ui/ViewDialogs.h"
 
 namespace cl {
@@ -11,17 +12,15 @@ namespace {
 // takes the chosen value, and Cancel.
 class PickValueDialog {
   public:
-    using Take = void (*)(DialogHost& host, std::string_view value);
+    PickValueDialog(const KnownValueList& values, int combo, int takeButton, std::size_t readMax)
+        : values_(values), combo_(combo), takeButton_(takeButton), readMax_(readMax) {}
 
-    PickValueDialog(DialogHost& host, const KnownValueList& values, int combo, int takeButton, std::size_t readMax,
-                    Take take)
-        : host_(host), values_(values), combo_(combo), takeButton_(takeButton), readMax_(readMax), take_(take) {}
+    // Runs the dialog; the value taken, nothing after Cancel.
+    std::optional<std::string> Run(HINSTANCE instance, int resource, HWND owner) {
+        RunModal(instance, resource, owner, *this);
+        return taken_;
+    }
 
-
-    bool taken = false;
-
-  private:
-    friend INT_PTR CALLBACK ModalDialogProc<PickValueDialog>(HWND, UINT, WPARAM, LPARAM);
     INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam) {
         switch (message) {
             case WM_INITDIALOG: {
@@ -33,8 +32,7 @@ class PickValueDialog {
             case WM_COMMAND: {
                 const int id = LOWORD(wParam);
                 if (id == takeButton_) {
-                    take_(host_, ControlText(dialog, combo_, readMax_));
-                    taken = true;
+                    taken_ = ControlText(dialog, combo_, readMax_);
                     EndDialog(dialog, 1);
                     return TRUE;
                 }
@@ -49,30 +47,30 @@ class PickValueDialog {
         }
     }
 
-    DialogHost& host_;
+  private:
     const KnownValueList& values_;
     int combo_;
     int takeButton_;
     std::size_t readMax_;
-    Take take_;
+    std::optional<std::string> taken_;
 };
 
 }  // namespace
 
-void RunMainLocationsDialog(DialogHost& host, HWND owner) {
-    PickValueDialog dialog(
-        host, host.shell.Data().knownLocations, IDC_LOCATIONS_COMBO, IDC_LOCATIONS_TRACK, kLocationReadMax,
-        [](DialogHost& h, std::string_view location) { ShowMainByLocation(h.shell, h.ui, location); });
-    RunModal(host.instance, IDD_MAIN_LOCATIONS, owner, dialog);
-    host.ui.FocusList();
+void RunMainLocationsDialog(HINSTANCE instance, HWND owner, Collection& c, MainList& list) {
+    PickValueDialog dialog(c.knownLocations, IDC_LOCATIONS_COMBO, IDC_LOCATIONS_TRACK, kMainLocationMax);
+    if (std::optional<std::string> location = dialog.Run(instance, IDD_MAIN_LOCATIONS, owner))
+        ShowMainByLocation(list, *location);
+    list.Box().Focus();
 }
 
 // The main list box gets the focus only after OK: Cancel leaves it where it was.
-void RunCategorySearchDialog(DialogHost& host, HWND owner) {
-    PickValueDialog dialog(host, host.shell.Data().knownCategories, IDC_CATEGORY_COMBO, IDOK, kCategoryReadMax,
-                           [](DialogHost& h, std::string_view category) { ShowMainByCategory(h.shell, category); });
-    RunModal(host.instance, IDD_CATEGORY_SEARCH, owner, dialog);
-    if (dialog.taken) host.ui.FocusList();
+void RunCategorySearchDialog(HINSTANCE instance, HWND owner, Collection& c, MainList& list) {
+    PickValueDialog dialog(c.knownCategories, IDC_CATEGORY_COMBO, IDOK, kMainCategoryMax);
+    if (std::optional<std::string> category = dialog.Run(instance, IDD_CATEGORY_SEARCH, owner)) {
+        ShowMainByCategory(list, *category);
+        list.Box().Focus();
+    }
 }
 
 }  // namespace cl

@@ -53,7 +53,7 @@ std::string MainListBytes(const std::vector<std::string>& titles, std::vector<st
     MovieList main(ListKind::Main);
     MovieList upcoming(ListKind::Upcoming);
     for (std::size_t i = 0; i < titles.size(); ++i)
-        InsertMainMovie(main, titles[i], "Drama", "Present", "Default", "DVD", static_cast<std::int32_t>(i + 1));
+        InsertMainMovie(main, {titles[i], "Drama", "Present", "Default", "DVD"}, static_cast<std::int32_t>(i + 1));
     for (const MovieRecord& record : main) fileOrder.push_back(record.title);
     return SerializeMainList(main, upcoming, FreeNumberPool{}, kNoPassword);
 }

@@ -14,4 +14,12 @@ std::string FormatStoreDate(std::time_t when) {
 
 std::string TodayUtc() { return FormatStoreDate(std::time(nullptr)); }
 
+Clock& SystemClock() {
+    class UtcClock final : public Clock {
+        std::string Today() override { return TodayUtc(); }
+    };
+    static UtcClock clock;
+    return clock;
+}
+
 }  // namespace cl

@@ -12,4 +12,14 @@ std::string FormatStoreDate(std::time_t when);
 // Today's date (UTC) for the stores.
 std::string TodayUtc();
 
+// Where the commands get today's date from: the system's clock in the program, a fixed date in tests.
+class Clock {
+  public:
+    virtual ~Clock() = default;
+    virtual std::string Today() = 0;  // "%i/%i/%i", UTC
+};
+
+// The system's clock.
+Clock& SystemClock();
+
 }  // namespace cl

@@ -3,13 +3,14 @@
 #include <windows.h>
 
 #include "model/base/FileWriter.h"
+#include "model/base/Handle_win.h"
 
 namespace cl {
 
 bool MoveFileOver(const std::filesystem::path& from, const std::filesystem::path& to, std::string& error) {
     if (MoveFileExA(from.string().c_str(), to.string().c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
-    error = "cannot replace " + to.string() + " (Windows error " + std::to_string(GetLastError()) + ")";
+    error = "cannot replace " + to.string() + ": " + LastWin32Error();
     return false;
 }
 

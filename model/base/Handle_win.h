@@ -124,6 +124,23 @@ struct MenuPolicy {
     void Close(Handle h) const noexcept { ::DestroyMenu(h); }
 };
 
+// Windows the program creates outside a parent's lifetime (a tooltip control), and thread message hooks.
+struct WindowPolicy {
+    using Handle = HWND;
+    static Handle Null() noexcept { return nullptr; }
+    static bool Valid(Handle h) noexcept { return h != nullptr; }
+    void Close(Handle h) noexcept {
+        if (::IsWindow(h)) ::DestroyWindow(h);
+    }
+};
+
+struct HookPolicy {
+    using Handle = HHOOK;
+    static Handle Null() noexcept { return nullptr; }
+    static bool Valid(Handle h) noexcept { return h != nullptr; }
+    void Close(Handle h) noexcept { ::UnhookWindowsHookEx(h); }
+};
+
 using OwnedHandle = UniqueHandle<KernelHandlePolicy>;
 using OwnedFind = UniqueHandle<FindHandlePolicy>;
 using OwnedInternet = UniqueHandle<InternetHandlePolicy>;
@@ -139,6 +156,8 @@ using OwnedDc = UniqueHandle<CreatedDcPolicy>;
 using OwnedWindowDc = UniqueHandle<WindowDcPolicy>;
 using OwnedIcon = UniqueHandle<IconPolicy>;
 using OwnedMenu = UniqueHandle<MenuPolicy>;
+using OwnedWindow = UniqueHandle<WindowPolicy>;
+using OwnedHook = UniqueHandle<HookPolicy>;
 
 // The DC of a window (nullptr: the screen), released to that window when the owner goes.
 inline OwnedWindowDc GetWindowDcOwned(HWND window) { return OwnedWindowDc(::GetDC(window), WindowDcPolicy{window}); }

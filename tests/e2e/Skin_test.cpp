@@ -10,9 +10,10 @@
 namespace cl::e2e {
 namespace {
 
-class Quiet : public SkinMessages {
+class Quiet : public Prompts {
   public:
-    void Show(std::string_view, std::string_view, MessageIcon) override {}
+    void ShowMessage(std::string_view, std::string_view, MessageIcon) override {}
+    bool Ask(std::string_view, std::string_view, MessageIcon, bool) override { return false; }
 };
 
 class SkinTest : public ProgramTest {

@@ -108,14 +108,14 @@ Outcome Analyse(const std::vector<std::uint8_t>& bytes) {
 
 std::string Messages(const Outcome& r) {
     std::string all;
-    for (const auto& m : r.reporter.shown) all += m.text + "|";
+    for (const auto& m : r.reporter.messages) all += m.text + "|";
     return all;
 }
 
 TEST(AviAnalyzer, FillsEveryTextOfAFileWithAudio) {
     const Outcome r = Analyse(BuildAvi({}));
     ASSERT_TRUE(r.ok) << Messages(r);
-    EXPECT_TRUE(r.reporter.shown.empty());
+    EXPECT_TRUE(r.reporter.messages.empty());
     const MediaFields& f = r.scratch.fields;
     EXPECT_EQ(f.format, "MPEG-4");
     EXPECT_EQ(f.width, "320");
@@ -304,7 +304,7 @@ TEST_P(AviMessages, EachDamageGivesItsMessage) {
     const Outcome r = Analyse(c.make());
     EXPECT_EQ(r.ok, c.ok);
     EXPECT_EQ(Messages(r), c.messages);
-    for (const auto& m : r.reporter.shown) {
+    for (const auto& m : r.reporter.messages) {
         EXPECT_EQ(m.caption, "Error");
         EXPECT_EQ(m.icon, MessageIcon::None);
     }
@@ -388,8 +388,8 @@ TEST(AviAnalyzer, IndexThatCannotBeReadWholeIsAProcessingError) {
     AviAudioState audio;
     RecordingReporter reporter;
     EXPECT_FALSE(AnalyseAvi(in, scratch, 0, audio, reporter));
-    ASSERT_EQ(reporter.shown.size(), 1u);
-    EXPECT_EQ(reporter.shown[0].text, "Error Processing Index.");
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_EQ(reporter.messages[0].text, "Error Processing Index.");
 }
 
 TEST(AviAnalyzer, IndexOfMillionsOfEntriesIsSummedQuicklyInBoundedSlices) {

@@ -36,15 +36,17 @@ protected:
 
     // A small collection touching every store.
     void Fill(Collection& c) {
-        InsertMainMovie(c.main, "Alien", "Horror", "Present", "Default", "DVD", 1);
-        InsertMainMovie(c.main, "Matrix, The", "Action", "Absent", "Mike", "DivX", 2);
+        InsertMainMovie(c.main, {"Alien", "Horror", "Present", "Default", "DVD"}, 1);
+        InsertMainMovie(c.main, {"Matrix, The", "Action", "Absent", "Mike", "DivX"}, 2);
         InsertUpcomingMovie(c.upcoming, "Gladiator", "@", "Video Store");
         c.freeNumbers.Add(3);
         c.password = "secret";
         c.quarantine.Add("Bad Movie");
         AddGimmeTitleWithLocation(c.internalGimme, "Heat", "Jim");
-        c.imdb.Put(ImdbKey("Alien"), "1", "Alien", "1979", "Ridley Scott", "NOTAGLINE", "A plot.", "Horror",
-                   "Sigourney Weaver, Tom Skerritt", "English", "117 min");
+        c.imdb.Put(ImdbKey("Alien"), {.number = "1", .title = "Alien", .year = "1979", .director = "Ridley Scott",
+                                      .genre = "Horror", .tagline = "NOTAGLINE", .plot = "A plot.",
+                                      .language = "English", .runtime = "117 min",
+                                      .actors = "Sigourney Weaver, Tom Skerritt"});
         c.comments.Set("Alien", "A classic.");
         c.history.AddOrUpdate("Alien", "2003/1/5", "2");
         c.history.AddLoanLine("Alien", "2003/2/1: loaned to Mike.");
@@ -113,7 +115,7 @@ TEST_F(CollectionTest, AFailedWriteLeavesThatStoresPreviousFileWholeAndSavesTheO
 
     Collection changed;
     Fill(changed);
-    InsertMainMovie(changed.main, "Heat", "Crime", "Present", "Default", "DVD", 4);
+    InsertMainMovie(changed.main, {"Heat", "Crime", "Present", "Default", "DVD"}, 4);
     changed.imdb.Remove(ImdbKey("Alien"));
     changed.comments.Set("Alien", "Changed.");
     FailingWriter writer({"CineLedger.dat", "IMDb.dat"});
@@ -234,7 +236,7 @@ TEST_F(CollectionTest, RestoreReadsTheBackupEmptiesStoresWithoutOneAndKeepsWhatL
     fs::remove(dir_ / "Media.bak");
 
     // Changes after the backup, and things that never reach a backup.
-    InsertMainMovie(c.main, "Heat", "Crime", "Present", "Default", "DVD", 4);
+    InsertMainMovie(c.main, {"Heat", "Crime", "Present", "Default", "DVD"}, 4);
     c.password = "changed";
     c.knownUpcomingLocations.Append("Only In Memory");
     c.knownCategories.Append("Stale Category");

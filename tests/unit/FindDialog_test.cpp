@@ -7,32 +7,28 @@
 #include <limits>
 
 #include "model/ListOperations.h"
-#include "tests/unit/FakeListUi.h"
+#include "tests/unit/ShellFakes.h"
 
-namespace cl {
+namespace cl::test {
 namespace {
 
-using test::FakeListUi;
 using Lines = std::vector<std::string>;
 
-class FindDialogTest : public ::testing::Test {
+class FindDialogTest : public ::testing::Test, public ShellFixture {
   protected:
     void SetUp() override {
-        InsertMainMovie(c.main, "Alien", "Horror", "Present", "", "DVD", 1);
-        InsertMainMovie(c.main, "Aliens", "Horror", "Present", "Default", "DVD", 2);
-        InsertMainMovie(c.main, "Emmanuelle", "Erotic", "Present", "Default", "VHS", 3);
-        InsertMainMovie(c.main, "Heat", "Crime", "Absent", "Mike", "DVD", 4);
-        InsertMainMovie(c.main, "Ronin", "Crime", "Present", "Default", "DVD", 5);
-        c.imdb.Put("CineLedger: Heat", "7", "Heat", "1995", "Michael Mann", {}, {}, {},
-                   "Al Pacino, Robert De Niro, Val Kilmer", {}, {});
-        c.imdb.Put("CineLedger: Ronin", "8", "Ronin", "1998", "John Frankenheimer", {}, {}, {},
-                   "Robert De Niro, Jean Reno", {}, {});
-        shell.Execute(IDC_VIEW_BUTTON);  // the Main Movie List, erotic movie hidden
+        InsertMainMovie(c.main, {"Alien", "Horror", "Present", "", "DVD"}, 1);
+        InsertMainMovie(c.main, {"Aliens", "Horror", "Present", "Default", "DVD"}, 2);
+        InsertMainMovie(c.main, {"Emmanuelle", "Erotic", "Present", "Default", "VHS"}, 3);
+        InsertMainMovie(c.main, {"Heat", "Crime", "Absent", "Mike", "DVD"}, 4);
+        InsertMainMovie(c.main, {"Ronin", "Crime", "Present", "Default", "DVD"}, 5);
+        c.imdb.Put("CineLedger: Heat", {.number = "7", .title = "Heat", .year = "1995", .director = "Michael Mann",
+                                        .actors = "Al Pacino, Robert De Niro, Val Kilmer"});
+        c.imdb.Put("CineLedger: Ronin", {.number = "8", .title = "Ronin", .year = "1998",
+                                         .director = "John Frankenheimer", .actors = "Robert De Niro, Jean Reno"});
+        List().Show(View::Main());  // erotic movie hidden
     }
 
-    Collection c;
-    FakeListUi ui;
-    MainShell shell{c, "./", ui, DefaultFileWriter()};
 };
 
 TEST(FindOptions, OnlyTheMainListAndItsFilteredViewsOfferThem) {
@@ -49,7 +45,7 @@ TEST(FindOptions, OnlyTheMainListAndItsFilteredViewsOfferThem) {
 }
 
 TEST_F(FindDialogTest, TypingSelectsTheFirstLineBeginningWithTheText) {
-    ASSERT_EQ(ui.lines, (Lines{"Alien", "Aliens", "Heat", "Ronin"}));
+    ASSERT_EQ(box.lines, (Lines{"Alien", "Aliens", "Heat", "Ronin"}));
     struct Case {
         const char* typed;
         int line;
@@ -57,25 +53,19 @@ TEST_F(FindDialogTest, TypingSelectsTheFirstLineBeginningWithTheText) {
     const Case cases[] = {{"ro", 3}, {"HE", 2}, {"Alien", 0}, {"aliens", 1}};
     for (const Case& t : cases) {
         SCOPED_TRACE(t.typed);
-        shell.SetSelectionCount("");
-        FindTypedText(shell, ui, t.typed);
-        EXPECT_EQ(ui.selected, std::set<int>{t.line});
+        List().SetSelectionCount("");
+        FindTypedText(List(), t.typed);
+        EXPECT_EQ(box.selected, std::set<int>{t.line});
         EXPECT_EQ(ui.status.selection, "1");
     }
 }
 
 TEST_F(FindDialogTest, TypingWithoutAMatchingLineChangesNothing) {
-    ui.selected = {1, 2};
-    shell.SetSelectionCount("2");
-    FindTypedText(shell, ui, "xyz");
-    EXPECT_EQ(ui.selected, (std::set<int>{1, 2}));
+    box.selected = {1, 2};
+    List().SetSelectionCount("2");
+    FindTypedText(List(), "xyz");
+    EXPECT_EQ(box.selected, (std::set<int>{1, 2}));
     EXPECT_EQ(ui.status.selection, "2");
-}
-
-TEST_F(FindDialogTest, TypingLooksAtNoMoreThan109Characters) {
-    FindTypedText(shell, ui, std::string(150, 'a'));
-    ASSERT_EQ(ui.lookups.size(), 1u);
-    EXPECT_EQ(ui.lookups[0].size(), 109u);
 }
 
 TEST(FindNumbers, ReadAsTheCLibraryReadsThemWithoutOverflow) {
@@ -99,28 +89,28 @@ TEST(FindNumbers, ReadAsTheCLibraryReadsThemWithoutOverflow) {
 }
 
 TEST_F(FindDialogTest, NumberSearchSelectsTheMovieWhenTheViewShowsIt) {
-    shell.SetSelectionCount("");
-    EXPECT_EQ(FindTrack(shell, ui, FindMode::Numbers, "4", 3), FindTrackOutcome::Close);
-    EXPECT_EQ(ui.selected, std::set<int>{2});
+    List().SetSelectionCount("");
+    EXPECT_EQ(FindTrack(c, List(), FindMode::Numbers, "4", 3), FindTrackOutcome::Close);
+    EXPECT_EQ(box.selected, std::set<int>{2});
     EXPECT_EQ(ui.status.selection, "1");
-    EXPECT_FALSE(c.current.title.has_value()) << "the current title is cleared again";
+    EXPECT_FALSE(W().state.currentMovie.title.has_value()) << "the current title is cleared again";
 }
 
 TEST_F(FindDialogTest, NumberSearchOfAMovieTheViewHidesSelectsNothing) {
-    shell.SetSelectionCount("");
-    ui.selected.clear();
+    List().SetSelectionCount("");
+    box.selected.clear();
     // Number 3 is the erotic movie, left out of the list while the lock is closed.
-    EXPECT_EQ(FindTrack(shell, ui, FindMode::Numbers, "3", 3), FindTrackOutcome::Close);
-    EXPECT_TRUE(ui.selected.empty());
+    EXPECT_EQ(FindTrack(c, List(), FindMode::Numbers, "3", 3), FindTrackOutcome::Close);
+    EXPECT_TRUE(box.selected.empty());
     EXPECT_EQ(ui.status.selection, "");
-    EXPECT_TRUE(ui.messages.empty());
-    EXPECT_FALSE(c.current.title.has_value());
+    EXPECT_TRUE(Prompts().messages.empty());
+    EXPECT_FALSE(W().state.currentMovie.title.has_value());
 }
 
 TEST_F(FindDialogTest, NumberSearchWithoutSuchAMovieKeepsTheDialogOpen) {
     for (const char* text : {"99", "0", "abc", ""}) {
         SCOPED_TRACE(text);
-        EXPECT_EQ(FindTrack(shell, ui, FindMode::Numbers, text, 3), FindTrackOutcome::NoMatch);
+        EXPECT_EQ(FindTrack(c, List(), FindMode::Numbers, text, 3), FindTrackOutcome::NoMatch);
     }
     EXPECT_EQ(kNoMatchMessage, "No Match Found.");
     EXPECT_EQ(kFindErrorCaption, "Error");
@@ -142,30 +132,30 @@ TEST_F(FindDialogTest, ActorAndDirectorSearchesHandTheQueryToTheResults) {
     };
     for (const Case& t : cases) {
         SCOPED_TRACE(t.text);
-        EXPECT_EQ(FindTrack(shell, ui, t.mode, t.text, t.level), FindTrackOutcome::ShowResults);
+        EXPECT_EQ(FindTrack(c, List(), t.mode, t.text, t.level), FindTrackOutcome::ShowResults);
         const ImdbQuery& q = c.imdb.query;
         EXPECT_EQ(q.searchKind, t.kind);
         EXPECT_EQ(q.sensitivity, t.level);
         EXPECT_EQ(t.mode == FindMode::Actors ? q.actorText : q.directorText, t.text);
         EXPECT_EQ(c.imdb.RunQuery(), t.keys);
     }
-    EXPECT_TRUE(ui.dialogs.empty()) << "the dialog opens the results once it is hidden";
+    EXPECT_TRUE(dialogs.opened.empty()) << "the dialog opens the results once it is hidden";
 }
 
 TEST_F(FindDialogTest, SearchTextsAreCutAt99Characters) {
     const std::string longText(120, 'x');
-    FindTrack(shell, ui, FindMode::Actors, longText, 3);
-    FindTrack(shell, ui, FindMode::Directors, longText, 3);
+    FindTrack(c, List(), FindMode::Actors, longText, 3);
+    FindTrack(c, List(), FindMode::Directors, longText, 3);
     EXPECT_EQ(c.imdb.query.actorText, std::string(99, 'x'));
     EXPECT_EQ(c.imdb.query.directorText, std::string(99, 'x'));
 }
 
 TEST_F(FindDialogTest, TrackForTitlesOrWithoutOptionsOnlyCloses) {
     for (FindMode mode : {FindMode::Titles, FindMode::None}) {
-        ui.selected = {0};
-        EXPECT_EQ(FindTrack(shell, ui, mode, "4", 3), FindTrackOutcome::Close);
-        EXPECT_EQ(ui.selected, std::set<int>{0});
-        EXPECT_TRUE(ui.messages.empty());
+        box.selected = {0};
+        EXPECT_EQ(FindTrack(c, List(), mode, "4", 3), FindTrackOutcome::Close);
+        EXPECT_EQ(box.selected, std::set<int>{0});
+        EXPECT_TRUE(Prompts().messages.empty());
     }
 }
 
@@ -184,9 +174,9 @@ TEST_F(FindDialogTest, DoubleClickedResultBecomesTheCurrentMovieWithItsDetails) 
     media.width = "640";
     c.media.AddOrReplace("Heat", media);
 
-    OpenResultMovieInfo(shell, ui, "CineLedger: Heat");
-    EXPECT_EQ(ui.dialogs, std::vector<ShellDialog>{ShellDialog::MovieInfo});
-    const CurrentMovie& m = c.current;
+    OpenResultMovieInfo(c, W().state, dialogs, "CineLedger: Heat");
+    EXPECT_EQ(dialogs.opened, std::vector<int>{125});
+    const CurrentMovie& m = W().state.currentMovie;
     EXPECT_EQ(m.title, "Heat");
     EXPECT_EQ(m.category, "Crime");
     EXPECT_EQ(m.presence, "Absent");
@@ -196,27 +186,27 @@ TEST_F(FindDialogTest, DoubleClickedResultBecomesTheCurrentMovieWithItsDetails) 
     EXPECT_EQ(m.comments, "Best shoot-out.");
     EXPECT_EQ(m.dateOfEntry, "2003/1/5");
     EXPECT_EQ(m.views, "2");
-    EXPECT_EQ(shell.mediaScratch.fields.format, "MPEG-4");
-    EXPECT_EQ(shell.mediaScratch.fields.width, "640");
+    EXPECT_EQ(W().state.currentMedia.fields.format, "MPEG-4");
+    EXPECT_EQ(W().state.currentMedia.fields.width, "640");
 
     // The next movie has none of these: nothing of Heat stays behind.
-    OpenResultMovieInfo(shell, ui, "CineLedger: Alien");
+    OpenResultMovieInfo(c, W().state, dialogs, "CineLedger: Alien");
     EXPECT_EQ(m.title, "Alien");
     EXPECT_EQ(m.location, "Indeterminate") << "an empty location is shown so";
     EXPECT_EQ(m.number, 1);
     EXPECT_FALSE(m.comments.has_value());
     EXPECT_FALSE(m.dateOfEntry.has_value());
-    EXPECT_FALSE(shell.mediaScratch.fields.format.has_value());
+    EXPECT_FALSE(W().state.currentMedia.fields.format.has_value());
 }
 
 TEST_F(FindDialogTest, ResultWhoseMovieIsGoneStillOpensWithItsTitleAndNoNumber) {
-    OpenResultMovieInfo(shell, ui, "CineLedger: Heat");
-    OpenResultMovieInfo(shell, ui, "CineLedger: Casablanca");
-    EXPECT_EQ(c.current.title, "Casablanca");
-    EXPECT_EQ(c.current.number, 0) << "not the number, and so not the cover, of the movie shown before";
-    EXPECT_FALSE(c.current.category.has_value());
-    EXPECT_EQ(ui.dialogs.size(), 2u);
+    OpenResultMovieInfo(c, W().state, dialogs, "CineLedger: Heat");
+    OpenResultMovieInfo(c, W().state, dialogs, "CineLedger: Casablanca");
+    EXPECT_EQ(W().state.currentMovie.title, "Casablanca");
+    EXPECT_EQ(W().state.currentMovie.number, 0) << "not the number, and so not the cover, of the movie shown before";
+    EXPECT_FALSE(W().state.currentMovie.category.has_value());
+    EXPECT_EQ(dialogs.opened.size(), 2u);
 }
 
 }  // namespace
-}  // namespace cl
+}  // namespace cl::test

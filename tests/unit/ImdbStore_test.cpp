@@ -24,8 +24,7 @@ LoadReport Read(const std::string& bytes, ImdbStore& s) {
 
 // Puts a record with the given director and actors and the other fields made up from the title.
 void PutMovie(ImdbStore& s, const std::string& title, const std::string& director, const std::string& actors) {
-    s.Put(ImdbKey(title), "1", title, "1999", director, "NOTAGLINE", "NOSUMMARY", "Drama", actors, "English",
-          "100 min");
+    s.Put(ImdbKey(title), {.number = "1", .title = title, .year = "1999", .director = director, .genre = "Drama", .tagline = "NOTAGLINE", .plot = "NOSUMMARY", .language = "English", .runtime = "100 min", .actors = actors});
 }
 
 // The eleven file lines of one record, each ended.
@@ -49,8 +48,10 @@ const Strings kHeat{"CineLedger: Heat",
 
 TEST(ImdbStore, PutWritesTheFileInFileOrder) {
     ImdbStore s;
-    ASSERT_TRUE(s.Put("CineLedger: Heat", "7", "Heat", "1995", "Michael Mann", "A Los Angeles crime saga", "A plot.",
-                      "Crime, Drama", "Al Pacino, Robert De Niro", "English", "170 min"));
+    ASSERT_TRUE(s.Put("CineLedger: Heat", {.number = "7", .title = "Heat", .year = "1995", .director = "Michael Mann",
+                                           .genre = "Crime, Drama", .tagline = "A Los Angeles crime saga",
+                                           .plot = "A plot.", .language = "English", .runtime = "170 min",
+                                           .actors = "Al Pacino, Robert De Niro"}));
     const ImdbRecord* r = s.Find("CineLedger: Heat");
     ASSERT_NE(r, nullptr);
     EXPECT_EQ(r->genre, "Crime, Drama");
@@ -62,7 +63,7 @@ TEST(ImdbStore, PutWritesTheFileInFileOrder) {
 
 TEST(ImdbStore, EmptyYearWritesElevenLinesTheFourthEmptyAndReadsBackTheSame) {
     ImdbStore s;
-    s.Put("CineLedger: Heat", "7", "Heat", "", "Michael Mann", "t", "p", "g", "a", "l", "r");
+    s.Put("CineLedger: Heat", {.number = "7", .title = "Heat", .year = "", .director = "Michael Mann", .genre = "g", .tagline = "t", .plot = "p", .language = "l", .runtime = "r", .actors = "a"});
     const std::string bytes = SerializeImdb(s);
     EXPECT_EQ(bytes, "CineLedger: Heat\r\n7\r\nHeat\r\n\r\nMichael Mann\r\nt\r\np\r\ng\r\na\r\nl\r\nr\r\n");
     ImdbStore back;
@@ -74,8 +75,7 @@ TEST(ImdbStore, EmptyYearWritesElevenLinesTheFourthEmptyAndReadsBackTheSame) {
 
 TEST(ImdbStore, AbsentFieldsAreWrittenAsEmptyLines) {
     ImdbStore s;
-    s.Put("CineLedger: Heat", "7", std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt,
-          std::nullopt, std::nullopt, std::nullopt);
+    s.Put("CineLedger: Heat", {.number = "7"});
     EXPECT_EQ(SerializeImdb(s), "CineLedger: Heat\r\n7\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
 }
 
@@ -83,7 +83,7 @@ TEST(ImdbStore, PutOnAnExistingKeyKeepsItsPlaceAndReplacesAllTenValues) {
     ImdbStore s;
     PutMovie(s, "Alien", "Ridley Scott", "Sigourney Weaver");
     PutMovie(s, "Heat", "Michael Mann", "Al Pacino");
-    s.Put(ImdbKey("Alien"), "2", std::nullopt, "1979", "R. Scott", "t", "p", "g", "a", "l", "r");
+    s.Put(ImdbKey("Alien"), {.number = "2", .year = "1979", .director = "R. Scott", .genre = "g", .tagline = "t", .plot = "p", .language = "l", .runtime = "r", .actors = "a"});
     EXPECT_EQ(Keys(s), (Strings{"CineLedger: Alien", "CineLedger: Heat"}));
     const ImdbRecord* r = s.Find(ImdbKey("Alien"));
     EXPECT_EQ(r->number, "2");
@@ -109,17 +109,16 @@ TEST(ImdbStore, RemoveAndRekeyFollowTheMovie) {
 
 TEST(ImdbStore, KeysTheFileCannotCarryAreRefused) {
     ImdbStore s;
-    EXPECT_FALSE(s.Put("", "1", "t", "y", "d", "t", "p", "g", "a", "l", "r"));
-    EXPECT_FALSE(s.Put(std::string(120, 'k'), "1", "t", "y", "d", "t", "p", "g", "a", "l", "r"));
-    EXPECT_TRUE(s.Put(std::string(119, 'k'), "1", "t", "y", "d", "t", "p", "g", "a", "l", "r"));
+    EXPECT_FALSE(s.Put("", {.number = "1", .title = "t", .year = "y", .director = "d", .genre = "g", .tagline = "t", .plot = "p", .language = "l", .runtime = "r", .actors = "a"}));
+    EXPECT_FALSE(s.Put(std::string(120, 'k'), {.number = "1", .title = "t", .year = "y", .director = "d", .genre = "g", .tagline = "t", .plot = "p", .language = "l", .runtime = "r", .actors = "a"}));
+    EXPECT_TRUE(s.Put(std::string(119, 'k'), {.number = "1", .title = "t", .year = "y", .director = "d", .genre = "g", .tagline = "t", .plot = "p", .language = "l", .runtime = "r", .actors = "a"}));
     EXPECT_FALSE(s.Rekey(std::string(119, 'k'), std::string(120, 'k')));
     EXPECT_EQ(s.Count(), 1u);
 }
 
 TEST(ImdbStore, ValuesAreCutAtTheirLimitsAndKeptOnOneLine) {
     ImdbStore s;
-    s.Put("CineLedger: Heat", "1234567890", "t", "19955", "d", "t", "line one\r\nline two", "g",
-          std::string(30000, 'a'), "l", "r");
+    s.Put("CineLedger: Heat", {.number = "1234567890", .title = "t", .year = "19955", .director = "d", .genre = "g", .tagline = "t", .plot = "line one\r\nline two", .language = "l", .runtime = "r", .actors = std::string(30000, 'a')});
     const ImdbRecord* r = s.Find("CineLedger: Heat");
     EXPECT_EQ(r->number, "123456789");
     EXPECT_EQ(r->year, "1995");

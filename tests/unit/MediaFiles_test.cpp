@@ -87,7 +87,7 @@ TEST_P(MediaFiles, SingleCdGivesTheTextsTheRulesGive) {
     const Expected& e = GetParam();
     const Result r = Analyse({e.file});
     ASSERT_TRUE(r.ok);
-    EXPECT_TRUE(r.reporter.shown.empty());
+    EXPECT_TRUE(r.reporter.messages.empty());
     const MediaFields& f = r.scratch.fields;
     EXPECT_EQ(f.format, e.format);
     EXPECT_EQ(f.cds, "1");
@@ -193,8 +193,8 @@ TEST(MediaFilesMpeg, FileShorterThanABlockHasNoRunningTime) {
     ASSERT_LT(std::filesystem::file_size(Fixtures() / "short.mpg"), 16384u);
     const Result r = Analyse({"short.mpg"});
     ASSERT_TRUE(r.ok);
-    ASSERT_EQ(r.reporter.shown.size(), 1u);
-    EXPECT_EQ(r.reporter.shown[0].text, "Error Parsing GOP Headers.");
+    ASSERT_EQ(r.reporter.messages.size(), 1u);
+    EXPECT_EQ(r.reporter.messages[0].text, "Error Parsing GOP Headers.");
     EXPECT_EQ(r.scratch.fields.length, "N/A");
     EXPECT_EQ(r.scratch.fields.width, "64");
 }

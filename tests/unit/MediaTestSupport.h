@@ -7,23 +7,11 @@
 #include <string_view>
 #include <vector>
 
-#include "media/MediaReporter.h"
+#include "tests/unit/TestDoubles.h"
 
 namespace cl::test {
 
-struct ShownMessage {
-    std::string text;
-    std::string caption;
-    MessageIcon icon;
-};
-
-class RecordingReporter final : public MediaReporter {
-  public:
-    void Report(std::string_view message, std::string_view caption, MessageIcon icon) override {
-        shown.push_back({std::string(message), std::string(caption), icon});
-    }
-    std::vector<ShownMessage> shown;
-};
+using RecordingReporter = RecordingPrompts;
 
 class Bytes {
   public:

@@ -83,7 +83,7 @@ TEST(MovieAnalysis, ZeroCdsStoresOnlyTheCountAndNoLength) {
     EXPECT_EQ(s.fields.cds, "0");
     EXPECT_EQ(s.fields.length, "N/A");
     EXPECT_FALSE(s.fields.format.has_value());
-    EXPECT_TRUE(reporter.shown.empty());
+    EXPECT_TRUE(reporter.messages.empty());
 }
 
 TEST(MovieAnalysis, FileWithAnotherEndingIsNotOpened) {
@@ -91,7 +91,7 @@ TEST(MovieAnalysis, FileWithAnotherEndingIsNotOpened) {
     AnalyserState state;
     test::RecordingReporter reporter;
     ASSERT_TRUE(AnalyseMovie({"/nonexistent/movie.mkv"}, s, state, reporter));
-    EXPECT_TRUE(reporter.shown.empty());
+    EXPECT_TRUE(reporter.messages.empty());
     EXPECT_EQ(s.fields.cds, "1");
     EXPECT_FALSE(s.fields.width.has_value());
 }
@@ -109,10 +109,10 @@ TEST_P(UnopenableFile, IsReportedByItsAnalyser) {
     AnalyserState state;
     test::RecordingReporter reporter;
     EXPECT_FALSE(AnalyseMovie({GetParam().file}, s, state, reporter));
-    ASSERT_EQ(reporter.shown.size(), 1u);
-    EXPECT_EQ(reporter.shown[0].text, GetParam().message);
-    EXPECT_EQ(reporter.shown[0].caption, "Error");
-    EXPECT_EQ(reporter.shown[0].icon, GetParam().icon);
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_EQ(reporter.messages[0].text, GetParam().message);
+    EXPECT_EQ(reporter.messages[0].caption, "Error");
+    EXPECT_EQ(reporter.messages[0].icon, GetParam().icon);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, UnopenableFile,
@@ -125,8 +125,8 @@ TEST(MovieAnalysis, TenCdsAreRefusedAsACountOfMoreThanOneDigit) {
     AnalyserState state;
     test::RecordingReporter reporter;
     EXPECT_FALSE(AnalyseMovie(std::vector<std::filesystem::path>(10, "x.mkv"), s, state, reporter));
-    ASSERT_EQ(reporter.shown.size(), 1u);
-    EXPECT_EQ(reporter.shown[0].text, "Please Enter a Valid Number of CD's.");
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_EQ(reporter.messages[0].text, "Please Enter a Valid Number of CD's.");
 }
 
 TEST(MovieAnalysis, ShortMpegFileHasNoRunningTime) {
@@ -139,8 +139,8 @@ TEST(MovieAnalysis, ShortMpegFileHasNoRunningTime) {
     test::RecordingReporter reporter;
     EXPECT_TRUE(AnalyseMovie({path}, s, state, reporter));
     std::filesystem::remove(path);
-    ASSERT_EQ(reporter.shown.size(), 1u);
-    EXPECT_EQ(reporter.shown[0].text, "Error Parsing GOP Headers.");
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_EQ(reporter.messages[0].text, "Error Parsing GOP Headers.");
     EXPECT_EQ(s.fields.length, "N/A");
     EXPECT_EQ(s.fields.width, "352");
     EXPECT_EQ(state.bytesRead, 4000u);

@@ -91,7 +91,7 @@ Outcome Analyse(const std::vector<std::uint8_t>& bytes) {
 
 std::string Messages(const Outcome& o) {
     std::string all;
-    for (const auto& m : o.reporter.shown) all += m.text + "|";
+    for (const auto& m : o.reporter.messages) all += m.text + "|";
     return all;
 }
 
@@ -156,9 +156,9 @@ TEST_P(MpegSequenceWindow, HeaderMustStartBefore32760AndInsideTheFile) {
         EXPECT_EQ(o.scratch.fields.width, "352");
     } else {
         EXPECT_EQ(Messages(o), "Unable To Parse MPEG File|");
-        ASSERT_EQ(o.reporter.shown.size(), 1u);
-        EXPECT_EQ(o.reporter.shown[0].caption, "Error");
-        EXPECT_EQ(o.reporter.shown[0].icon, MessageIcon::Stop);
+        ASSERT_EQ(o.reporter.messages.size(), 1u);
+        EXPECT_EQ(o.reporter.messages[0].caption, "Error");
+        EXPECT_EQ(o.reporter.messages[0].icon, MessageIcon::Stop);
     }
 }
 
@@ -287,7 +287,7 @@ TEST(MpegAnalyzer, LaterCdWithoutTimeCodeSetsTheWholeRunningTimeToZero) {
     EXPECT_TRUE(o.ok);
     EXPECT_EQ(o.scratch.totalSeconds, 0u);
     EXPECT_EQ(Messages(o), "Error Parsing GOP Headers.|");
-    EXPECT_EQ(o.reporter.shown[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(o.reporter.messages[0].icon, MessageIcon::Stop);
 }
 
 struct GopCase {

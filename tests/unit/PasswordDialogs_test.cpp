@@ -4,35 +4,31 @@
 #include <gtest/gtest.h>
 
 #include "model/ListOperations.h"
-#include "tests/unit/FakeListUi.h"
+#include "tests/unit/ShellFakes.h"
 
-namespace cl {
+namespace cl::test {
 namespace {
 
-using test::FakeListUi;
 using Lines = std::vector<std::string>;
 
-class PasswordTest : public ::testing::Test {
+class PasswordTest : public ::testing::Test, public ShellFixture {
   protected:
     void SetUp() override {
-        InsertMainMovie(c.main, "Alien", "Horror", "Present", "Default", "DVD", 1);
-        InsertMainMovie(c.main, "Emmanuelle", "Erotic", "Present", "Default", "VHS", 2);
-        InsertMainMovie(c.main, "Story of O", "EROTIC", "Present", "Default", "VHS", 3);
-        shell.Execute(IDM_UPCOMING_LIST);
+        InsertMainMovie(c.main, {"Alien", "Horror", "Present", "Default", "DVD"}, 1);
+        InsertMainMovie(c.main, {"Emmanuelle", "Erotic", "Present", "Default", "VHS"}, 2);
+        InsertMainMovie(c.main, {"Story of O", "EROTIC", "Present", "Default", "VHS"}, 3);
+        List().Show(View::Upcoming());
     }
 
-    Collection c;
-    FakeListUi ui;
-    MainShell shell{c, "./", ui, DefaultFileWriter()};
 };
 
 TEST_F(PasswordTest, TheRightPasswordOpensTheLockAndShowsTheCategoryErotic) {
     c.password = "Secret";
-    EXPECT_TRUE(EnterPassword(shell, "Secret"));
+    EXPECT_TRUE(EnterPassword(c, List(), "Secret"));
     EXPECT_TRUE(c.eroticVisible);
     EXPECT_EQ(c.settings.viewMode, 1);
     EXPECT_EQ(ui.mark, ViewMark::None) << "no list is marked";
-    EXPECT_EQ(ui.lines, (Lines{"Emmanuelle", "Story of O"}));
+    EXPECT_EQ(box.lines, (Lines{"Emmanuelle", "Story of O"}));
     EXPECT_EQ(ui.status.caption, "Erotic");
     EXPECT_EQ(ui.status.count, "Number of Movies: 2");
     EXPECT_EQ(ui.status.selection, "1");
@@ -55,12 +51,12 @@ TEST_F(PasswordTest, AWrongPasswordClosesTheLockAndLeavesTheListAsItIs) {
         c.password = t.password;
         c.eroticVisible = true;
         c.settings.viewMode = 1;
-        const Lines before = ui.lines;
+        const Lines before = box.lines;
         const StatusTexts status = ui.status;
-        EXPECT_FALSE(EnterPassword(shell, t.typed));
+        EXPECT_FALSE(EnterPassword(c, List(), t.typed));
         EXPECT_FALSE(c.eroticVisible);
         EXPECT_EQ(c.settings.viewMode, 0);
-        EXPECT_EQ(ui.lines, before);
+        EXPECT_EQ(box.lines, before);
         EXPECT_EQ(ui.status, status);
         EXPECT_EQ(ui.mark, ViewMark::Upcoming);
     }
@@ -70,7 +66,7 @@ TEST_F(PasswordTest, AWrongPasswordClosesTheLockAndLeavesTheListAsItIs) {
 
 TEST_F(PasswordTest, AnEmptyPasswordIsOpenedByAnEmptyEntry) {
     c.password = "";
-    EXPECT_TRUE(EnterPassword(shell, ""));
+    EXPECT_TRUE(EnterPassword(c, List(), ""));
     EXPECT_TRUE(c.eroticVisible);
 }
 
@@ -138,4 +134,4 @@ TEST(PasswordChange, TheFocusAfterAMismatchGoesWhereTheNextTextIsTyped) {
 }
 
 }  // namespace
-}  // namespace cl
+}  // namespace cl::test

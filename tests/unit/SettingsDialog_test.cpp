@@ -6,48 +6,28 @@
 #include <map>
 
 #include "model/ListOperations.h"
-#include "tests/unit/FakeListUi.h"
+#include "res/ResourceIds.h"
+#include "tests/unit/ShellFakes.h"
 
-namespace cl {
+namespace cl::test {
 namespace {
 
-using test::FakeListUi;
 using Lines = std::vector<std::string>;
 
-// Keeps what would have been written; fails when told to.
-class RecordingWriter : public FileWriter {
-  public:
-    bool Write(const std::filesystem::path& target, std::string_view bytes, std::string& error) override {
-        if (fail) {
-            error = "disk full";
-            return false;
-        }
-        files[target.generic_string()] = std::string(bytes);
-        return true;
-    }
-    std::map<std::string, std::string> files;
-    bool fail = false;
-};
-
-class SettingsDialogTest : public ::testing::Test {
+class SettingsDialogTest : public ::testing::Test, public ShellFixture {
   protected:
     void SetUp() override {
-        InsertMainMovie(c.main, "Alien", "Horror", "Present", "Default", "DVD", 1);
-        InsertMainMovie(c.main, "Emmanuelle", "Erotic", "Present", "Default", "VHS", 2);
-        InsertMainMovie(c.main, "Heat", "Crime", "Absent", "Mike", "DVD", 3);
+        InsertMainMovie(c.main, {"Alien", "Horror", "Present", "Default", "DVD"}, 1);
+        InsertMainMovie(c.main, {"Emmanuelle", "Erotic", "Present", "Default", "VHS"}, 2);
+        InsertMainMovie(c.main, {"Heat", "Crime", "Absent", "Mike", "DVD"}, 3);
         InsertUpcomingMovie(c.upcoming, "Gladiator", "@", "Video Store");
         c.settings = DefaultSettings();
     }
 
     std::string Written() {
-        auto it = writer.files.find("data/Settings.dat");
+        auto it = writer.files.find("Settings.dat");
         return it == writer.files.end() ? "(not written)" : it->second;
     }
-
-    Collection c;
-    FakeListUi ui;
-    RecordingWriter writer;
-    MainShell shell{c, "data/", ui, writer};
 };
 
 TEST(SettingsOpening, ShowsEachSwitchThatIsOne) {
@@ -64,10 +44,10 @@ TEST(SettingsOpening, ShowsEachSwitchThatIsOne) {
 
 TEST(SettingsRatedX, AsksForAFirstPasswordWhileThereIsNone) {
     Collection c;
-    const std::pair<const char*, ShellDialog> cases[] = {{"nolockx", ShellDialog::PasswordChange},
-                                                         {"NOLOCKX", ShellDialog::PasswordChange},
-                                                         {"secret", ShellDialog::PasswordEntry},
-                                                         {"", ShellDialog::PasswordEntry}};
+    const std::pair<const char*, SimpleDialog> cases[] = {{"nolockx", SimpleDialog::PasswordChange},
+                                                         {"NOLOCKX", SimpleDialog::PasswordChange},
+                                                         {"secret", SimpleDialog::PasswordEntry},
+                                                         {"", SimpleDialog::PasswordEntry}};
     for (const auto& [password, dialog] : cases) {
         c.password = password;
         EXPECT_EQ(RatedXPasswordDialog(c), dialog) << password;
@@ -77,8 +57,8 @@ TEST(SettingsRatedX, AsksForAFirstPasswordWhileThereIsNone) {
 TEST_F(SettingsDialogTest, RatedXStaysWhileTheLockIsOpen) {
     c.eroticVisible = true;
     c.settings.viewMode = 1;
-    shell.ShowByCategory("Erotic");
-    EXPECT_TRUE(RatedXAfterPassword(shell, ui));
+    List().Show(View::OfCategory("Erotic"));
+    EXPECT_TRUE(RatedXAfterPassword(c, List()));
     EXPECT_EQ(ui.status.caption, "Erotic") << "the main window keeps the erotic movies";
     EXPECT_EQ(c.settings.viewMode, 1);
 }
@@ -86,9 +66,9 @@ TEST_F(SettingsDialogTest, RatedXStaysWhileTheLockIsOpen) {
 TEST_F(SettingsDialogTest, RatedXFallsBackToTheWholeMainListWhileTheLockIsClosed) {
     shell.Execute(IDM_UPCOMING_LIST);
     c.settings.viewMode = 1;
-    EXPECT_FALSE(RatedXAfterPassword(shell, ui));
+    EXPECT_FALSE(RatedXAfterPassword(c, List()));
     EXPECT_EQ(c.settings.viewMode, 0);
-    EXPECT_EQ(ui.lines, (Lines{"Alien", "Heat"}));
+    EXPECT_EQ(box.lines, (Lines{"Alien", "Heat"}));
     EXPECT_EQ(ui.status.caption, "Main Movie List");
     EXPECT_EQ(ui.status.count, "Number of Movies: 2");
     EXPECT_TRUE(writer.files.empty()) << "nothing is written before Apply";
@@ -108,7 +88,7 @@ TEST_F(SettingsDialogTest, ApplyWritesTheViewModeAndTheFiveSwitches) {
     for (const Case& t : cases) {
         SCOPED_TRACE(t.file);
         std::string error;
-        EXPECT_TRUE(ApplySettings(shell, ui, t.choice, writer, error)) << error;
+        EXPECT_TRUE(ApplySettings(c, List(), t.choice, writer, dir.string() + "/", error)) << error;
         EXPECT_EQ(Written(), t.file);
         EXPECT_EQ(SettingsOnOpening(c.settings), t.choice) << "the options in memory are the ones written";
     }
@@ -134,34 +114,34 @@ TEST_F(SettingsDialogTest, ApplyingPg13ClosesTheLockAndRefillsOnlyTheMainListAnd
         c.settings.viewMode = 1;
         shell.Execute(t.command);
         std::string error;
-        ASSERT_TRUE(ApplySettings(shell, ui, SettingsChoice{}, writer, error));
+        ASSERT_TRUE(ApplySettings(c, List(), SettingsChoice{}, writer, dir.string() + "/", error));
         EXPECT_FALSE(c.eroticVisible);
         EXPECT_EQ(c.settings.viewMode, 0);
         EXPECT_EQ(ui.status.caption, t.caption);
-        EXPECT_EQ(ui.lines, t.lines);
+        EXPECT_EQ(box.lines, t.lines);
         EXPECT_EQ(ui.mark, t.mark) << "the View menu marks stay as they are";
     }
 }
 
 TEST_F(SettingsDialogTest, ApplyingRatedXKeepsTheViewShown) {
     c.eroticVisible = true;
-    shell.ShowByCategory("Erotic");
-    const int fills = ui.fills;
+    List().Show(View::OfCategory("Erotic"));
+    const int fills = box.fills;
     std::string error;
-    ASSERT_TRUE(ApplySettings(shell, ui, SettingsChoice{true}, writer, error));
-    EXPECT_EQ(ui.fills, fills);
+    ASSERT_TRUE(ApplySettings(c, List(), SettingsChoice{true}, writer, dir.string() + "/", error));
+    EXPECT_EQ(box.fills, fills);
     EXPECT_TRUE(c.eroticVisible);
     EXPECT_EQ(c.settings.viewMode, 1);
 }
 
 TEST_F(SettingsDialogTest, AFailedWriteStillAppliesTheOptionsForThisRun) {
-    writer.fail = true;
+    writer.failing = {"Settings.dat"};
     std::string error;
-    EXPECT_FALSE(ApplySettings(shell, ui, SettingsChoice{false, false, true}, writer, error));
+    EXPECT_FALSE(ApplySettings(c, List(), SettingsChoice{false, false, true}, writer, dir.string() + "/", error));
     EXPECT_EQ(error, "disk full");
     EXPECT_EQ(c.settings.autoSave, 1);
     EXPECT_EQ(c.settings.formatConversion, 0);
 }
 
 }  // namespace
-}  // namespace cl
+}  // namespace cl::test

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/unit/TestDoubles.h"
+
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -12,20 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Shown {
-    std::string text;
-    std::string caption;
-    MessageIcon icon;
-    bool operator==(const Shown&) const = default;
-};
-
-class Recorder : public SkinMessages {
-  public:
-    void Show(std::string_view text, std::string_view caption, MessageIcon icon) override {
-        shown.push_back({std::string(text), std::string(caption), icon});
-    }
-    std::vector<Shown> shown;
-};
 
 // Loads whatever exists on disk and remembers the paths asked for.
 class FileLoader : public SkinBitmapLoader {
@@ -71,13 +59,13 @@ class SkinLoadTest : public ::testing::Test {
     fs::path dir_;
     std::string data_;
     SkinScript skin_;
-    Recorder messages_;
+    test::RecordingPrompts messages_;
     FileLoader loader_;
 };
 
 TEST_F(SkinLoadTest, LoadsIniScriptAndBitmapsInOrder) {
     EXPECT_EQ(LoadSkinAtStart(data_, skin_, loader_, messages_), SkinStartResult::Loaded);
-    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_TRUE(messages_.messages.empty());
     EXPECT_EQ(skin_.name, "Blue");
     EXPECT_EQ(skin_.scriptPath, data_ + "Skins/Blue/Blue.lsk");
     EXPECT_EQ(loader_.asked, (std::vector<std::string>{data_ + "Skins/Blue/Main.bmp", data_ + "Skins/Blue/Buttons.bmp",
@@ -89,10 +77,10 @@ TEST_F(SkinLoadTest, EachFailureShowsItsOwnMessages) {
         const char* name;
         std::function<void()> damage;
         SkinStartResult result;
-        std::vector<Shown> shown;
+        std::vector<test::Box> shown;
     };
-    const Shown noScript{"Could Not Load Skin Script.", "Skin Script Error", MessageIcon::Stop};
-    const Shown noBitmaps{"Could Not Load Skin Bitmaps.", "Skin Script Error", MessageIcon::Stop};
+    const test::Box noScript{"Could Not Load Skin Script.", "Skin Script Error", MessageIcon::Stop};
+    const test::Box noBitmaps{"Could Not Load Skin Bitmaps.", "Skin Script Error", MessageIcon::Stop};
     const std::vector<Case> cases = {
         {"no ini", [&] { fs::remove(dir_ / "CineLedger.ini"); }, SkinStartResult::NoIni,
          {{"Could Not Load File \"CineLedger.ini\"", "Skin Script Error", MessageIcon::Stop}}},
@@ -112,10 +100,10 @@ TEST_F(SkinLoadTest, EachFailureShowsItsOwnMessages) {
         TearDown();
         SetUp();
         skin_ = SkinScript{};
-        messages_.shown.clear();
+        messages_.messages.clear();
         each.damage();
         EXPECT_EQ(LoadSkinAtStart(data_, skin_, loader_, messages_), each.result);
-        EXPECT_EQ(messages_.shown, each.shown);
+        EXPECT_EQ(messages_.messages, each.shown);
     }
 }
 

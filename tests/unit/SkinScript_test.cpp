@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/unit/TestDoubles.h"
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -15,19 +17,7 @@
 namespace cl {
 namespace {
 
-struct Shown {
-    std::string text;
-    std::string caption;
-    MessageIcon icon;
-};
-
-class RecordingMessages : public SkinMessages {
-  public:
-    void Show(std::string_view text, std::string_view caption, MessageIcon icon) override {
-        shown.push_back({std::string(text), std::string(caption), icon});
-    }
-    std::vector<Shown> shown;
-};
+using RecordingMessages = test::RecordingPrompts;
 
 SkinScript SampleSkin() {
     SkinScript s;
@@ -72,7 +62,7 @@ TEST(SkinScript, SerializedScriptReadsBackUnchanged) {
     SkinScript loaded;
     RecordingMessages messages;
     ASSERT_TRUE(LoadSkinScript(SampleText(), loaded, messages));
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(messages.messages.empty());
     EXPECT_EQ(loaded, SampleSkin());
 }
 
@@ -237,10 +227,10 @@ TEST_P(SkinScriptSyntax, FailsWithOneMessageNamingTheExpectedTag) {
     EXPECT_FALSE(r);
     EXPECT_EQ(r.status, SkinLoadStatus::SyntaxError);
     EXPECT_EQ(r.expectedTag, GetParam().expectedTag);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, std::string("Error at: ") + GetParam().expectedTag);
-    EXPECT_EQ(messages.shown[0].caption, "Script Syntax Error");
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Stop);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, std::string("Error at: ") + GetParam().expectedTag);
+    EXPECT_EQ(messages.messages[0].caption, "Script Syntax Error");
+    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Stop);
     EXPECT_FALSE(s.HasStrings());
     EXPECT_EQ(s.scriptPath, "C:\\CL\\Skins\\X\\X.lsk");
 }
@@ -277,7 +267,7 @@ TEST(SkinScript, EveryTruncationFailsCleanly) {
         // An exact-size copy lets the address sanitizer see any read past the text.
         const std::string cut = t.substr(0, n);
         EXPECT_FALSE(LoadSkinScript(cut, s, messages)) << n;
-        EXPECT_EQ(messages.shown.size(), 1u) << n;
+        EXPECT_EQ(messages.messages.size(), 1u) << n;
         EXPECT_FALSE(s.HasStrings()) << n;
     }
 }
@@ -288,8 +278,8 @@ TEST(SkinScript, NulByteEndsTheScript) {
     SkinScript s;
     RecordingMessages messages;
     EXPECT_FALSE(LoadSkinScript(text, s, messages));
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Error at: <Logo>");
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "Error at: <Logo>");
 }
 
 TEST(SkinScript, LoadingReplacesEarlierStrings) {
@@ -306,7 +296,7 @@ TEST(SkinScript, MissingFileFailsWithoutAMessage) {
     const SkinLoadResult r =
         LoadSkinScriptFile(std::filesystem::temp_directory_path() / "no-such-skin" / "x.lsk", s, messages);
     EXPECT_EQ(r.status, SkinLoadStatus::CannotOpen);
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(messages.messages.empty());
 }
 
 TEST(SkinScript, ButtonAndStatusTablesFollowScriptOrder) {

@@ -5,28 +5,25 @@
 #include <gtest/gtest.h>
 
 #include "model/ListOperations.h"
-#include "tests/unit/FakeListUi.h"
+#include "res/ResourceIds.h"
+#include "tests/unit/ShellFakes.h"
 #include "ui/QuarantineDialog.h"
 
-namespace cl {
+namespace cl::test {
 namespace {
 
-using test::FakeListUi;
 using Lines = std::vector<std::string>;
 
-class ViewDialogsTest : public ::testing::Test {
+class ViewDialogsTest : public ::testing::Test, public ShellFixture {
   protected:
     void SetUp() override {
-        InsertMainMovie(c.main, "Alien", "Horror", "Present", "Default", "DVD", 1);
-        InsertMainMovie(c.main, "Emmanuelle", "Erotic", "Present", "Mike", "VHS", 2);
-        InsertMainMovie(c.main, "Heat", "Crime", "Absent", "MIKE", "DVD", 3);
-        InsertMainMovie(c.main, "Ronin", "crime", "Present", "Jim", "DVD", 4);
+        InsertMainMovie(c.main, {"Alien", "Horror", "Present", "Default", "DVD"}, 1);
+        InsertMainMovie(c.main, {"Emmanuelle", "Erotic", "Present", "Mike", "VHS"}, 2);
+        InsertMainMovie(c.main, {"Heat", "Crime", "Absent", "MIKE", "DVD"}, 3);
+        InsertMainMovie(c.main, {"Ronin", "crime", "Present", "Jim", "DVD"}, 4);
         InsertUpcomingMovie(c.upcoming, "Gladiator", "@", "Mike");
     }
 
-    Collection c;
-    FakeListUi ui;
-    MainShell shell{c, "./", ui, DefaultFileWriter()};
 };
 
 TEST_F(ViewDialogsTest, MainLocationsMarksTheMainListAndShowsTheMoviesAtTheLocation) {
@@ -47,10 +44,9 @@ TEST_F(ViewDialogsTest, MainLocationsMarksTheMainListAndShowsTheMoviesAtTheLocat
         SCOPED_TRACE(t.name);
         c.eroticVisible = t.eroticVisible;
         shell.Execute(t.before);
-        ShowMainByLocation(shell, ui, t.location);
+        ShowMainByLocation(List(), t.location);
         EXPECT_EQ(ui.mark, ViewMark::Main);
-        EXPECT_EQ(shell.Mark(), ViewMark::Main);
-        EXPECT_EQ(ui.lines, t.lines);
+                EXPECT_EQ(box.lines, t.lines);
         EXPECT_EQ(ui.status.caption, t.location);
         EXPECT_EQ(ui.status.count, "Number of Movies: " + std::to_string(t.lines.size()));
         EXPECT_EQ(ui.status.selection, t.lines.empty() ? "" : "1");
@@ -59,7 +55,7 @@ TEST_F(ViewDialogsTest, MainLocationsMarksTheMainListAndShowsTheMoviesAtTheLocat
 
 TEST_F(ViewDialogsTest, MainLocationsReadsNoMoreThan30Characters) {
     const std::string longLocation(40, 'L');
-    ShowMainByLocation(shell, ui, longLocation);
+    ShowMainByLocation(List(), longLocation);
     EXPECT_EQ(ui.status.caption, std::string(30, 'L'));
 }
 
@@ -79,16 +75,16 @@ TEST_F(ViewDialogsTest, CategorySearchShowsTheCategoryWithNoListMarked) {
         SCOPED_TRACE(t.category);
         c.eroticVisible = t.eroticVisible;
         shell.Execute(IDM_UPCOMING_LIST);
-        ShowMainByCategory(shell, t.category);
+        ShowMainByCategory(List(), t.category);
         EXPECT_EQ(ui.mark, ViewMark::None);
-        EXPECT_EQ(ui.lines, t.lines);
+        EXPECT_EQ(box.lines, t.lines);
         EXPECT_EQ(ui.status.caption, t.category);
         EXPECT_EQ(ui.status.count, "Number of Movies: " + std::to_string(t.lines.size()));
     }
 }
 
 TEST_F(ViewDialogsTest, CategorySearchReadsNoMoreThan29Characters) {
-    ShowMainByCategory(shell, std::string(29, 'C') + "rime");
+    ShowMainByCategory(List(), std::string(29, 'C') + "rime");
     EXPECT_EQ(ui.status.caption, std::string(29, 'C'));
 }
 
@@ -101,4 +97,4 @@ TEST(QuarantineDialog, ListsTheTitlesAndAsksBeforeRemovingOne) {
 }
 
 }  // namespace
-}  // namespace cl
+}  // namespace cl::test

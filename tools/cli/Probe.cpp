@@ -12,10 +12,12 @@ namespace cl::cli {
 namespace {
 
 // Prints every message on the error stream; the analysis decides whether it was fatal.
-class PrintingReporter final : public MediaReporter {
+class PrintingReporter final : public Prompts {
   public:
     explicit PrintingReporter(std::ostream& err) : err_(err) {}
-    void Report(std::string_view message, std::string_view, MessageIcon) override { err_ << message << '\n'; }
+    void ShowMessage(std::string_view message, std::string_view, MessageIcon) override { err_ << message << '\n'; }
+    // The analysis asks nothing; a question would be answered No.
+    bool Ask(std::string_view, std::string_view, MessageIcon, bool) override { return false; }
 
   private:
     std::ostream& err_;

@@ -3,6 +3,8 @@
 // its own, with no file or address it would need to fetch.
 #include <gtest/gtest.h>
 
+#include "tests/unit/TestDoubles.h"
+
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -47,11 +49,7 @@ std::string ExampleScript(const std::string& page) {
     return text;
 }
 
-class Messages : public SkinMessages {
-  public:
-    void Show(std::string_view text, std::string_view, MessageIcon) override { shown += std::string(text) + "\n"; }
-    std::string shown;
-};
+using Messages = test::RecordingPrompts;
 
 TEST(SkinTutorial, CompleteExampleIsTheScriptOfTheDefaultSkin) {
     const std::string script = ExampleScript(Page());
@@ -59,7 +57,7 @@ TEST(SkinTutorial, CompleteExampleIsTheScriptOfTheDefaultSkin) {
     SkinScript read;
     Messages messages;
     const SkinLoadResult result = LoadSkinScript(script, read, messages);
-    ASSERT_TRUE(result) << messages.shown;
+    ASSERT_TRUE(result) << ::testing::PrintToString(messages.MessageTexts());
     EXPECT_EQ(read, skingen::MakeMidnight().script)
         << "the shipped Midnight skin changed: bring the tutorial's example up to date";
 }

@@ -2,6 +2,8 @@
 // script loads, every bitmap fits the geometry the script gives, and every window and button is shaped.
 #include <gtest/gtest.h>
 
+#include "tests/unit/TestDoubles.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <set>
@@ -18,11 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class RecordingMessages : public SkinMessages {
-  public:
-    void Show(std::string_view text, std::string_view, MessageIcon) override { shown.emplace_back(text); }
-    std::vector<std::string> shown;
-};
+using RecordingMessages = test::RecordingPrompts;
 
 bool Inside(std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h, std::int64_t areaW, std::int64_t areaH) {
     return x >= 0 && y >= 0 && w > 0 && h > 0 && x + w <= areaW && y + h <= areaH;
@@ -58,7 +56,7 @@ class GeneratedSkins : public ::testing::Test {
         RecordingMessages messages;
         const SkinLoadResult r = LoadSkinScriptFile(*out_ / "Skins" / name / (name + ".lsk"), s, messages);
         EXPECT_TRUE(r) << name << ": " << r.expectedTag;
-        EXPECT_TRUE(messages.shown.empty());
+        EXPECT_TRUE(messages.messages.empty());
         return s;
     }
     static BgrImage Bitmap(const std::string& skin, const std::string& file) {

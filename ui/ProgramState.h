@@ -1,0 +1,27 @@
+// The little state that outlives a command: the movie the Movie Info dialog shows, whether that dialog fetches
+// the movie's details at once, and which list a send is pending for. MainShell owns the one instance and hands
+// it to the commands and dialogs that read or set it; nothing else carries input or output between dialogs.
+#pragma once
+
+#include <string_view>
+
+#include "media/MediaRecord.h"
+#include "model/Collection.h"
+
+namespace cl {
+
+struct ProgramState {
+    CurrentMovie currentMovie;  // the movie the Movie Info dialog shows
+    MediaScratch currentMedia;  // its media details
+    bool autoRetrieve = false;  // set while the Movie Info dialog that Auto-IMDb opens runs: it fetches at once
+    bool movieListSendPending = false;  // set by the send commands before the Export Source dialog opens;
+    bool gimmeSendPending = false;      // that dialog reads and clears them
+};
+
+// Loads a Main Movie List movie with everything the Movie Info and add/edit dialogs show: its record, comments,
+// history and media details. Nothing of a movie loaded before stays. A title the list does not hold is still set
+// (its database record can be shown), with the number 0 so that no other movie's cover appears; false then.
+bool LoadMovieWithDetails(const Collection& c, std::string_view title, bool forEditing, CurrentMovie& movie,
+                          MediaScratch& media);
+
+}  // namespace cl
