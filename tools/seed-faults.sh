@@ -37,7 +37,7 @@ while (($#)); do
         --table) TABLE=$2; shift 2 ;;
         --e2e-deadline) DEADLINE_MIN=$2; shift 2 ;;
         --no-e2e) RUN_E2E=0; shift ;;
-        -h | --help) sed -n '2,24p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+        -h | --help) awk 'NR > 1 && /^#/ { sub(/^# ?/, ""); print; next } NR > 1 { exit }' "$0"; exit 0 ;;
         *) echo "seed-faults: unknown option $1" >&2; exit 2 ;;
     esac
 done
