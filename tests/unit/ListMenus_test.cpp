@@ -37,16 +37,6 @@ TEST(ListMenuEntries, FollowTheViewAndTheNumberOfSelectedLines) {
     }
 }
 
-TEST(ListMenuEntries, AreNamedByTheirPositionsInTheMenu) {
-    // Positions 2, 4, 7 and 10 are separators; the states are set by position.
-    const int positions[] = {0, 1, 3, 5, 6, 8, 9, 11};
-    for (std::size_t i = 0; i < kListMenuEntries.size(); ++i)
-        EXPECT_EQ(static_cast<int>(kListMenuEntries[i]), positions[i]);
-    ListMenuState upcoming = ListMenuEntries(ViewMark::Upcoming, 1);
-    EXPECT_TRUE(upcoming.Enabled(ListMenuEntry::MainShift));
-    EXPECT_FALSE(upcoming.Enabled(ListMenuEntry::PresenceAll));
-}
-
 TEST(UpcomingMenuEntries, FollowTheNumberOfSelectedLines) {
     struct Case {
         int selected;
@@ -66,8 +56,6 @@ TEST(UpcomingMenuEntries, FollowTheNumberOfSelectedLines) {
         EXPECT_EQ(state.Enabled(UpcomingMenuEntry::AddToGimme), c.add);
         EXPECT_EQ(state.Enabled(UpcomingMenuEntry::AddAllToGimme), c.addAll);
     }
-    // Position 3 is the separator before "Add All to Gimme List".
-    EXPECT_EQ(static_cast<int>(UpcomingMenuEntry::AddAllToGimme), 4);
 }
 
 TEST(SelectionRules, AnEleventhLineIsDeselectedAndTheCountStaysAtTen) {
