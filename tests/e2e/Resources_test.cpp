@@ -241,51 +241,35 @@ TEST_F(Resources, AcceleratorsAreCtrlKeysOfTheirCommands) {
 // Reads the control ids of a DIALOGEX template; false when the bytes are not one.
 bool ControlIds(const std::uint8_t* bytes, std::size_t size, std::vector<std::uint32_t>& ids) {
     std::size_t at = 0;
-    auto word = [&] {
-        std::uint16_t w = 0;
-        if (at + 2 <= size) std::memcpy(&w, bytes + at, 2);
-        at += 2;
-        return w;
+    auto read = [&](std::size_t n) {  // a little-endian WORD or DWORD
+        std::uint32_t value = 0;
+        if (at + n <= size) std::memcpy(&value, bytes + at, n);
+        at += n;
+        return value;
     };
-    auto dword = [&] {
-        std::uint32_t d = 0;
-        if (at + 4 <= size) std::memcpy(&d, bytes + at, 4);
-        at += 4;
-        return d;
+    auto skipText = [&] {  // a name, an ordinal (0xFFFF and a number) or nothing (0)
+        const std::uint32_t first = read(2);
+        if (first == 0xFFFF) at += 2;
+        while (first != 0 && first != 0xFFFF && at < size && read(2) != 0) {
+        }
     };
-    auto text = [&] {  // a name, an ordinal (0xFFFF and a number) or nothing (0)
-        const std::uint16_t first = word();
-        if (first == 0xFFFF)
-            word();
-        else if (first != 0)
-            while (at < size && word() != 0) {
-            }
-    };
-    if (word() != 1 || word() != 0xFFFF) return false;
-    dword();  // help id
-    dword();  // extended style
-    const std::uint32_t style = dword();
-    const std::uint16_t count = word();
-    at += 8;  // x, y, cx, cy
-    text();   // menu
-    text();   // class
-    text();   // caption
+    if (read(2) != 1 || read(2) != 0xFFFF) return false;
+    at += 8;  // help id, extended style
+    const std::uint32_t style = read(4);
+    const std::uint32_t count = read(2);
+    at += 8;                                 // x, y, cx, cy
+    for (int i = 0; i < 3; ++i) skipText();  // menu, class, caption
     if (style & (DS_SETFONT | DS_SHELLFONT)) {
-        word();  // point size
-        word();  // weight
-        word();  // italic, character set
-        text();  // typeface
+        at += 6;  // point size, weight, italic, character set
+        skipText();
     }
-    for (std::uint16_t i = 0; i < count; ++i) {
+    for (std::uint32_t i = 0; i < count; ++i) {
         at = (at + 3) & ~std::size_t{3};
-        dword();  // help id
-        dword();  // extended style
-        dword();  // style
-        at += 8;  // x, y, cx, cy
-        ids.push_back(dword());
-        text();  // class
-        text();  // title
-        at += word();
+        at += 20;  // help id, extended style, style, x, y, cx, cy
+        ids.push_back(read(4));
+        skipText();     // class
+        skipText();     // title
+        at += read(2);  // creation data
     }
     return at <= size;
 }
