@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Runs every test tier: native build and unit tests, Windows build and end-to-end tests under Wine, fuzz build and a
-# short run of each fuzz target, and the extra test steps tests/*/run_*.sh. Installs what is missing first.
+# Runs every test tier: the source checks (layering of the includes, share of test code, formatting), native build
+# and unit tests, Windows build and end-to-end tests under Wine, fuzz build and a short run of each fuzz target, and
+# the extra test steps tests/*/run_*.sh. Installs what is missing first.
 # Ends with "N passed, N failed" over the steps and exits non-zero when any step failed.
 #
 # Environment: FUZZ_SECONDS  seconds per fuzz target (default 10)
-#              CL_SKIP       space-separated tiers to leave out: native windows fuzz extra
+#              CL_SKIP       space-separated tiers to leave out: checks native windows fuzz extra
 set -uo pipefail
 cd "$(dirname "$(readlink -f "$0")")/.."
 ROOT=$PWD
@@ -43,6 +44,12 @@ skipped() { [[ "$SKIP" == *" $1 "* ]]; }
 trap '[[ -x tools/wine-run.sh && -d build/win/wine ]] && tools/wine-run.sh --stop build/win >/dev/null 2>&1' EXIT
 
 step "install missing packages" 3600 bash -c 'source tools/deps.sh && cl_install_missing "${CL_TEST_PACKAGES[@]}"'
+
+if ! skipped checks; then
+    step "include graph" 60 python3 tools/include-graph.py
+    step "share of test code" 60 tools/test-ratio.sh
+    step "formatting" 300 tools/check-format.sh
+fi
 
 if ! skipped native; then
     if step "native configure" 300 cmake -S . -B build/native -G Ninja &&
