@@ -8,8 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/MainShell.h"
 #include "model/base/Prompts.h"
+#include "ui/Desktop.h"
+#include "ui/Dialogs.h"
 
 namespace cl {
 
