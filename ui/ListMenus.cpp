@@ -29,16 +29,6 @@ Row RowFor(ViewMark view, bool single) {
 
 }  // namespace
 
-bool ListMenuState::Enabled(ListMenuEntry entry) const {
-    auto at = std::find(kListMenuEntries.begin(), kListMenuEntries.end(), entry);
-    return enabled[static_cast<std::size_t>(at - kListMenuEntries.begin())];
-}
-
-bool UpcomingMenuState::Enabled(UpcomingMenuEntry entry) const {
-    auto at = std::find(kUpcomingMenuEntries.begin(), kUpcomingMenuEntries.end(), entry);
-    return enabled[static_cast<std::size_t>(at - kUpcomingMenuEntries.begin())];
-}
-
 ListMenuState ListMenuEntries(ViewMark view, int selected) {
     ListMenuState state;
     if (selected >= 1) state.enabled = RowFor(view, selected == 1);

@@ -38,11 +38,9 @@ inline constexpr std::array<UpcomingMenuEntry, 4> kUpcomingMenuEntries = {
 // Enabled entries, in the order of the entry arrays above.
 struct ListMenuState {
     std::array<bool, kListMenuEntries.size()> enabled{};
-    bool Enabled(ListMenuEntry entry) const;
 };
 struct UpcomingMenuState {
     std::array<bool, kUpcomingMenuEntries.size()> enabled{};
-    bool Enabled(UpcomingMenuEntry entry) const;
 };
 
 // Menu 107 for the view (the check mark; None is a filtered view of the Main Movie List) and the number of

@@ -38,24 +38,13 @@ TEST(ListMenuEntries, FollowTheViewAndTheNumberOfSelectedLines) {
 }
 
 TEST(UpcomingMenuEntries, FollowTheNumberOfSelectedLines) {
-    struct Case {
-        int selected;
-        bool del, edit, add, addAll;
-    };
-    const Case cases[] = {
-        {0, false, false, false, true},
-        {1, true, true, true, true},
-        {2, false, false, true, true},
-        {10, false, false, true, true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.selected);
-        UpcomingMenuState state = UpcomingMenuEntries(c.selected);
-        EXPECT_EQ(state.Enabled(UpcomingMenuEntry::Delete), c.del);
-        EXPECT_EQ(state.Enabled(UpcomingMenuEntry::Edit), c.edit);
-        EXPECT_EQ(state.Enabled(UpcomingMenuEntry::AddToGimme), c.add);
-        EXPECT_EQ(state.Enabled(UpcomingMenuEntry::AddAllToGimme), c.addAll);
-    }
+    // Delete, Edit, Add to Gimme List, Add All to Gimme List.
+    using Row = std::array<bool, 4>;
+    const std::pair<int, Row> cases[] = {{0, {false, false, false, true}},
+                                         {1, {true, true, true, true}},
+                                         {2, {false, false, true, true}},
+                                         {10, {false, false, true, true}}};
+    for (const auto& [selected, row] : cases) EXPECT_EQ(UpcomingMenuEntries(selected).enabled, row) << selected;
 }
 
 TEST(SelectionRules, AnEleventhLineIsDeselectedAndTheCountStaysAtTen) {
