@@ -3,6 +3,7 @@
 
 #include <system_error>
 
+#include "model/StoreDamage.h"
 #include "model/base/Date.h"
 #include "model/base/Title.h"
 #include "res/ResourceIds.h"
@@ -46,6 +47,8 @@ std::filesystem::path MainShell::Dir() const { return std::filesystem::path(data
 std::vector<StoreLoad> MainShell::LoadAtStart(std::string_view today) {
     std::vector<StoreLoad> loads = LoadStores(collection_, Dir(), today);
     LoadSettingsAtStart(collection_, Dir(), writer_);
+    const std::string damage = DamageMessage(loads, collection_.settings.autoBackup == 1);
+    if (!damage.empty()) ui_.ShowMessage(damage, kErrorCaption, MessageIcon::Exclamation);
     // An existing folder is no error; a folder that cannot be made shows up when a cover is saved.
     std::error_code ignored;
     std::filesystem::create_directory(Dir() / "Covers", ignored);
@@ -185,14 +188,15 @@ void MainShell::LoadBackup() {
     }
     ShowList(ViewMark::Main, FillListBox(collection_.main, FillVariant::All, {}, collection_.eroticVisible),
              kMainCaption);
+    const std::string damage = DamageMessage(result.loads, false);
+    if (!damage.empty()) ui_.ShowMessage(damage, kErrorCaption, MessageIcon::Exclamation);
     ui_.FocusList();
 }
 
 void MainShell::DeleteGimmeList() {
     ui_.Beep();
     if (ui_.Ask("Delete Internal Gimme List? (Changes Will NOT BE RECOVERABLE)", kConfirmationCaption)) {
-        std::error_code ignored;
-        std::filesystem::remove(Dir() / "Gimme.dat", ignored);
+        RemoveStoreFile(collection_, Dir(), StoreFile::Gimme, writer_);
         collection_.internalGimme.Clear();
         SetViewMark(ViewMark::InternalGimme);
         ui_.ClearList();
@@ -270,7 +274,7 @@ void MainShell::Execute(int command) {
             break;
         }
         case IDM_BACKUP:
-            if (ui_.Ask("Backup Movie Lists?", kConfirmationCaption)) BackupAll(Dir(), writer_);
+            if (ui_.Ask("Backup Movie Lists?", kConfirmationCaption)) BackupAll(collection_, Dir(), writer_);
             ui_.FocusList();
             break;
         case IDM_LOAD_BACKUP: LoadBackup(); break;

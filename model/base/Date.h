@@ -12,4 +12,7 @@ std::string FormatStoreDate(std::time_t when);
 // Today's date (UTC) for the stores.
 std::string TodayUtc();
 
+// The date of a moment for a file name: "2003-01-05" (UTC), so that such names sort by date.
+std::string FormatFileNameDate(std::time_t when);
+
 }  // namespace cl
