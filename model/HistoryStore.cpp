@@ -58,9 +58,8 @@ bool HistoryStore::LoadIntoCurrent(std::string_view title, std::optional<std::st
 
 std::vector<std::string> HistoryStore::LoanLines(std::string_view title) const {
     std::vector<std::string> lines;
-    records_.ForEachWithKey(title, [&lines](const HistoryRecord& r) {
-        lines.insert(lines.end(), r.loanLines.begin(), r.loanLines.end());
-    });
+    records_.ForEachWithKey(
+        title, [&lines](const HistoryRecord& r) { lines.insert(lines.end(), r.loanLines.begin(), r.loanLines.end()); });
     return lines;
 }
 

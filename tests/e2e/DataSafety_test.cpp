@@ -15,7 +15,8 @@ using DataSafetyTest = ProgramTest;
 TEST_F(DataSafetyTest, DamagedFilesAreReportedAtStartAndSavedOnlyAfterTheyWereKeptWhole) {
     const std::string comments = "Alien\r\nscary\r\n\r\nHeat\r\nlost if saved\r\n";
     const std::string history = "Alien\r\n2003/1/5\r\n0\r\n" + std::string(100, 'l') + "\r\nend\r\n";
-    data.WriteFile("CineLedger.dat", "CineLedger v3.15\r\nAlien|Default|Horror|Present|DVD|1\r\nend|nolockx\r\nend|\r\nend");
+    data.WriteFile("CineLedger.dat",
+                   "CineLedger v3.15\r\nAlien|Default|Horror|Present|DVD|1\r\nend|nolockx\r\nend|\r\nend");
     data.WriteFile("Comments.dat", comments);
     data.WriteFile("History.dat", history);
     program = Program::Start(data);

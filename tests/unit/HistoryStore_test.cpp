@@ -141,7 +141,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"EmptyTitleAtTheEndIsNot", kAlien + "\r\n", {"Alien"}, false},
         ReadCase{"EndWithoutLineEndClosesTheRecord", "Heat\r\n2003/1/6\r\n0\r\nend", {"Heat"}, false},
         ReadCase{"CapitalisedEndIsALoanLine", "Heat\r\n2003/1/6\r\n0\r\nEnd\r\nend\r\n", {"Heat"}, false},
-        ReadCase{"CutLoanLineKeepsTheRecord", kAlien + "Heat\r\n2003/1/6\r\n0\r\n2003/2/1: lo", {"Alien", "Heat"}, false},
+        ReadCase{
+            "CutLoanLineKeepsTheRecord", kAlien + "Heat\r\n2003/1/6\r\n0\r\n2003/2/1: lo", {"Alien", "Heat"}, false},
         ReadCase{"FileEndingAfterTitleKeepsTheRecord", kAlien + "Heat", {"Alien", "Heat"}, false},
         ReadCase{"TitleOver109StopsReading", std::string(110, 't') + "\r\n2003/1/6\r\n0\r\nend\r\n", {}, true},
         ReadCase{"DateOf19IsTaken", "Heat\r\n" + std::string(19, '1') + "\r\n0\r\nend\r\n", {"Heat"}, false},

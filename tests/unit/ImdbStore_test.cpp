@@ -197,7 +197,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"EmptyFileIsAnEmptyStore", "", {}, false},
         ReadCase{
             "RecordsUntilTheEnd", FileRecord(kHeat) + kAlienFile, {"CineLedger: Heat", "CineLedger: Alien"}, false},
-        ReadCase{"EmptyKeyWithTextAfterItIsDamage", FileRecord(kHeat) + "\r\n" + kAlienFile, {"CineLedger: Heat"}, true},
+        ReadCase{
+            "EmptyKeyWithTextAfterItIsDamage", FileRecord(kHeat) + "\r\n" + kAlienFile, {"CineLedger: Heat"}, true},
         ReadCase{"DuplicateKeyKeepsTheFirstPlace",
                  kAlienFile + FileRecord(kHeat) + kAlienFile,
                  {"CineLedger: Alien", "CineLedger: Heat"},

@@ -167,7 +167,9 @@ INSTANTIATE_TEST_SUITE_P(
                  AviLines("Alien", "a") + AviLines("Heat", "h") + AviLines("Alien", "b"),
                  {"Alien", "Heat"},
                  false},
-        ReadCase{"RecordCutByTheFilesEndIsKept", AviLines("Alien", "DivX 5") + "Heat\r\nMPEG-4\r\n2", {"Alien", "Heat"},
+        ReadCase{"RecordCutByTheFilesEndIsKept",
+                 AviLines("Alien", "DivX 5") + "Heat\r\nMPEG-4\r\n2",
+                 {"Alien", "Heat"},
                  false},
         ReadCase{
             "TitleOver109StopsReading", AviLines("Alien", "a") + AviLines(std::string(110, 't'), "h"), {"Alien"}, true},

@@ -39,7 +39,8 @@ TEST(StoreDamage, OneMessageNamesEachDamagedFileWhereAndWhatWasReadAndTheBackups
 TEST(StoreDamage, AKeptCopyNeverTakesTheNameOfAnEarlierOne) {
     std::set<std::string> taken;
     const auto name = [&taken] {
-        return KeptDamagedName("Comments.dat", "2026-12-06", [&taken](const std::string& n) { return taken.contains(n); });
+        return KeptDamagedName("Comments.dat", "2026-12-06",
+                               [&taken](const std::string& n) { return taken.contains(n); });
     };
     EXPECT_EQ(name(), "Comments.dat.damaged-2026-12-06");
     taken.insert(name());
