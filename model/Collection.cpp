@@ -158,10 +158,11 @@ bool KeepIfDamaged(Collection& c, const std::filesystem::path& dir, const std::s
         error = "cannot read the damaged file to keep it";
         return false;
     }
-    const std::string kept = KeptDamagedName(fileName, FormatFileNameDate(std::time(nullptr)), [&dir](const std::string& name) {
-        std::error_code taken;
-        return std::filesystem::exists(dir / name, taken) || taken;
-    });
+    const std::string kept =
+        KeptDamagedName(fileName, FormatFileNameDate(std::time(nullptr)), [&dir](const std::string& name) {
+            std::error_code taken;
+            return std::filesystem::exists(dir / name, taken) || taken;
+        });
     if (!writer.Write(dir / kept, bytes, error)) return false;
     c.damagedFiles.erase(fileName);
     return true;

@@ -31,7 +31,7 @@ struct Damage {
 struct LoadReport {
     bool opened = false;          // false: the file could not be opened (an empty store, no damage)
     std::size_t records = 0;      // records taken into the store
-    std::optional<Damage> damage; // set when the reading stopped before the last byte of the file
+    std::optional<Damage> damage;  // set when the reading stopped before the last byte of the file
 };
 
 // A cursor over the whole contents of a file. Line ends are CR LF or a lone LF (files edited
