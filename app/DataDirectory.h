@@ -14,4 +14,9 @@ inline constexpr std::string_view kProgramFileName = "CineLedger.exe";
 // different place, exactly as users of earlier releases have seen; a path shorter than the name gives "".
 std::string DataDirectoryFromModulePath(std::string_view modulePath);
 
+// The name that one running copy per data directory holds (a named mutex): "CineLedger-" and a hash of the
+// directory, compared as Windows compares paths (letter case and the kind of slash do not matter), so that
+// copies in different folders run side by side.
+std::string InstanceName(std::string_view dataDirectory);
+
 }  // namespace cl

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "model/MainListFile.h"
+#include "model/StoreDamage.h"
 #include "model/base/Title.h"
 #include "res/ResourceIds.h"
 #include "ui/AddEdit.h"
@@ -42,6 +43,8 @@ std::filesystem::path MainShell::Dir() const { return std::filesystem::path(data
 std::vector<StoreLoad> MainShell::LoadAtStart() {
     std::vector<StoreLoad> loads = LoadStores(collection_, Dir(), clock_.Today());
     LoadSettingsAtStart(collection_, Dir(), writer_);
+    const std::string damage = DamageMessage(loads, collection_.settings.autoBackup == 1);
+    if (!damage.empty()) ui_.ShowMessage(damage, kErrorCaption, MessageIcon::Exclamation);
     // An existing folder is no error; a folder that cannot be made shows up when a cover is saved.
     std::error_code ignored;
     std::filesystem::create_directory(Dir() / "Covers", ignored);
@@ -81,14 +84,16 @@ void MainShell::LoadBackup() {
         ui_.ShowMessage("Backup File Does Not Exist!", kErrorCaption, MessageIcon::Exclamation);
         return;
     }
-    ShowView(View::Main());
+    list_.Show(View::Main());
+    const std::string damage = DamageMessage(result.loads, false);
+    if (!damage.empty()) ui_.ShowMessage(damage, kErrorCaption, MessageIcon::Exclamation);
+    list_.Box().Focus();
 }
 
 void MainShell::DeleteGimmeList() {
     desktop_.Beep();
     if (ui_.AskQuestion("Delete Internal Gimme List? (Changes Will NOT BE RECOVERABLE)", kConfirmationCaption)) {
-        std::error_code ignored;
-        std::filesystem::remove(Dir() / "Gimme.dat", ignored);
+        RemoveStoreFile(collection_, Dir(), StoreFile::Gimme, writer_);
         collection_.internalGimme.Clear();
         list_.Show(View::InternalGimme());
     }
@@ -161,7 +166,7 @@ void MainShell::Execute(int command) {
             break;
         }
         case IDM_BACKUP:
-            if (ui_.AskQuestion("Backup Movie Lists?", kConfirmationCaption)) BackupAll(Dir(), writer_);
+            if (ui_.AskQuestion("Backup Movie Lists?", kConfirmationCaption)) BackupAll(collection_, Dir(), writer_);
             list_.Box().Focus();
             break;
         case IDM_LOAD_BACKUP: LoadBackup(); break;

@@ -157,13 +157,13 @@ LoadReport ReadImdb(TextReader& reader, ImdbStore& store) {
     std::string_view key;
     std::array<std::string_view, kLines.size()> values;  // in file order
     for (;;) {
+        const std::size_t keyLine = reader.Line();
         FieldStatus status = reader.ReadLineView(key, kImdbKeyMax);
         if (status == FieldStatus::EndOfData) return report;
-        if (status == FieldStatus::LastField) {
-            report.damage = Damage{reader.Line(), "file ends inside a database record"};
+        if (key.empty()) {
+            NoteTextAfterStop(reader, keyLine, "an empty key line", report);
             return report;
         }
-        if (key.empty()) return report;
         // An overlong line is kept cut at its limit and the rest of its record is empty: the record is
         // stored, and reading stops after it, as the file's readers always have.
         std::optional<Damage> tooLong;
@@ -171,12 +171,9 @@ LoadReport ReadImdb(TextReader& reader, ImdbStore& store) {
         for (std::size_t i = 0; i < kLines.size(); ++i) {
             values[i] = std::string_view();
             if (tooLong) continue;
-            status = reader.ReadLineView(values[i], kLines[i].max);
-            if (status == FieldStatus::TooLong) {
+            // Past the end of the data a line reads as empty: a record cut there keeps what it has.
+            if (reader.ReadLineView(values[i], kLines[i].max) == FieldStatus::TooLong) {
                 tooLong = TooLongDamage(reader, kLines[i].name, kLines[i].max);
-            } else if (status != FieldStatus::Ok) {
-                report.damage = Damage{reader.Line(), "file ends inside a database record"};
-                return report;
             }
         }
         // Every field of a record read back is present, if only empty.

@@ -97,7 +97,8 @@ class ImdbStore {
     bool Remove(std::string_view key) { return records_.Erase(key); }
 
     // Gives the record with the old key the new key, in its place; a record that already had the new key
-    // is dropped. False when the old key has no record or the new key is not usable.
+    // stays too (lookups find whichever comes first). False when the old key has no record or the new key
+    // is not usable.
     bool Rekey(std::string_view oldKey, std::string_view newKey);
 
     // Copies fields 2 to 11 of the movie's record into `current`; false (and `current` untouched) when
@@ -136,9 +137,9 @@ class ImdbStore {
 // at kSearchTextMax characters (the rest up to the next comma is dropped), at most kActorNamesMax names.
 std::vector<std::string> SplitActorNames(std::string_view actors);
 
-// Reads eleven-line records until the end of the data or an empty key line. A line over its limit is cut
-// there, the rest of that record is empty, the record is stored and reading stops with damage. A file that
-// ends inside a record stops the reading with damage without that record.
+// Reads eleven-line records until the end of the data or an empty key line (text after that line is damage).
+// A line over its limit is cut there, the rest of that record is empty, the record is stored and reading
+// stops with damage. A record the file's end cuts short is stored with its missing lines empty.
 LoadReport ReadImdb(TextReader& reader, ImdbStore& store);
 LoadReport LoadImdbFile(const std::filesystem::path& path, ImdbStore& store);
 

@@ -169,8 +169,9 @@ bool AviRun::SearchData() {
 }
 
 bool AviRun::SumIndex(std::uint32_t size) {
-    // An index that claims more bytes than the file has left cannot be read at all.
-    if (size > in_.Size() - in_.Position()) return Fail("Error Reading Index.");
+    // Its size was read with its tag; an index whose entries end before that size (one that claims more
+    // bytes than the file has left) cannot be read whole, which is found here without reading to the end.
+    if (size > in_.Size() - in_.Position()) return Fail("Error Processing Index.");
     std::vector<std::uint8_t> slice(std::min<std::size_t>(size, kIndexSlice));
     std::uint64_t videoBytes = 0;
     std::uint32_t left = size;

@@ -114,20 +114,21 @@ LoadReport ReadMedia(TextReader& reader, MediaStore& store) {
     report.opened = true;
     std::array<std::string_view, kMediaFieldCount> fields;
     for (;;) {
+        const std::size_t titleLine = reader.Line();
         for (std::size_t i = 0; i < kMediaFieldCount; ++i) {
             const MediaFieldLine& line = kMediaFieldLines[i];
-            FieldStatus status = reader.ReadLineView(fields[i], line.max);
+            // Past the end of the data a field reads as an empty line: the last line of a file is a line,
+            // and a record cut there keeps what it has.
+            const FieldStatus status = reader.ReadLineView(fields[i], line.max);
             if (i == 0 && status == FieldStatus::EndOfData) return report;
             if (status == FieldStatus::TooLong) {
                 report.damage = TooLongDamage(reader, line.name, line.max);
                 return report;
             }
-            if (status != FieldStatus::Ok) {
-                // No more lines, or a last line without its line end that may have been cut short.
-                report.damage = Damage{reader.Line(), "file ends inside a media record"};
+            if (i == 0 && fields[i].empty()) {
+                NoteTextAfterStop(reader, titleLine, "an empty title line", report);
                 return report;
             }
-            if (i == 0 && fields[i].empty()) return report;
         }
         if (store.AddOrReplaceRead(fields)) ++report.records;
     }

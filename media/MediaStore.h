@@ -48,8 +48,9 @@ class MediaStore {
     // title has no record.
     bool LookupIntoScratch(std::string_view title, MediaScratch& scratch) const;
 
-    // The record with the old title gets the new title in its place; a record that already had the new
-    // title is dropped. False when the old title has no record or the new one is not usable.
+    // The first record with the old title gets the new title in its place; a record that already had the
+    // new title stays too (lookups find whichever comes first). False when the old title has no record or
+    // the new one is not usable.
     bool Rename(std::string_view oldTitle, std::string_view newTitle);
 
     bool Delete(std::string_view title) { return records_.Erase(title); }
@@ -102,9 +103,9 @@ class ImportList {
     std::unordered_map<std::string, std::deque<std::list<MediaRecord>::iterator>> byTitle_;
 };
 
-// Reads thirteen-line records until the end of the data or an empty title line (add or replace each).
-// A line over its limit, or a file that ends inside a record, stops the reading with damage; that record
-// is not taken, the ones before it are.
+// Reads thirteen-line records until the end of the data or an empty title line (add or replace each; text
+// after that line is damage). A line over its limit stops the reading with damage; that record is not
+// taken, the ones before it are. A record the file's end cuts short is taken with its missing lines empty.
 LoadReport ReadMedia(TextReader& reader, MediaStore& store);
 LoadReport LoadMediaFile(const std::filesystem::path& path, MediaStore& store);
 

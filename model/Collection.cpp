@@ -2,11 +2,14 @@
 #include "model/Collection.h"
 
 #include <array>
+#include <ctime>
 #include <exception>
 #include <system_error>
 #include <thread>
 
 #include "model/GimmeFile.h"
+#include "model/StoreDamage.h"
+#include "model/base/Date.h"
 
 namespace cl {
 
@@ -110,6 +113,11 @@ std::vector<StoreLoad> LoadStores(Collection& c, const std::filesystem::path& di
     for (StoreFile store : kStoreOrder) {
         loads.push_back(StoreLoad{store, StoreFileName(store, fromBackup),
                                   std::move(reports[static_cast<std::size_t>(store)])});
+        if (loads.back().report.damage) {
+            c.damagedFiles.insert(loads.back().fileName);
+        } else {
+            c.damagedFiles.erase(loads.back().fileName);
+        }
     }
     return loads;
 }
@@ -117,33 +125,82 @@ std::vector<StoreLoad> LoadStores(Collection& c, const std::filesystem::path& di
 LoadReport LoadSettingsAtStart(Collection& c, const std::filesystem::path& dir, FileWriter& writer) {
     LoadReport report = LoadSettingsFile(dir / "Settings.dat", c.settings);
     if (report.opened) {
-        if (c.settings.autoBackup == 1) BackupAll(dir, writer);
+        if (c.settings.autoBackup == 1) BackupAll(c, dir, writer);
         if (c.settings.viewMode == 1) c.eroticVisible = true;
     }
     return report;
 }
 
-std::vector<StoreSaveFailure> SaveAll(const Collection& c, const std::filesystem::path& dir, FileWriter& writer) {
+namespace {
+
+// Every name a store file can have, for the clean-up of temporaries.
+std::vector<std::string> AllStoreFileNames() {
+    std::vector<std::string> names;
+    for (StoreFile store : kStoreOrder) {
+        names.push_back(StoreFileName(store));
+        names.push_back(StoreFileName(store, true));
+    }
+    return names;
+}
+
+}  // namespace
+
+bool KeepIfDamaged(Collection& c, const std::filesystem::path& dir, const std::string& fileName, FileWriter& writer,
+                   std::string& error) {
+    if (!c.damagedFiles.contains(fileName)) return true;
+    std::error_code ec;
+    if (!std::filesystem::exists(dir / fileName, ec) && !ec) {
+        c.damagedFiles.erase(fileName);  // gone already: nothing left to keep
+        return true;
+    }
+    std::string bytes;
+    if (!ReadWholeFile(dir / fileName, bytes)) {
+        error = "cannot read the damaged file to keep it";
+        return false;
+    }
+    const std::string kept =
+        KeptDamagedName(fileName, FormatFileNameDate(std::time(nullptr)), [&dir](const std::string& name) {
+            std::error_code taken;
+            return std::filesystem::exists(dir / name, taken) || taken;
+        });
+    if (!writer.Write(dir / kept, bytes, error)) return false;
+    c.damagedFiles.erase(fileName);
+    return true;
+}
+
+std::vector<StoreSaveFailure> SaveAll(Collection& c, const std::filesystem::path& dir, FileWriter& writer) {
+    RemoveLeftTemporaries(dir, AllStoreFileNames());
     std::vector<StoreSaveFailure> failures;
     for (StoreFile store : kStoreOrder) {
         std::string name = StoreFileName(store);
         std::string error;
-        if (!writer.Write(dir / name, Serialize(c, store), error))
+        if (!KeepIfDamaged(c, dir, name, writer, error) || !writer.Write(dir / name, Serialize(c, store), error))
             failures.push_back(StoreSaveFailure{std::move(name), std::move(error)});
     }
     return failures;
 }
 
-std::vector<StoreSaveFailure> BackupAll(const std::filesystem::path& dir, FileWriter& writer) {
+std::vector<StoreSaveFailure> BackupAll(Collection& c, const std::filesystem::path& dir, FileWriter& writer) {
+    RemoveLeftTemporaries(dir, AllStoreFileNames());
     std::vector<StoreSaveFailure> failures;
     for (StoreFile store : kStoreOrder) {
+        if (c.damagedFiles.contains(StoreFileName(store))) continue;
         std::string bytes;
         if (!ReadWholeFile(dir / StoreFileName(store), bytes)) continue;
+        const std::string backup = StoreFileName(store, true);
         std::string error;
-        if (!writer.Write(dir / StoreFileName(store, true), bytes, error))
-            failures.push_back(StoreSaveFailure{StoreFileName(store, true), std::move(error)});
+        if (!KeepIfDamaged(c, dir, backup, writer, error) || !writer.Write(dir / backup, bytes, error))
+            failures.push_back(StoreSaveFailure{backup, std::move(error)});
     }
     return failures;
+}
+
+void RemoveStoreFile(Collection& c, const std::filesystem::path& dir, StoreFile store, FileWriter& writer) {
+    const std::string name = StoreFileName(store);
+    std::string error;
+    if (!KeepIfDamaged(c, dir, name, writer, error)) return;  // the damaged file stays rather than being lost
+    std::error_code ignored;
+    std::filesystem::remove(dir / name, ignored);
 }
 
 RestoreResult RestoreFromBackup(Collection& c, const std::filesystem::path& dir, std::string_view today) {

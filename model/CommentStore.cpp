@@ -37,26 +37,21 @@ LoadReport ReadComments(TextReader& reader, CommentStore& store) {
     std::string_view title;
     std::string_view comment;
     for (;;) {
+        const std::size_t line = reader.Line();
         FieldStatus status = reader.ReadLineView(title, kCommentTitleMax);
         if (status == FieldStatus::EndOfData) return report;
         if (status == FieldStatus::TooLong) {
             report.damage = TooLongDamage(reader, "title", kCommentTitleMax);
             return report;
         }
-        if (status == FieldStatus::LastField) {
-            report.damage = Damage{reader.Line(), "file ends inside a comment record"};
+        if (title.empty()) {
+            NoteTextAfterStop(reader, line, "an empty title line", report);
             return report;
         }
-        if (title.empty()) return report;
-
-        status = reader.ReadLineView(comment, kCommentMax);
-        if (status == FieldStatus::TooLong) {
+        // The last line of the file is a line, with or without its line end; a title there has an empty
+        // comment, which the reader finds as the end of the data.
+        if (reader.ReadLineView(comment, kCommentMax) == FieldStatus::TooLong) {
             report.damage = TooLongDamage(reader, "comment", kCommentMax);
-            return report;
-        }
-        if (status != FieldStatus::Ok) {
-            // No comment line, or one without its line end that may have been cut short.
-            report.damage = Damage{reader.Line(), "file ends inside a comment record"};
             return report;
         }
         if (store.Set(title, comment)) ++report.records;

@@ -40,8 +40,9 @@ class CommentStore {
     // Makes `comments` (the current movie's) a copy of the title's comment; unchanged when it has none.
     bool LoadIntoCurrent(std::string_view title, std::optional<std::string>& comments) const;
 
-    // A renamed movie takes its comment along: the record keeps its place under the new title. A record
-    // that already had the new title is dropped. False when the old title has no comment.
+    // A renamed movie takes its comment along: the first record with the old title keeps its place under
+    // the new title. A record that already had the new title stays too; lookups and Set find whichever comes
+    // first, and a save writes both. False when the old title has no comment.
     bool Rename(std::string_view oldTitle, std::string_view newTitle);
 
     void FreeAll() { records_.Clear(); }
@@ -59,8 +60,9 @@ class CommentStore {
     KeyedList<CommentRecord, KeyOf> records_;
 };
 
-// Reads records until the end of the data or an empty title line. A title or comment over its limit, or
-// a file cut inside a record, stops the reading with damage; the records before it are kept.
+// Reads records until the end of the data or an empty title line (text after that line is damage). A title
+// or comment over its limit stops the reading with damage; the records before it are kept. A last line
+// without its line end is read like any other, and a title on the last line gets an empty comment.
 LoadReport ReadComments(TextReader& reader, CommentStore& store);
 LoadReport LoadCommentsFile(const std::filesystem::path& path, CommentStore& store);
 

@@ -57,9 +57,10 @@ bool HistoryStore::LoadIntoCurrent(std::string_view title, std::optional<std::st
 }
 
 std::vector<std::string> HistoryStore::LoanLines(std::string_view title) const {
-    const HistoryRecord* r = records_.Find(title);
-    if (r == nullptr) return {};
-    return r->loanLines;
+    std::vector<std::string> lines;
+    records_.ForEachWithKey(
+        title, [&lines](const HistoryRecord& r) { lines.insert(lines.end(), r.loanLines.begin(), r.loanLines.end()); });
+    return lines;
 }
 
 bool HistoryStore::Rename(std::string_view oldTitle, std::string_view newTitle) {
@@ -70,52 +71,47 @@ bool HistoryStore::Rename(std::string_view oldTitle, std::string_view newTitle) 
 LoadReport ReadHistory(TextReader& reader, HistoryStore& store) {
     LoadReport report;
     report.opened = true;
-    const auto cut = [&report, &reader]() {
-        report.damage = Damage{reader.Line(), "file ends inside a history record"};
+    const auto tooLong = [&report, &reader](std::string_view field, std::size_t max) {
+        report.damage = TooLongDamage(reader, field, max);
         return report;
     };
     std::string_view title, date, views, line;
     std::vector<std::string_view> loanLines;
+    // The record as read so far goes into the store however its reading ends: its title, date and views
+    // are taken before its loan lines, so a file that ends (or a loan line that runs over its limit) before
+    // "end" keeps the record with the loan lines read up to there.
+    const auto take = [&]() {
+        if (store.AddRecord(title, date, views, loanLines)) ++report.records;
+    };
     for (;;) {
+        const std::size_t titleLine = reader.Line();
         FieldStatus status = reader.ReadLineView(title, kHistoryTitleMax);
         if (status == FieldStatus::EndOfData) return report;
-        if (status == FieldStatus::TooLong) {
-            report.damage = TooLongDamage(reader, "title", kHistoryTitleMax);
+        if (status == FieldStatus::TooLong) return tooLong("title", kHistoryTitleMax);
+        if (title.empty()) {
+            NoteTextAfterStop(reader, titleLine, "an empty title line", report);
             return report;
         }
-        if (status == FieldStatus::LastField) return cut();
-        if (title.empty()) return report;
-
-        status = reader.ReadLineView(date, kHistoryDateMax);
-        if (status == FieldStatus::TooLong) {
-            report.damage = TooLongDamage(reader, "date of entry", kHistoryDateMax);
-            return report;
+        // At the end of the data these read as empty lines, as the last line of a file is a line.
+        if (reader.ReadLineView(date, kHistoryDateMax) == FieldStatus::TooLong) {
+            return tooLong("date of entry", kHistoryDateMax);
         }
-        if (status != FieldStatus::Ok) return cut();
-        status = reader.ReadLineView(views, kHistoryViewsMax);
-        if (status == FieldStatus::TooLong) {
-            report.damage = TooLongDamage(reader, "number of views", kHistoryViewsMax);
-            return report;
+        if (reader.ReadLineView(views, kHistoryViewsMax) == FieldStatus::TooLong) {
+            return tooLong("number of views", kHistoryViewsMax);
         }
-        if (status != FieldStatus::Ok) return cut();
 
         // Loan lines up to "end". Every read consumes data or reports the end of it, so this ends.
         loanLines.clear();
         for (;;) {
             status = reader.ReadLineView(line, kLoanLineMax);
             if (status == FieldStatus::TooLong) {
-                report.damage = TooLongDamage(reader, "loan line", kLoanLineMax);
-                return report;
+                take();
+                return tooLong("loan line", kLoanLineMax);
             }
-            if (status == FieldStatus::EndOfData) return cut();
-            // "end" is whole even without its line end; any other cut line may be a fragment.
-            if (line == kEndLine) break;
-            if (status == FieldStatus::LastField) return cut();
+            if (status == FieldStatus::EndOfData || line == kEndLine) break;
             loanLines.push_back(line);
         }
-
-        // Only a whole record reaches the store.
-        if (store.AddRecord(title, date, views, loanLines)) ++report.records;
+        take();
     }
 }
 

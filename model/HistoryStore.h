@@ -47,14 +47,15 @@ class HistoryStore {
     bool LoadIntoCurrent(std::string_view title, std::optional<std::string>& dateOfEntry,
                          std::optional<std::string>& views) const;
 
-    // The title's loan lines in order (empty when it has none): what the History page lists.
+    // The loan lines of every record with the title, in order (empty when it has none): what the History
+    // page lists.
     std::vector<std::string> LoanLines(std::string_view title) const;
 
-    // Unlinks the title's record with its loan lines; false when there is none.
+    // Unlinks the title's first record with its loan lines; false when there is none.
     bool Remove(std::string_view title) { return records_.Erase(title); }
 
-    // The record with the old title gets the new title and keeps its place; a record that already had the
-    // new title is dropped. False when the old title has no record.
+    // The first record with the old title gets the new title and keeps its place; a record that already had
+    // the new title stays too, and lookups find whichever comes first. False when the old title has no record.
     bool Rename(std::string_view oldTitle, std::string_view newTitle);
 
     void FreeAll() { records_.Clear(); }
@@ -75,9 +76,11 @@ class HistoryStore {
     KeyedList<HistoryRecord, KeyOf> records_;
 };
 
-// Reads records until the end of the data or an empty title line: title, date and views, then loan lines
-// up to a line that is exactly "end". A line over its limit, or a file that ends before a record's "end",
-// stops the reading with damage; that record is not taken, the ones before it are.
+// Reads records until the end of the data or an empty title line (text after that line is damage): title,
+// date and views, then loan lines up to a line that is exactly "end". A file that ends before a record's
+// "end" keeps that record with what was read of it. A title, date or views line over its limit stops the
+// reading with damage without that record; a loan line over its limit stops it with the record and the
+// loan lines before.
 LoadReport ReadHistory(TextReader& reader, HistoryStore& store);
 LoadReport LoadHistoryFile(const std::filesystem::path& path, HistoryStore& store);
 

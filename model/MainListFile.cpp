@@ -17,6 +17,7 @@ constexpr std::size_t kNumberMax = 9;
 constexpr std::size_t kUpcomingEndRestMax = 109;
 
 constexpr std::string_view kLayoutPrefix = "CineLedger v";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // Turns anything but a cleanly delimited field into the damage that stops the reading.
 bool Accept(FieldStatus status, const TextReader& reader, std::string_view field, std::size_t maxLen,
@@ -49,14 +50,17 @@ bool LineField(TextReader& reader, std::string_view& out, std::string_view field
     return Accept(reader.ReadLineView(out, maxLen), reader, field, maxLen, report);
 }
 
-// A section title: a record's title or "end". Running out of data here means the end line is missing.
-bool SectionTitle(TextReader& reader, std::string_view& out, std::string_view section, LoadReport& report) {
+// Where a section title was read: a record's title, the section's "end", or the end of the data.
+enum class Section { Record, End, DataEnd, Damaged };
+
+// A section title: a record's title or "end". The data ending here, or ending right after an "end" that
+// lost its bar, leaves nothing unread: the file is read to its last byte and nothing is lost.
+Section SectionTitle(TextReader& reader, std::string_view& out, LoadReport& report) {
     FieldStatus status = reader.ReadBarFieldView(out, kMainTitleMax);
-    if (status == FieldStatus::EndOfData) {
-        report.damage = Damage{reader.Line(), "file ends before the end line of the " + std::string(section)};
-        return false;
-    }
-    return Accept(status, reader, "title", kMainTitleMax, report);
+    if (status == FieldStatus::EndOfData) return Section::DataEnd;
+    if (status == FieldStatus::LastField && out == "end") return Section::DataEnd;
+    if (!Accept(status, reader, "title", kMainTitleMax, report)) return Section::Damaged;
+    return out == "end" ? Section::End : Section::Record;
 }
 
 bool IsSpace(char c) {
@@ -94,6 +98,12 @@ LoadReport ReadMainList(TextReader& reader, MainListStores stores, const OlderLa
     stores.password = kNoPassword;
     stores.version.clear();
 
+    // An editor may have put a UTF-8 byte-order mark in front of the version line; it is no part of it.
+    if (reader.Rest().starts_with(kByteOrderMark) &&
+        reader.Rest().substr(kByteOrderMark.size()).starts_with(kLayoutPrefix)) {
+        reader.Seek({reader.Tell().pos + kByteOrderMark.size(), reader.Tell().line});
+    }
+
     // Only the 12-character prefix tells the layouts apart; the version number itself is never read.
     const TextReader::Position start = reader.Tell();
     std::string_view first;
@@ -109,10 +119,13 @@ LoadReport ReadMainList(TextReader& reader, MainListStores stores, const OlderLa
         reader.Seek(start);
     }
 
+    // A file that ends at the end of a line, before the end line of a section, has been read whole: what it
+    // holds is in the stores and a save loses nothing. A line cut short is damage.
     std::string_view title, location, category, presence, medium, number;
     for (;;) {
-        if (!SectionTitle(reader, title, "movie list", report)) return report;
-        if (title == "end") break;
+        const Section section = SectionTitle(reader, title, report);
+        if (section == Section::DataEnd || section == Section::Damaged) return report;
+        if (section == Section::End) break;
         if (!BarField(reader, location, "location", kMainLocationMax, report) ||
             !BarField(reader, category, "category", kMainCategoryMax, report) ||
             !BarField(reader, presence, "presence", kMainPresenceMax, report)) {
@@ -140,10 +153,14 @@ LoadReport ReadMainList(TextReader& reader, MainListStores stores, const OlderLa
     stores.password = password;
 
     for (;;) {
-        if (!SectionTitle(reader, title, "upcoming list", report)) return report;
-        if (title == "end") {
+        const Section section = SectionTitle(reader, title, report);
+        if (section == Section::DataEnd || section == Section::Damaged) return report;
+        if (section == Section::End) {
+            // The rest of the line is not kept; the end of the data there is the end of the file.
             std::string_view rest;
-            if (!LineField(reader, rest, "upcoming end line", kUpcomingEndRestMax, report)) return report;
+            status = reader.ReadLineView(rest, kUpcomingEndRestMax);
+            if (status == FieldStatus::EndOfData || status == FieldStatus::LastField) return report;
+            if (!Accept(status, reader, "upcoming end line", kUpcomingEndRestMax, report)) return report;
             break;
         }
         if (!BarField(reader, category, "category", kMainCategoryMax, report) ||
@@ -155,25 +172,27 @@ LoadReport ReadMainList(TextReader& reader, MainListStores stores, const OlderLa
     }
 
     for (;;) {
+        const std::size_t line = reader.Line();
         status = reader.ReadLineView(number, kNumberMax);
-        if ((status == FieldStatus::Ok || status == FieldStatus::LastField) && number == "end") break;
-        if (status == FieldStatus::EndOfData) {
-            report.damage = Damage{reader.Line(), "file ends before its final end line"};
+        if (status == FieldStatus::EndOfData) return report;
+        if ((status == FieldStatus::Ok || status == FieldStatus::LastField) && number == "end") {
+            NoteTextAfterStop(reader, line, "the final \"end\"", report);
             return report;
         }
         if (!Accept(status, reader, "free number", kNumberMax, report)) return report;
         stores.freeNumbers.Add(ParseDecimal(number));
     }
-    return report;
 }
 
 bool MainListFileHasVersionLine(const std::filesystem::path& path) {
     std::FILE* file = std::fopen(path.string().c_str(), "rb");
     if (file == nullptr) return false;
-    char start[kLayoutPrefix.size()];
+    char start[kByteOrderMark.size() + kLayoutPrefix.size()];
     const std::size_t got = std::fread(start, 1, sizeof(start), file);
     std::fclose(file);
-    return std::string_view(start, got) == kLayoutPrefix;
+    std::string_view head(start, got);
+    if (head.starts_with(kByteOrderMark)) head.remove_prefix(kByteOrderMark.size());
+    return head.starts_with(kLayoutPrefix);
 }
 
 LoadReport LoadMainListFile(const std::filesystem::path& path, MainListStores stores,

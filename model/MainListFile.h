@@ -48,7 +48,9 @@ using OlderLayoutMovie = std::function<void(const std::string& title)>;
 // non-digit; no digits give 0. Saturates instead of overflowing.
 std::int32_t ParseDecimal(std::string_view text);
 
-// Reads the whole file from the reader. Stops at the first damage, keeping every whole line read.
+// Reads the whole file from the reader. Stops at the first damage, keeping every whole line read. A file
+// that ends at the end of a line before its end lines is not damaged (all of it was read); text after the
+// final "end" is. A UTF-8 byte-order mark in front of the version line is skipped.
 LoadReport ReadMainList(TextReader& reader, MainListStores stores, const OlderLayoutMovie& olderLayoutMovie);
 
 // Opens and reads the file; a file that cannot be opened leaves the lists empty and the password

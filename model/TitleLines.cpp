@@ -8,22 +8,20 @@ LoadReport ReadTitleLines(TextReader& reader, EndMarker marker, const std::funct
     report.opened = true;
     std::string_view line;
     for (;;) {
+        const std::size_t lineNumber = reader.Line();
+        // A file without its end line is read to its last byte: nothing of it is lost, so nothing is said.
         FieldStatus status = reader.ReadLineView(line, kTitleLineMax);
-        if (status == FieldStatus::EndOfData) {
-            report.damage = Damage{reader.Line(), "file ends before its end line"};
-            return report;
-        }
+        if (status == FieldStatus::EndOfData) return report;
         if (status == FieldStatus::TooLong) {
             report.damage = TooLongDamage(reader, "title", kTitleLineMax);
             return report;
         }
         bool isEnd = marker == EndMarker::Exact ? line == "end" : SameTitle(line, "end");
-        if (isEnd) return report;
-        if (status == FieldStatus::LastField) {
-            // The last line lost its line end: it may have been cut short, so it is not taken.
-            report.damage = Damage{reader.Line(), "file ends inside a title"};
+        if (isEnd) {
+            NoteTextAfterStop(reader, lineNumber, "\"end\"", report);
             return report;
         }
+        // The last line of the file is a title too, with or without its line end.
         if (take(std::string(line))) ++report.records;
     }
 }

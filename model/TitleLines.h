@@ -18,9 +18,9 @@ enum class EndMarker {
 
 inline constexpr std::size_t kTitleLineMax = 109;
 
-// Hands each title line to `take` until the end line. A line without its line end, a line over the
-// limit or a file without the end line stops the reading with damage; report.records counts the
-// titles `take` accepted.
+// Hands each title line to `take` until the end line or the end of the data (a last line without its line
+// end is a title). A line over the limit stops the reading with damage, and so does text after the end
+// line; report.records counts the titles `take` accepted.
 LoadReport ReadTitleLines(TextReader& reader, EndMarker marker, const std::function<bool(std::string)>& take);
 
 // Every title of the list in sequence order, each with a line end, then "end".

@@ -22,4 +22,12 @@ Clock& SystemClock() {
     return clock;
 }
 
+std::string FormatFileNameDate(std::time_t when) {
+    using namespace std::chrono;
+    const year_month_day ymd{floor<days>(system_clock::from_time_t(when))};
+    const auto two = [](unsigned n) { return std::string(n < 10 ? "0" : "") + std::to_string(n); };
+    return std::to_string(static_cast<int>(ymd.year())) + "-" + two(static_cast<unsigned>(ymd.month())) + "-" +
+           two(static_cast<unsigned>(ymd.day()));
+}
+
 }  // namespace cl

@@ -22,4 +22,7 @@ class Clock {
 // The system's clock.
 Clock& SystemClock();
 
+// The date of a moment for a file name: "2003-01-05" (UTC), so that such names sort by date.
+std::string FormatFileNameDate(std::time_t when);
+
 }  // namespace cl

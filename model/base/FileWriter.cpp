@@ -47,6 +47,35 @@ bool AtomicFileWriter::Write(const std::filesystem::path& target, std::string_vi
     return true;
 }
 
+namespace {
+
+// Whether `name` is "<target>.<digits>.tmp" or "<target>.<anything>.<digits>.tmp" for one of the targets.
+bool IsTemporaryOf(std::string_view name, const std::vector<std::string>& targets) {
+    constexpr std::string_view kEnding = ".tmp";
+    if (!name.ends_with(kEnding)) return false;
+    name.remove_suffix(kEnding.size());
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string_view::npos || dot + 1 == name.size()) return false;
+    if (name.substr(dot + 1).find_first_not_of("0123456789") != std::string_view::npos) return false;
+    name = name.substr(0, dot);
+    for (const std::string& target : targets) {
+        if (name == target || (name.starts_with(target) && name.size() > target.size() && name[target.size()] == '.'))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void RemoveLeftTemporaries(const std::filesystem::path& dir, const std::vector<std::string>& targets) {
+    std::error_code ec;
+    std::vector<std::filesystem::path> left;
+    for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        if (IsTemporaryOf(it->path().filename().string(), targets)) left.push_back(it->path());
+    }
+    for (const std::filesystem::path& path : left) std::filesystem::remove(path, ec);
+}
+
 FileWriter& DefaultFileWriter() {
     static AtomicFileWriter writer;
     return writer;

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace cl {
 
@@ -27,6 +28,11 @@ FileWriter& DefaultFileWriter();
 
 // Moves `from` over `to`, replacing it in one step. Platform file (FileReplace_win / _posix).
 bool MoveFileOver(const std::filesystem::path& from, const std::filesystem::path& to, std::string& error);
+
+// A write that was cut short (the process killed between creating its temporary file and moving it over
+// the target) leaves the temporary beside the target: "<target>.<n>.tmp". No reader opens such a file;
+// this removes the ones left for the targets named (and for copies of them named "<target>.<suffix>").
+void RemoveLeftTemporaries(const std::filesystem::path& dir, const std::vector<std::string>& targets);
 
 // Reads a whole file into `out`; false when it cannot be opened or read.
 bool ReadWholeFile(const std::filesystem::path& path, std::string& out);

@@ -225,4 +225,9 @@ Damage TooLongDamage(const TextReader& reader, std::string_view field, std::size
     return Damage{reader.Line(), std::string(field) + " longer than " + std::to_string(maxLen) + " characters"};
 }
 
+void NoteTextAfterStop(const TextReader& reader, std::size_t line, std::string_view marker, LoadReport& report) {
+    if (reader.Rest().find_first_not_of(" \t\r\n") == std::string_view::npos) return;
+    report.damage = Damage{line, std::string(marker) + " ends the records, but more text follows it"};
+}
+
 }  // namespace cl

@@ -20,17 +20,18 @@ enum class FieldStatus {
     EndOfData,   // nothing left to read at all
 };
 
-// Where and why a reader gave up early. Readers keep every whole record read before it.
+// Where and why a reader stopped before the last byte of its file: the bytes from there on are not in
+// the store, so a save would lose them. Readers keep every whole record read before it.
 struct Damage {
-    std::size_t line = 0;  // 1-based line of the data where the problem was seen
-    std::string what;      // one sentence for the user, e.g. "title longer than 109 characters"
+    std::size_t line = 0;  // 1-based line of the data where the reading stopped
+    std::string what;      // one phrase for the user, e.g. "title longer than 109 characters"
 };
 
 // The outcome of loading one store file.
 struct LoadReport {
     bool opened = false;          // false: the file could not be opened (an empty store, no damage)
     std::size_t records = 0;      // records taken into the store
-    std::optional<Damage> damage; // set when the reader stopped before the file's proper end
+    std::optional<Damage> damage;  // set when the reading stopped before the last byte of the file
 };
 
 // A cursor over the whole contents of a file. Line ends are CR LF or a lone LF (files edited
@@ -48,6 +49,8 @@ public:
     static std::optional<TextReader> Open(const std::filesystem::path& path);
 
     bool AtEnd() const { return pos_ >= data_.size(); }
+    // What is left to read.
+    std::string_view Rest() const { return data_.substr(pos_ < data_.size() ? pos_ : data_.size()); }
     std::size_t Line() const { return line_; }
 
     // Reads up to the next line end, at most maxLen characters. A longer line is cut to maxLen and
@@ -92,5 +95,10 @@ private:
 
 // Builds a damage record for a field that ran past its limit.
 Damage TooLongDamage(const TextReader& reader, std::string_view field, std::size_t maxLen);
+
+// A reader met the line that its file's layout says ends the records (`marker`: an empty title line, "end")
+// at `line`. Blanks and line ends after it carry nothing, but any other text would be dropped by the next
+// save: the report then names the stop as damage.
+void NoteTextAfterStop(const TextReader& reader, std::size_t line, std::string_view marker, LoadReport& report);
 
 }  // namespace cl

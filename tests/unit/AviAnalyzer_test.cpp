@@ -347,8 +347,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "Error Reading \"movi\" LIST.|"},
         FailCase{"DataChunkHeaderCut", [] { return CutAt("movi", 6); }, false, "Error Reading \"movi\" LIST.|"},
         FailCase{"ListTypeCut", [] { return CutAt("movi", 10); }, false, "Error Reading \"movi\" LIST: 3.|"},
-        FailCase{"IndexLargerThanTheFile", [] { return Patched("idx1", 4, 0xFFFFFFF0); }, false,
-                 "Error Reading Index.|"},
+        FailCase{"IndexEntriesEndingBeforeItsSize", [] { return CutAt("idx1", 8 + 20); }, false,
+                 "Error Processing Index.|"},
         // The two seek failures end the data search but not the analysis.
         FailCase{"JunkReachingPastTheEnd",
                  [] {

@@ -9,6 +9,7 @@
 
 #include "model/GimmeFile.h"
 #include "model/ListOperations.h"
+#include "model/base/Date.h"
 
 namespace cl {
 namespace {
@@ -148,6 +149,52 @@ TEST_F(CollectionTest, AtomicWriterLeavesNoTemporaryAndKeepsTheOldFileWhenTheMov
     EXPECT_EQ(Get("Gimme.dat"), "Heat\r\nend");
 }
 
+// A file not read to its end holds more than the collection does: nothing may write over it before it is kept.
+TEST_F(CollectionTest, ADamagedFileIsKeptWholeBeforeTheFirstSaveWritesOverItAndNeverCopiedOverItsBackup) {
+    const std::string today = FormatFileNameDate(std::time(nullptr));
+    const std::string damaged = "Alien\r\nfine\r\n\r\nHeat\r\nafter the empty line\r\n";
+    Put("Comments.dat", damaged);
+    Put("Comments.bak", "good backup");
+    Put("Comments.dat.damaged-" + today, "an earlier kept copy");
+    Put("History.dat.4.tmp", "left by a killed save");
+    Put("Notes.4.tmp", "not a store's");
+    Collection c;
+    ASSERT_TRUE(LoadStores(c, dir_, "2026/1/1")[4].report.damage);
+    EXPECT_EQ(c.damagedFiles, std::set<std::string>{"Comments.dat"});
+
+    ASSERT_TRUE(BackupAll(c, dir_, DefaultFileWriter()).empty());
+    EXPECT_EQ(Get("Comments.bak"), "good backup");
+
+    // No kept copy, no save of that store.
+    FailingWriter failing({"Comments.dat.damaged-" + today + "-2"});
+    const auto failures = SaveAll(c, dir_, failing);
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_EQ(failures[0].fileName, "Comments.dat");
+    EXPECT_EQ(Get("Comments.dat"), damaged);
+
+    ASSERT_TRUE(SaveAll(c, dir_, DefaultFileWriter()).empty());
+    EXPECT_EQ(Get("Comments.dat.damaged-" + today + "-2"), damaged);
+    EXPECT_EQ(Get("Comments.dat.damaged-" + today), "an earlier kept copy");
+    EXPECT_EQ(Get("Comments.dat"), "Alien\r\nfine\r\n");
+    EXPECT_FALSE(fs::exists(dir_ / "History.dat.4.tmp"));
+    EXPECT_TRUE(fs::exists(dir_ / "Notes.4.tmp"));
+    ASSERT_TRUE(SaveAll(c, dir_, DefaultFileWriter()).empty());
+    EXPECT_FALSE(fs::exists(dir_ / ("Comments.dat.damaged-" + today + "-3"))) << "kept once, not at every save";
+}
+
+TEST_F(CollectionTest, ADamagedBackupIsKeptBeforeTheNextBackupReplacesIt) {
+    const std::string damaged = "Alien\r\n2003/1/5\r\n0\r\n" + std::string(100, 'l') + "\r\nend\r\n";
+    Put("CineLedger.bak", "CineLedger v3.15\r\nend|nolockx\r\nend|\r\nend");
+    Put("History.bak", damaged);
+    Put("History.dat", "Alien\r\n2003/1/5\r\n0\r\nend\r\n");
+    Collection c;
+    const RestoreResult restored = RestoreFromBackup(c, dir_, "2026/1/1");
+    ASSERT_TRUE(restored.loads[5].report.damage);
+    ASSERT_TRUE(BackupAll(c, dir_, DefaultFileWriter()).empty());
+    EXPECT_EQ(Get("History.bak"), Get("History.dat"));
+    EXPECT_EQ(Get("History.bak.damaged-" + FormatFileNameDate(std::time(nullptr))), damaged);
+}
+
 TEST_F(CollectionTest, OlderMainListGivesEachMovieAHistoryRecordDatedToday) {
     Put("CineLedger.dat", "Alien|Default|Horror|Present|1\r\nHeat|Jim|Crime|Absent|2\r\nend|nolockx\r\nend|\r\nend");
     Collection c;
@@ -231,7 +278,7 @@ TEST_F(CollectionTest, RestoreReadsTheBackupEmptiesStoresWithoutOneAndKeepsWhatL
     Collection c;
     Fill(c);
     ASSERT_TRUE(SaveAll(c, dir_, DefaultFileWriter()).empty());
-    ASSERT_TRUE(BackupAll(dir_, DefaultFileWriter()).empty());
+    ASSERT_TRUE(BackupAll(c, dir_, DefaultFileWriter()).empty());
     fs::remove(dir_ / "Comments.bak");
     fs::remove(dir_ / "Media.bak");
 

@@ -84,13 +84,14 @@ TEST(CommentStore, RenameMovesTheCommentAndKeepsItsPlace) {
     EXPECT_FALSE(s.Rename("Brazil", "Brazil 2"));
 }
 
-TEST(CommentStore, RenameOntoATakenTitleLeavesOneRecordWithTheMovedComment) {
+TEST(CommentStore, RenameOntoATakenTitleRemovesNothingAndASaveWritesBoth) {
     CommentStore s;
     s.Set("Alien", "a");
     s.Set("Heat", "h");
     EXPECT_TRUE(s.Rename("Heat", "Alien"));
-    EXPECT_EQ(Titles(s), std::vector<std::string>{"Alien"});
-    EXPECT_EQ(s.CommentFor("Alien"), "h");
+    EXPECT_EQ(Titles(s), (std::vector<std::string>{"Alien", "Alien"}));
+    EXPECT_EQ(s.CommentFor("Alien"), "a");
+    EXPECT_EQ(SerializeComments(s), "Alien\r\na\r\nAlien\r\nh\r\n");
 }
 
 TEST(CommentStore, LineBreaksInATypedCommentBecomeBlanksSoTheFileStaysWhole) {
@@ -150,13 +151,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ReadCase{"EmptyFileIsAnEmptyStore", "", {}, false},
         ReadCase{"RecordsEndWithTheFile", "Alien\r\na\r\nHeat\r\nh\r\n", {"Alien", "Heat"}, false},
-        ReadCase{"EmptyTitleLineEndsReading", "Alien\r\na\r\n\r\nHeat\r\nh\r\n", {"Alien"}, false},
-        ReadCase{"EmptyLineAtTheEndStopsThere", "Alien\r\na\r\n\r\n", {"Alien"}, false},
+        ReadCase{"EmptyTitleLineWithTextAfterItIsDamage", "Alien\r\na\r\n\r\nHeat\r\nh\r\n", {"Alien"}, true},
+        ReadCase{"EmptyLineAtTheEndStopsThere", "Alien\r\na\r\n\r\n \r\n", {"Alien"}, false},
         ReadCase{"EmptyCommentLineIsAnEmptyComment", "Alien\r\n\r\nHeat\r\nh\r\n", {"Alien", "Heat"}, false},
         ReadCase{"LoneLineFeedsAreLineEnds", "Alien\na\nHeat\nh\n", {"Alien", "Heat"}, false},
-        ReadCase{"TitleWithoutCommentIsNotTaken", "Alien\r\na\r\nHeat\r\n", {"Alien"}, true},
-        ReadCase{"CommentWithoutLineEndMayBeCutSoIsNotTaken", "Alien\r\na\r\nHeat\r\nhal", {"Alien"}, true},
-        ReadCase{"TitleWithoutLineEndIsNotTaken", "Alien\r\na\r\nHea", {"Alien"}, true},
+        ReadCase{"TitleOnTheLastLineGetsAnEmptyComment", "Alien\r\na\r\nHeat", {"Alien", "Heat"}, false},
+        ReadCase{"LastLineWithoutLineEndIsALine", "Alien\r\na\r\nHeat\r\nhal", {"Alien", "Heat"}, false},
         ReadCase{"TitleOf109IsTaken", std::string(109, 't') + "\r\nc\r\n", {std::string(109, 't')}, false},
         ReadCase{"TitleOver109StopsReading",
                  "Alien\r\na\r\n" + std::string(110, 't') + "\r\nc\r\nHeat\r\nh\r\n",

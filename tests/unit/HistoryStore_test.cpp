@@ -89,6 +89,12 @@ TEST(HistoryStore, RenameCarriesDateViewsAndLoanLines) {
     EXPECT_EQ(s.LoanLines("Aliens").size(), 2u);
     EXPECT_EQ(s.Find("Alien"), nullptr);
     EXPECT_FALSE(s.Rename("Alien", "Other"));
+    // Onto a taken title nothing is removed: the first record answers, the History page lists both.
+    s.AddLoanLine("Heat", "2003/3/1: loaned to Ann.");
+    EXPECT_TRUE(s.Rename("Heat", "Aliens"));
+    EXPECT_EQ(Titles(s), (std::vector<std::string>{"Aliens", "Aliens"}));
+    EXPECT_EQ(s.Find("Aliens")->date, "2003/1/5");
+    EXPECT_EQ(s.LoanLines("Aliens").size(), 3u);
 }
 
 TEST(HistoryStore, RemoveTakesTheRecordWithItsLoanLines) {
@@ -131,17 +137,13 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ReadCase{"EmptyFileIsAnEmptyStore", "", {}, false},
         ReadCase{"TwoRecords", kAlien + "Heat\r\n2003/1/6\r\n0\r\nend\r\n", {"Alien", "Heat"}, false},
-        ReadCase{"EmptyTitleEndsReading", kAlien + "\r\nHeat\r\n2003/1/6\r\n0\r\nend\r\n", {"Alien"}, false},
+        ReadCase{"EmptyTitleWithTextAfterItIsDamage", kAlien + "\r\nHeat\r\n2003/1/6\r\n0\r\nend\r\n", {"Alien"}, true},
+        ReadCase{"EmptyTitleAtTheEndIsNot", kAlien + "\r\n", {"Alien"}, false},
         ReadCase{"EndWithoutLineEndClosesTheRecord", "Heat\r\n2003/1/6\r\n0\r\nend", {"Heat"}, false},
         ReadCase{"CapitalisedEndIsALoanLine", "Heat\r\n2003/1/6\r\n0\r\nEnd\r\nend\r\n", {"Heat"}, false},
-        ReadCase{"FileEndingInsideLoanLinesStopsWithoutThatRecord",
-                 kAlien + "Heat\r\n2003/1/6\r\n0\r\n2003/2/1: loaned to Mike.\r\n",
-                 {"Alien"},
-                 true},
-        ReadCase{"FileEndingAfterViewsStopsWithoutThatRecord", kAlien + "Heat\r\n2003/1/6\r\n0\r\n", {"Alien"}, true},
         ReadCase{
-            "CutLoanLineStopsWithoutThatRecord", kAlien + "Heat\r\n2003/1/6\r\n0\r\n2003/2/1: lo", {"Alien"}, true},
-        ReadCase{"FileEndingAfterTitleIsDamage", kAlien + "Heat\r\n", {"Alien"}, true},
+            "CutLoanLineKeepsTheRecord", kAlien + "Heat\r\n2003/1/6\r\n0\r\n2003/2/1: lo", {"Alien", "Heat"}, false},
+        ReadCase{"FileEndingAfterTitleKeepsTheRecord", kAlien + "Heat", {"Alien", "Heat"}, false},
         ReadCase{"TitleOver109StopsReading", std::string(110, 't') + "\r\n2003/1/6\r\n0\r\nend\r\n", {}, true},
         ReadCase{"DateOf19IsTaken", "Heat\r\n" + std::string(19, '1') + "\r\n0\r\nend\r\n", {"Heat"}, false},
         ReadCase{
@@ -149,9 +151,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"ViewsOver4StopsReading", kAlien + "Heat\r\n2003/1/6\r\n12345\r\nend\r\n", {"Alien"}, true},
         ReadCase{
             "LoanLineOf99IsTaken", "Heat\r\n2003/1/6\r\n0\r\n" + std::string(99, 'l') + "\r\nend\r\n", {"Heat"}, false},
-        ReadCase{"LoanLineOver99StopsWithoutThatRecord",
-                 kAlien + "Heat\r\n2003/1/6\r\n0\r\n" + std::string(100, 'l') + "\r\nend\r\n",
-                 {"Alien"},
+        ReadCase{"LoanLineOver99StopsAfterItsRecord",
+                 kAlien + "Heat\r\n2003/1/6\r\n0\r\n" + std::string(100, 'l') + "\r\nend\r\nUp\r\n",
+                 {"Alien", "Heat"},
                  true}),
     [](const auto& p) { return std::string(p.param.name); });
 
@@ -164,13 +166,18 @@ TEST(HistoryFile, DuplicateTitleUpdatesDateAndViewsAndAddsItsLoanLines) {
     EXPECT_EQ(s.LoanLines("Alien").back(), "2009/9/10: loaned to Ann.");
 }
 
-TEST(HistoryFile, DamageAtAnUnfinishedRecordSaysWhere) {
+TEST(HistoryFile, ARecordKeepsTheLoanLinesReadBeforeTheFileEndsOrALoanLineRunsOver) {
     HistoryStore s;
     LoadReport report = Read(kAlien + "Heat\r\n2003/1/6\r\n0\r\nloan\r\n", s);
-    EXPECT_EQ(report.records, 1u);
+    EXPECT_EQ(report.records, 2u);
+    EXPECT_FALSE(report.damage.has_value());
+    EXPECT_EQ(s.LoanLines("Heat"), std::vector<std::string>{"loan"});
+
+    HistoryStore t;
+    report = Read("Heat\r\n2003/1/6\r\n0\r\nloan\r\n" + std::string(100, 'l') + "\r\nend\r\n", t);
     ASSERT_TRUE(report.damage.has_value());
-    EXPECT_EQ(report.damage->what, "file ends inside a history record");
-    EXPECT_EQ(report.damage->line, 11u);
+    EXPECT_EQ(report.damage->line, 5u);
+    EXPECT_EQ(t.LoanLines("Heat"), std::vector<std::string>{"loan"});
 }
 
 }  // namespace

@@ -57,7 +57,11 @@ TEST_P(QuarantineEndTable, EndLineRecognisedAsTheFileKindWants) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, QuarantineEndTable,
     ::testing::Values(
-        EndCase{"BackupEndsAtCapitalisedEnd", EndMarker::SameTitle, "Heat\r\nEnd\r\nAlien\r\nend", {"Heat"}, false},
+        EndCase{"BackupEndsAtCapitalisedEndAndTextAfterItIsDamage",
+                EndMarker::SameTitle,
+                "Heat\r\nEnd\r\nAlien\r\nend",
+                {"Heat"},
+                true},
         EndCase{"BackupEndsAtUpperCaseEnd", EndMarker::SameTitle, "Heat\r\nEND", {"Heat"}, false},
         EndCase{"DataFileTakesCapitalisedEndAsATitle",
                 EndMarker::Exact,
@@ -65,8 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
                 {"Alien", "End", "Heat"},
                 false},
         EndCase{"EndWithALineEndIsFine", EndMarker::Exact, "Heat\r\nend\r\n", {"Heat"}, false},
-        EndCase{"NoEndLineIsDamage", EndMarker::Exact, "Heat\r\nAlien\r\n", {"Alien", "Heat"}, true},
-        EndCase{"CutLastTitleIsNotTaken", EndMarker::Exact, "Heat\r\nAli", {"Heat"}, true},
+        EndCase{"NoEndLineIsFine", EndMarker::Exact, "Heat\r\nAlien\r\n", {"Alien", "Heat"}, false},
+        EndCase{"LastLineWithoutLineEndIsATitle", EndMarker::Exact, "Heat\r\nAli", {"Ali", "Heat"}, false},
         EndCase{"TitleOver109StopsReading",
                 EndMarker::Exact,
                 "Heat\r\n" + std::string(110, 'x') + "\r\nA\r\nend",
@@ -75,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
         EndCase{
             "TitleOf109IsTaken", EndMarker::Exact, std::string(109, 'x') + "\r\nend", {std::string(109, 'x')}, false},
         EndCase{"EmptyLineIsAnEmptyTitle", EndMarker::Exact, "\r\nend", {""}, false},
-        EndCase{"EmptyFileIsDamage", EndMarker::Exact, "", {}, true}),
+        EndCase{"EmptyFileIsFine", EndMarker::Exact, "", {}, false}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST(Quarantine, ContainsFormatsTheAskedTitleFirst) {

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "model/Collection.h"
+#include "model/StoreDamage.h"
 #include "model/base/Date.h"
 #include "tools/cli/Commands.h"
 
@@ -32,10 +33,14 @@ bool UsableDirectory(const std::string& dir, std::ostream& err) {
     return true;
 }
 
+// The program's own words for a damaged file, one line each.
 void PrintDamage(const StoreLoad& load, std::ostream& out) {
-    if (load.report.damage)
-        out << "  damaged at line " << load.report.damage->line << ": " << load.report.damage->what
-            << " (reading stopped there)\n";
+    if (load.report.damage) out << "  damaged: " << DamageLine(load) << "\n";
+}
+
+void PrintDamaged(const std::vector<StoreLoad>& loads, std::ostream& err) {
+    for (const StoreLoad& load : loads)
+        if (load.report.damage) err << DamageLine(load) << "\n";
 }
 
 bool AnyDamage(const std::vector<StoreLoad>& loads) {
@@ -108,10 +113,7 @@ int RunList(const Args& args, std::ostream& out, std::ostream& err) {
     if (which == "upcoming") PrintTitles(c.upcoming, out);
     if (which == "gimme") PrintTitles(c.internalGimme, out);
     if (which == "quarantine") PrintTitles(c.quarantine.Titles(), out);
-    for (const StoreLoad& load : loads)
-        if (load.report.damage)
-            err << load.fileName << ": damaged at line " << load.report.damage->line << ": "
-                << load.report.damage->what << "\n";
+    PrintDamaged(loads, err);
     return 0;
 }
 
@@ -125,13 +127,12 @@ int RunResave(const Args& args, std::ostream& out, std::ostream& err) {
     if (!UsableDirectory(rest[0], err)) return 1;
     Collection c;
     const auto loads = LoadStores(c, rest[0], TodayUtc());
-    // Saving a damaged store would drop everything after the damage for good: ask for --force.
+    // A damaged store was not read to its last byte: saving needs --force, and even then the damaged
+    // file is first kept whole beside it, as the program does.
     if (AnyDamage(loads) && !force) {
-        for (const StoreLoad& load : loads)
-            if (load.report.damage)
-                err << load.fileName << ": damaged at line " << load.report.damage->line << ": "
-                    << load.report.damage->what << "\n";
-        err << "cineledger-cli: not saved; saving would lose what follows the damage (use resave --force)\n";
+        PrintDamaged(loads, err);
+        err << "cineledger-cli: not saved; saving would lose what follows the damage (use resave --force, "
+               "which keeps each damaged file beside it first)\n";
         return 1;
     }
     const auto failures = SaveAll(c, rest[0], DefaultFileWriter());
