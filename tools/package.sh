@@ -5,7 +5,7 @@
 #
 # The same commit gives the same bytes wherever it is packaged: the program is built without paths or times in it,
 # every packed file carries the commit's time, the zip lists its entries in a fixed order with fixed attributes,
-# and the installer's product code comes from the version.
+# and the installer's codes come from its version and its contents (installer/stage.py).
 #
 # Environment: CL_BUILD_DIR  Windows build folder to build and take the files from (default build/win)
 #              CL_DIST_DIR   where the artefacts go (default dist)
@@ -47,8 +47,9 @@ python3 installer/stage.py zip "$STAGE" "$EPOCH" "$ZIP"
 cp installer/CineLedger.wxs "$BUILD/res-images/CineLedger.ico" "$BUILD/package/"
 cd "$BUILD/package"
 python3 "$ROOT/installer/stage.py" skins CineLedger Skins.wxs
-wixl -a x64 -o "$MSI" -D Version="$VERSION" -D ProductCode="$(python3 "$ROOT/installer/stage.py" product-code "$VERSION")" \
-    -D SourceDir=CineLedger -D IconFile=CineLedger.ico CineLedger.wxs Skins.wxs
+PRODUCT_CODE=$(python3 "$ROOT/installer/stage.py" product-code "$VERSION")
+wixl -a x64 -o "$MSI" -D Version="$VERSION" -D ProductCode="$PRODUCT_CODE" -D SourceDir=CineLedger \
+    -D IconFile=CineLedger.ico CineLedger.wxs Skins.wxs
 
 python3 "$ROOT/installer/stage.py" finish-msi "$MSI" "$EPOCH" SkinChoice
 cd "$ROOT"

@@ -22,16 +22,20 @@ trap 'tools/wine-run.sh --stop >/dev/null 2>&1' EXIT
 
 VERSION=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BUILD/CMakeCache.txt")
 OLD=0.0.1
-CL_BUILD_DIR=$BUILD CL_DIST_DIR=$WORK/dist tools/package.sh >"$WORK/package.log" 2>&1 || fail "tools/package.sh (see $WORK/package.log)"
-CL_BUILD_DIR=$BUILD CL_DIST_DIR=$WORK/dist CL_VERSION=$OLD tools/package.sh >>"$WORK/package.log" 2>&1 ||
-    fail "tools/package.sh for $OLD (see $WORK/package.log)"
+for version in "$VERSION" "$OLD"; do
+    CL_BUILD_DIR=$BUILD CL_DIST_DIR=$WORK/dist CL_VERSION=$version tools/package.sh >>"$WORK/package.log" 2>&1 ||
+        fail "tools/package.sh for $version (see $WORK/package.log)"
+done
 x86_64-w64-mingw32-g++-posix -std=c++20 -O1 -Wall -Wextra -Werror -DWIN32_LEAN_AND_MEAN -DNOMINMAX -I"$ROOT" -static \
     -o "$WORK/installed_session.exe" tests/installer/installed_session.cpp
 
 tools/wine-run.sh --prepare >/dev/null
 PREFIX=$WORK/wine/prefix
-APP=$PREFIX/drive_c/users/$(id -un)/AppData/Local/Programs/CineLedger
-SHORTCUT="$PREFIX/drive_c/users/$(id -un)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/CineLedger.lnk"
+# The user's profile is the one folder under users/ with application data (Public has none).
+PROFILE=$(find "$PREFIX/drive_c/users" -mindepth 2 -maxdepth 2 -name AppData | head -n 1)
+[[ -n "$PROFILE" ]] || fail "no user profile in the new prefix"
+APP=$PROFILE/Local/Programs/CineLedger
+SHORTCUT="$PROFILE/Roaming/Microsoft/Windows/Start Menu/Programs/CineLedger.lnk"
 SHIPPED=(CineLedger.exe "Skin Tutorial.html" Skins/Midnight/Midnight.lsk Skins/Paper/Main.bmp)
 
 wine_tool() { tools/wine-run.sh "$PREFIX/drive_c/windows/system32/$1.exe" "${@:2}"; }
@@ -49,6 +53,9 @@ installed() {
 user_files() {
     (cd "$APP" && find . -path ./CineLedger.exe -o -path "./Skin Tutorial.html" -o -path ./Skins/Midnight -prune \
         -o -path ./Skins/Paper -prune -o -type f -exec sha256sum {} + -o -type d -print) | sort
+}
+unchanged() {
+    [[ "$(user_files)" == "$before" ]] || fail "$1 changed the user's files: $(diff <(echo "$before") <(user_files))"
 }
 
 step "a collection, settings, a picked skin and a skin of the user's own before installing"
@@ -80,14 +87,14 @@ step "upgrade to $VERSION"
 msiexec /i "$WORK/dist/CineLedger-$VERSION.msi"
 [[ $(installed) == "$VERSION|CineLedger" ]] || fail "after the upgrade the installed programs are '$(installed)'"
 for file in "${SHIPPED[@]}"; do [[ -f "$APP/$file" ]] || fail "$file is missing after the upgrade"; done
-[[ "$(user_files)" == "$before" ]] || fail "the upgrade changed the user's files: $(diff <(echo "$before") <(user_files))"
+unchanged "the upgrade"
 
 step "uninstall"
 msiexec /x "$WORK/dist/CineLedger-$VERSION.msi"
 [[ -z $(installed) ]] || fail "still in the installed programs: '$(installed)'"
 for file in "${SHIPPED[@]}"; do [[ ! -e "$APP/$file" ]] || fail "$file was left behind"; done
 [[ ! -e "$APP/Skins/Midnight" && ! -e "$SHORTCUT" ]] || fail "a shipped skin folder or the shortcut was left behind"
-[[ "$(user_files)" == "$before" ]] || fail "uninstalling changed the user's files: $(diff <(echo "$before") <(user_files))"
+unchanged "uninstalling"
 
 tools/wine-run.sh --stop
 trap - EXIT

@@ -23,7 +23,7 @@ trap 'CL_WINE_BUILD_DIR="$WORK/build" "$ROOT/tools/wine-run.sh" --stop >/dev/nul
 cmake -S "$WORK/source" -B "$WORK/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$WORK/source/cmake/mingw-w64.cmake" \
     -DCMAKE_BUILD_TYPE="$type" -DCL_TESTS=OFF -DCL_BENCH=OFF >"$WORK/build.log" 2>&1 &&
     cmake --build "$WORK/build" -j2 --target CineLedger >>"$WORK/build.log" 2>&1 ||
-    { tail -20 "$WORK/build.log" >&2; echo "reproducible build: the second build failed (see $WORK/build.log)" >&2; exit 1; }
+    { tail -20 "$WORK/build.log"; echo "reproducible build: the second build failed (see $WORK/build.log)"; exit 1; }
 
 if ! cmp "$REFERENCE" "$WORK/build/app/CineLedger.exe"; then
     echo "reproducible build: FAILED: CineLedger.exe differs between $BUILD and $WORK/build" >&2
