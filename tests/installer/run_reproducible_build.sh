@@ -7,7 +7,10 @@ ROOT=${CL_ROOT:-$(cd "$(dirname "$0")/../.." && pwd)}
 BUILD=${CL_BUILD_WIN:-$ROOT/build/win}
 WORK=$BUILD/reproducible-test
 REFERENCE=$BUILD/app/CineLedger.exe
-[[ -f "$REFERENCE" ]] || { echo "reproducible build: no $REFERENCE; build the Windows tier first" >&2; exit 1; }
+# The reference is the test run's build, brought up to date with the sources in case they changed since.
+[[ -f "$BUILD/CMakeCache.txt" ]] ||
+    cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" >/dev/null
+cmake --build "$BUILD" -j2 --target CineLedger >/dev/null
 
 rm -rf "$WORK"
 mkdir -p "$WORK/source"
