@@ -28,6 +28,9 @@ cl_install_missing() {
 
 # What building and starting the Windows program needs.
 CL_WINDOWS_PACKAGES=(cmake ninja-build mingw-w64 g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth googletest)
-# Everything the test tiers need: source checks, native, Windows under Wine, fuzzing, media tools of the media tests.
-CL_TEST_PACKAGES=("${CL_WINDOWS_PACKAGES[@]}" g++ libgtest-dev libbenchmark-dev clang libclang-rt-14-dev clang-format
-    python3 ffmpeg mediainfo)
+# What tools/package.sh needs beside the Windows build: the installer builder and Python for the zip.
+CL_PACKAGE_PACKAGES=("${CL_WINDOWS_PACKAGES[@]}" wixl msitools python3)
+# Everything the test tiers need: source checks, native, Windows under Wine, fuzzing, media tools of the media tests,
+# packaging.
+CL_TEST_PACKAGES=("${CL_PACKAGE_PACKAGES[@]}" g++ libgtest-dev libbenchmark-dev clang libclang-rt-14-dev clang-format
+    ffmpeg mediainfo)
