@@ -18,11 +18,16 @@ constexpr std::string_view kGimmeErrorCaption = "Gimme Error";
 
 int ViewMarkCommand(ViewMark mark) {
     switch (mark) {
-        case ViewMark::Main: return IDM_MAIN_LIST;
-        case ViewMark::Upcoming: return IDM_UPCOMING_LIST;
-        case ViewMark::InternalGimme: return IDM_INTERNAL_GIMME;
-        case ViewMark::ImportedGimme: return IDM_IMPORTED_GIMME;
-        case ViewMark::None: break;
+        case ViewMark::Main:
+            return IDM_MAIN_LIST;
+        case ViewMark::Upcoming:
+            return IDM_UPCOMING_LIST;
+        case ViewMark::InternalGimme:
+            return IDM_INTERNAL_GIMME;
+        case ViewMark::ImportedGimme:
+            return IDM_IMPORTED_GIMME;
+        case ViewMark::None:
+            break;
     }
     return 0;
 }
@@ -38,7 +43,9 @@ MainShell::MainShell(Collection& collection, std::string dataDirectory, const Sh
       list_(parts.list, parts.ui, collection),
       workbench_{collection, list_, state_, parts.dialogs, parts.ui, parts.desktop, parts.clock, dataDirectory_} {}
 
-std::filesystem::path MainShell::Dir() const { return std::filesystem::path(dataDirectory_); }
+std::filesystem::path MainShell::Dir() const {
+    return std::filesystem::path(dataDirectory_);
+}
 
 std::vector<StoreLoad> MainShell::LoadAtStart() {
     std::vector<StoreLoad> loads = LoadStores(collection_, Dir(), clock_.Today());
@@ -52,7 +59,9 @@ std::vector<StoreLoad> MainShell::LoadAtStart() {
     return loads;
 }
 
-std::vector<StoreSaveFailure> MainShell::SaveAll() { return cl::SaveAll(collection_, Dir(), writer_); }
+std::vector<StoreSaveFailure> MainShell::SaveAll() {
+    return cl::SaveAll(collection_, Dir(), writer_);
+}
 
 void MainShell::CloseLogo() {
     if (!logoOpen_) return;
@@ -141,8 +150,12 @@ void MainShell::Execute(int command) {
             CloseLogo();
             dialogs_.Open(SimpleDialog::Externals);
             break;
-        case IDC_CLOSE_BUTTON: ui_.RequestClose(); break;
-        case IDC_MINIMIZE_BUTTON: ui_.Minimize(); break;
+        case IDC_CLOSE_BUTTON:
+            ui_.RequestClose();
+            break;
+        case IDC_MINIMIZE_BUTTON:
+            ui_.Minimize();
+            break;
         case IDC_MENU_BUTTON:
             CloseLogo();
             ui_.ShowMainMenu();
@@ -154,8 +167,8 @@ void MainShell::Execute(int command) {
         case IDM_UPCOMING_LIST:
         case IDM_INTERNAL_GIMME:
         case IDM_IMPORTED_GIMME:
-            ShowView(command == IDM_MAIN_LIST       ? View::Main()
-                     : command == IDM_UPCOMING_LIST ? View::Upcoming()
+            ShowView(command == IDM_MAIN_LIST        ? View::Main()
+                     : command == IDM_UPCOMING_LIST  ? View::Upcoming()
                      : command == IDM_INTERNAL_GIMME ? View::InternalGimme()
                                                      : View::ImportedGimme());
             break;
@@ -169,18 +182,26 @@ void MainShell::Execute(int command) {
             if (ui_.AskQuestion("Backup Movie Lists?", kConfirmationCaption)) BackupAll(collection_, Dir(), writer_);
             list_.Box().Focus();
             break;
-        case IDM_LOAD_BACKUP: LoadBackup(); break;
+        case IDM_LOAD_BACKUP:
+            LoadBackup();
+            break;
         case IDM_SAVE:
             if (ui_.AskQuestion("Save Changes, mmm?", kConfirmationCaption)) SaveAll();
             list_.Box().Focus();
             break;
-        case IDM_EXIT: ui_.RequestClose(); break;
+        case IDM_EXIT:
+            ui_.RequestClose();
+            break;
         case IDM_MAIN_LOCATIONS:
             CloseLogo();
             dialogs_.Open(SimpleDialog::MainLocations);
             break;
-        case IDM_ABOUT: dialogs_.Open(SimpleDialog::About); break;
-        case IDM_QUARANTINE: dialogs_.Open(SimpleDialog::Quarantine); break;
+        case IDM_ABOUT:
+            dialogs_.Open(SimpleDialog::About);
+            break;
+        case IDM_QUARANTINE:
+            dialogs_.Open(SimpleDialog::Quarantine);
+            break;
         case IDM_SHOW_EROTIC:
             CloseLogo();
             dialogs_.Open(SameTitle(c.password, kNoPassword) ? SimpleDialog::PasswordChange
@@ -193,7 +214,9 @@ void MainShell::Execute(int command) {
             CloseLogo();
             ShowView(View::ForMark(list_.CurrentMark()));
             break;
-        case IDM_CHANGE_PASSWORD: dialogs_.Open(SimpleDialog::PasswordChange); break;
+        case IDM_CHANGE_PASSWORD:
+            dialogs_.Open(SimpleDialog::PasswordChange);
+            break;
         case IDM_UPCOMING_LOCATIONS:
             CloseLogo();
             dialogs_.Open(SimpleDialog::UpcomingLocations);
@@ -222,15 +245,21 @@ void MainShell::Execute(int command) {
             c.importedGimme.Clear();
             Execute(IDM_MAIN_LIST);
             break;
-        case IDM_DELETE_GIMME: DeleteGimmeList(); break;
+        case IDM_DELETE_GIMME:
+            DeleteGimmeList();
+            break;
         case IDM_SAVE_IMPORTED_GIMME:
             if (c.importedGimme.Empty()) {
                 ui_.ShowMessage("There Is No Imported List to Save.", kErrorCaption, MessageIcon::Exclamation);
                 list_.Box().Focus();
             }
             break;
-        case IDM_READ_HELP: dialogs_.Open(SimpleDialog::ReadHelp); break;
-        case IDM_SETTINGS: dialogs_.Open(SimpleDialog::Settings); break;
+        case IDM_READ_HELP:
+            dialogs_.Open(SimpleDialog::ReadHelp);
+            break;
+        case IDM_SETTINGS:
+            dialogs_.Open(SimpleDialog::Settings);
+            break;
         case IDM_SEND_MAIN_LIST:
             if (!c.main.Empty()) {
                 state_.movieListSendPending = true;
@@ -239,14 +268,21 @@ void MainShell::Execute(int command) {
                 ui_.ShowMessage("Your Movie List is Empty.  Unable to Send.", {}, MessageIcon::Stop);
             }
             break;
-        case IDM_PRINT: dialogs_.Open(SimpleDialog::Print); break;
-        case IDM_SKINS: dialogs_.Open(SimpleDialog::Skins); break;
-        case IDM_SKIN_TUTORIAL: desktop_.OpenWithShell(dataDirectory_ + "Skin Tutorial.html"); break;
+        case IDM_PRINT:
+            dialogs_.Open(SimpleDialog::Print);
+            break;
+        case IDM_SKINS:
+            dialogs_.Open(SimpleDialog::Skins);
+            break;
+        case IDM_SKIN_TUTORIAL:
+            desktop_.OpenWithShell(dataDirectory_ + "Skin Tutorial.html");
+            break;
         case IDM_BY_CATEGORY:
             CloseLogo();
             dialogs_.Open(SimpleDialog::CategorySearch);
             break;
-        default: break;  // 5 to 9 (list box and status field notifications) and everything else
+        default:
+            break;  // 5 to 9 (list box and status field notifications) and everything else
     }
 }
 

@@ -22,10 +22,12 @@ std::string ModulePath() {
     return std::string(path, length);
 }
 
-COLORREF ToColorRef(const SkinColor& color) { return RGB(color.Red(), color.Green(), color.Blue()); }
+COLORREF ToColorRef(const SkinColor& color) {
+    return RGB(color.Red(), color.Green(), color.Blue());
+}
 
-HWND CreateChild(HWND parent, HINSTANCE instance, const char* className, DWORD style, int id, int x, int y,
-                 int width, int height) {
+HWND CreateChild(HWND parent, HINSTANCE instance, const char* className, DWORD style, int id, int x, int y, int width,
+                 int height) {
     return CreateWindowExA(0, className, nullptr, WS_CHILD | WS_VISIBLE | style, x, y, width, height, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
 }
@@ -53,7 +55,13 @@ int MainWindow::Run(HINSTANCE instance, int showCommand) {
                                   CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, self.get());
     if (window == nullptr) return 1;
     // A skin that failed has shown its message and asked the program to end; the window is never shown then.
-    if (self->skinLoaded_) Guarded([&] { self->ShapeAndShow(showCommand); return 0; }, 0);
+    if (self->skinLoaded_)
+        Guarded(
+            [&] {
+                self->ShapeAndShow(showCommand);
+                return 0;
+            },
+            0);
 
     HACCEL accelerators = LoadAcceleratorsA(instance, kMenuResource);
     MSG msg = {};
@@ -82,16 +90,25 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam
 
 LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE: OnCreate(); return 0;
+        case WM_CREATE:
+            OnCreate();
+            return 0;
         case WM_DESTROY:
             listBrush_.reset();
             ShowWindow(window_, SW_HIDE);
             PostQuitMessage(0);
             return 0;
-        case WM_PAINT: OnPaint(); return 0;
-        case WM_CLOSE: OnClose(); return 0;
-        case WM_DRAWITEM: OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return 0;
-        case WM_CTLCOLORLISTBOX: return OnListColors(reinterpret_cast<HDC>(wParam));
+        case WM_PAINT:
+            OnPaint();
+            return 0;
+        case WM_CLOSE:
+            OnClose();
+            return 0;
+        case WM_DRAWITEM:
+            OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return 0;
+        case WM_CTLCOLORLISTBOX:
+            return OnListColors(reinterpret_cast<HDC>(wParam));
         case WM_LBUTTONDOWN:
             // No caption to drag: every point of the body moves the window.
             SetFocus(window_);
@@ -100,7 +117,8 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             if (shell_ && !ending_) shell_->Execute(LOWORD(wParam));
             return 0;
-        default: return DefWindowProcA(window_, message, wParam, lParam);
+        default:
+            return DefWindowProcA(window_, message, wParam, lParam);
     }
 }
 
@@ -145,8 +163,8 @@ void MainWindow::CreateChildren() {
 
     const SkinListBox& box = skin_.listBox;
     list_ = CreateChild(window_, instance_, "LISTBOX",
-                        WS_BORDER | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_SORT | LBS_EXTENDEDSEL,
-                        IDC_MOVIE_LIST, box.x, box.y, box.width, box.height);
+                        WS_BORDER | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_SORT | LBS_EXTENDEDSEL, IDC_MOVIE_LIST,
+                        box.x, box.y, box.width, box.height);
     ShowWindow(list_, SW_HIDE);
     listBox_.SetWindow(list_);
 
@@ -160,8 +178,8 @@ void MainWindow::CreateChildren() {
                                    CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr));
 
     const SkinLogo& logo = skin_.logo;
-    logo_ = CreateChild(window_, instance_, "STATIC", SS_OWNERDRAW | SS_NOTIFY, IDC_LOGO, logo.x, logo.y,
-                        logo.width, logo.height);
+    logo_ = CreateChild(window_, instance_, "STATIC", SS_OWNERDRAW | SS_NOTIFY, IDC_LOGO, logo.x, logo.y, logo.width,
+                        logo.height);
     logoHandler_.Attach(logo_);
 
     buttons_.Attach(window_, buttons);
@@ -281,9 +299,13 @@ void MainWindow::ShowMainMenu() {
     TrackPopupMenu(mainMenu_, TPM_LEFTALIGN, button.left, button.top, 0, window_, nullptr);
 }
 
-void MainWindow::Minimize() { ShowWindow(window_, SW_MINIMIZE); }
+void MainWindow::Minimize() {
+    ShowWindow(window_, SW_MINIMIZE);
+}
 
-void MainWindow::RequestClose() { SendMessageA(window_, WM_CLOSE, 0, 0); }
+void MainWindow::RequestClose() {
+    SendMessageA(window_, WM_CLOSE, 0, 0);
+}
 
 // ---- Dialogs ----
 
@@ -303,7 +325,9 @@ void MainWindow::Open(SimpleDialog dialog) {
     Workbench& w = shell_->Bench();
     MainList& list = shell_->List();
     switch (dialog) {
-        case SimpleDialog::Find: RunFindDialog(instance_, window_, w, list_); break;
+        case SimpleDialog::Find:
+            RunFindDialog(instance_, window_, w, list_);
+            break;
         case SimpleDialog::PasswordEntry:
             RunPasswordEntryDialog(instance_, window_, collection_, list);
             list.Box().Focus();
@@ -319,9 +343,15 @@ void MainWindow::Open(SimpleDialog dialog) {
             RunQuarantineDialog(instance_, window_, collection_);
             list.Box().Focus();
             break;
-        case SimpleDialog::UpcomingLocations: RunUpcomingLocationsDialog(instance_, window_, w); break;
-        case SimpleDialog::MainLocations: RunMainLocationsDialog(instance_, window_, collection_, list); break;
-        case SimpleDialog::CategorySearch: RunCategorySearchDialog(instance_, window_, collection_, list); break;
+        case SimpleDialog::UpcomingLocations:
+            RunUpcomingLocationsDialog(instance_, window_, w);
+            break;
+        case SimpleDialog::MainLocations:
+            RunMainLocationsDialog(instance_, window_, collection_, list);
+            break;
+        case SimpleDialog::CategorySearch:
+            RunCategorySearchDialog(instance_, window_, collection_, list);
+            break;
         // These arrive with the movie database, printing, the about box and the list exchange.
         case SimpleDialog::About:
         case SimpleDialog::Externals:
@@ -329,7 +359,8 @@ void MainWindow::Open(SimpleDialog dialog) {
         case SimpleDialog::ExportSource:
         case SimpleDialog::ReadHelp:
         case SimpleDialog::Skins:
-        case SimpleDialog::Print: break;
+        case SimpleDialog::Print:
+            break;
     }
 }
 
@@ -340,13 +371,17 @@ bool MainWindow::IsConnected() {
     return InternetGetConnectedState(&flags, 0) != FALSE;
 }
 
-bool MainWindow::AttemptConnect() { return InternetAttemptConnect(0) == ERROR_SUCCESS; }
+bool MainWindow::AttemptConnect() {
+    return InternetAttemptConnect(0) == ERROR_SUCCESS;
+}
 
 void MainWindow::OpenWithShell(std::string_view target) {
     const std::string address(target);
     ShellExecuteA(window_, "open", address.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
 }
 
-void MainWindow::Beep() { MessageBeep(MB_ICONEXCLAMATION); }
+void MainWindow::Beep() {
+    MessageBeep(MB_ICONEXCLAMATION);
+}
 
 }  // namespace cl

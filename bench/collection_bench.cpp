@@ -22,12 +22,12 @@
 #include "media/MediaStore.h"
 #include "model/Collection.h"
 #include "model/CommentStore.h"
-#include "model/base/FileWriter.h"
 #include "model/GimmeFile.h"
 #include "model/HistoryStore.h"
 #include "model/ListOperations.h"
 #include "model/MainListFile.h"
 #include "model/QuarantineFile.h"
+#include "model/base/FileWriter.h"
 
 namespace fs = std::filesystem;
 
@@ -275,7 +275,9 @@ Sample::Sample() {
     for (std::size_t i = 0; i < numbers.size(); ++i) numbers[i] = static_cast<std::int32_t>(i + 1);
     rng.Shuffle(numbers);
     for (std::size_t i = 0; i < kMainMovies; ++i) {
-        cl::InsertMainMovie(c.main, {mainTitles[i], rng.Pick(kCategories), rng.Pick(kPresence), rng.Pick(kLocations), rng.Pick(kMedia)}, numbers[i]);
+        cl::InsertMainMovie(
+            c.main, {mainTitles[i], rng.Pick(kCategories), rng.Pick(kPresence), rng.Pick(kLocations), rng.Pick(kMedia)},
+            numbers[i]);
     }
     for (std::size_t i = kMainMovies; i < numbers.size(); ++i) c.freeNumbers.Add(numbers[i]);
     for (auto it = upcomingBegin; it != quarantineBegin; ++it)
@@ -327,7 +329,16 @@ Sample::Sample() {
         const std::string plot = Plot(rng);
         const std::string genre = std::string(rng.Pick(kCategories)) + " / " + std::string(rng.Pick(kCategories));
         const std::string runtime = std::to_string(80 + rng.Below(100)) + " min";
-        c.imdb.Put(cl::ImdbKey(title), {.number = number, .title = title, .year = year, .director = directors[rng.Below(directors.size())], .genre = genre, .tagline = tagline, .plot = plot, .language = "English", .runtime = runtime, .actors = actors});
+        c.imdb.Put(cl::ImdbKey(title), {.number = number,
+                                        .title = title,
+                                        .year = year,
+                                        .director = directors[rng.Below(directors.size())],
+                                        .genre = genre,
+                                        .tagline = tagline,
+                                        .plot = plot,
+                                        .language = "English",
+                                        .runtime = runtime,
+                                        .actors = actors});
     }
     for (std::size_t i = 0; i < kMediaRecords; ++i) {
         cl::MediaFields m;

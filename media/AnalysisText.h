@@ -11,7 +11,6 @@
 
 namespace cl {
 
-
 // The scratch's number-of-CDs text as a number; anything but a leading digit counts as 0.
 int CdCount(const MediaScratch& scratch);
 

@@ -21,8 +21,8 @@ struct MediaFields {
     std::optional<std::string> codec;
     std::optional<std::string> audioBitRate;  // "%i kbit/s"
     std::optional<std::string> audioCodec;
-    std::optional<std::string> channels;      // "%i" or "5.1"
-    std::optional<std::string> samples;       // "%i Hz"
+    std::optional<std::string> channels;  // "%i" or "5.1"
+    std::optional<std::string> samples;   // "%i Hz"
 };
 
 // A record of the media store, or of an imported list (then source, category mark and medium are set).

@@ -9,8 +9,8 @@
 
 #include "media/AviAnalyzer.h"
 #include "media/MediaRecord.h"
-#include "model/base/Prompts.h"
 #include "media/MpegAnalyzer.h"
+#include "model/base/Prompts.h"
 
 namespace cl {
 

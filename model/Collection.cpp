@@ -17,20 +17,27 @@ namespace {
 
 const char* StoreBaseName(StoreFile store) {
     switch (store) {
-        case StoreFile::MainList: return "CineLedger";
-        case StoreFile::Quarantine: return "Quarantine";
-        case StoreFile::Gimme: return "Gimme";
-        case StoreFile::Imdb: return "IMDb";
-        case StoreFile::Comments: return "Comments";
-        case StoreFile::History: return "History";
-        case StoreFile::Media: return "Media";
+        case StoreFile::MainList:
+            return "CineLedger";
+        case StoreFile::Quarantine:
+            return "Quarantine";
+        case StoreFile::Gimme:
+            return "Gimme";
+        case StoreFile::Imdb:
+            return "IMDb";
+        case StoreFile::Comments:
+            return "Comments";
+        case StoreFile::History:
+            return "History";
+        case StoreFile::Media:
+            return "Media";
     }
     return "";
 }
 
 MainListStores MainListTargets(Collection& c) {
-    return MainListStores{c.main,           c.upcoming,    c.knownCategories, c.knownLocations, c.knownUpcomingLocations,
-                          c.knownMedia,     c.freeNumbers, c.password,        c.version};
+    return MainListStores{c.main,       c.upcoming,    c.knownCategories, c.knownLocations, c.knownUpcomingLocations,
+                          c.knownMedia, c.freeNumbers, c.password,        c.version};
 }
 
 LoadReport LoadOne(Collection& c, StoreFile store, const std::filesystem::path& path, std::string_view today,
@@ -42,24 +49,36 @@ LoadReport LoadOne(Collection& c, StoreFile store, const std::filesystem::path& 
             });
         case StoreFile::Quarantine:
             return LoadQuarantineFile(path, fromBackup ? EndMarker::SameTitle : EndMarker::Exact, c.quarantine);
-        case StoreFile::Gimme: return LoadGimmeFile(path, c.internalGimme);
-        case StoreFile::Imdb: return LoadImdbFile(path, c.imdb);
-        case StoreFile::Comments: return LoadCommentsFile(path, c.comments);
-        case StoreFile::History: return LoadHistoryFile(path, c.history);
-        case StoreFile::Media: return LoadMediaFile(path, c.media);
+        case StoreFile::Gimme:
+            return LoadGimmeFile(path, c.internalGimme);
+        case StoreFile::Imdb:
+            return LoadImdbFile(path, c.imdb);
+        case StoreFile::Comments:
+            return LoadCommentsFile(path, c.comments);
+        case StoreFile::History:
+            return LoadHistoryFile(path, c.history);
+        case StoreFile::Media:
+            return LoadMediaFile(path, c.media);
     }
     return {};
 }
 
 std::string Serialize(const Collection& c, StoreFile store) {
     switch (store) {
-        case StoreFile::MainList: return SerializeMainList(c.main, c.upcoming, c.freeNumbers, c.password);
-        case StoreFile::Quarantine: return SerializeQuarantine(c.quarantine);
-        case StoreFile::Gimme: return SerializeGimme(c.internalGimme);
-        case StoreFile::Imdb: return SerializeImdb(c.imdb);
-        case StoreFile::Comments: return SerializeComments(c.comments);
-        case StoreFile::History: return SerializeHistory(c.history);
-        case StoreFile::Media: return SerializeMedia(c.media);
+        case StoreFile::MainList:
+            return SerializeMainList(c.main, c.upcoming, c.freeNumbers, c.password);
+        case StoreFile::Quarantine:
+            return SerializeQuarantine(c.quarantine);
+        case StoreFile::Gimme:
+            return SerializeGimme(c.internalGimme);
+        case StoreFile::Imdb:
+            return SerializeImdb(c.imdb);
+        case StoreFile::Comments:
+            return SerializeComments(c.comments);
+        case StoreFile::History:
+            return SerializeHistory(c.history);
+        case StoreFile::Media:
+            return SerializeMedia(c.media);
     }
     return {};
 }
@@ -74,8 +93,8 @@ std::vector<StoreLoad> LoadStores(Collection& c, const std::filesystem::path& di
                                   bool fromBackup) {
     std::array<LoadReport, std::size(kStoreOrder)> reports;
     auto load = [&](StoreFile store) {
-        reports[static_cast<std::size_t>(store)] = LoadOne(c, store, dir / StoreFileName(store, fromBackup), today,
-                                                            fromBackup);
+        reports[static_cast<std::size_t>(store)] =
+            LoadOne(c, store, dir / StoreFileName(store, fromBackup), today, fromBackup);
     };
     // The stores share nothing but one thing: a main list file of the older layout adds history records, which the
     // history file then completes, so in that case the history is read after the main list on the same thread. All
@@ -111,8 +130,8 @@ std::vector<StoreLoad> LoadStores(Collection& c, const std::filesystem::path& di
 
     std::vector<StoreLoad> loads;
     for (StoreFile store : kStoreOrder) {
-        loads.push_back(StoreLoad{store, StoreFileName(store, fromBackup),
-                                  std::move(reports[static_cast<std::size_t>(store)])});
+        loads.push_back(
+            StoreLoad{store, StoreFileName(store, fromBackup), std::move(reports[static_cast<std::size_t>(store)])});
         if (loads.back().report.damage) {
             c.damagedFiles.insert(loads.back().fileName);
         } else {

@@ -11,12 +11,12 @@
 #include "imdb/ImdbStore.h"
 #include "media/MediaStore.h"
 #include "model/CommentStore.h"
-#include "model/base/FileWriter.h"
 #include "model/HistoryStore.h"
 #include "model/MainListFile.h"
 #include "model/MovieList.h"
 #include "model/QuarantineFile.h"
 #include "model/Settings.h"
+#include "model/base/FileWriter.h"
 #include "model/base/TextReader.h"
 
 namespace cl {

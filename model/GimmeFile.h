@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "model/base/FileWriter.h"
 #include "model/MovieList.h"
+#include "model/base/FileWriter.h"
 #include "model/base/TextReader.h"
 
 namespace cl {

@@ -2,7 +2,6 @@
 #include "model/MainListFile.h"
 
 #include <cstdio>
-
 #include <limits>
 
 #include "model/ListOperations.h"

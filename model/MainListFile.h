@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "model/base/FileWriter.h"
 #include "model/MovieList.h"
+#include "model/base/FileWriter.h"
 #include "model/base/TextReader.h"
 
 namespace cl {

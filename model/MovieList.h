@@ -49,7 +49,6 @@ class MovieList {
     MovieList(MovieList&&) = default;
     MovieList& operator=(MovieList&&) = default;
 
-
     // Places the record before the first record (in sequence order) whose title is not below it.
     // 0: inserted; 1: that record's title is equal under TitleOrder, nothing changed.
     int InsertOrdered(MovieRecord record);

@@ -14,7 +14,9 @@ namespace {
 // living on the user-interface thread.
 SkinButtons* g_buttons = nullptr;
 
-COLORREF ToColorRef(const SkinColor& color) { return RGB(color.Red(), color.Green(), color.Blue()); }
+COLORREF ToColorRef(const SkinColor& color) {
+    return RGB(color.Red(), color.Green(), color.Blue());
+}
 
 OwnedRegion RegionFromRects(const std::vector<PixelRect>& rects) {
     // RGNDATA: a header followed by the rectangles, built in one buffer so that one call makes the region.
@@ -29,8 +31,8 @@ OwnedRegion RegionFromRects(const std::vector<PixelRect>& rects) {
     auto* out = reinterpret_cast<RECT*>(buffer.data() + sizeof(RGNDATAHEADER));
     for (std::size_t i = 0; i < rects.size(); ++i)
         out[i] = RECT{rects[i].left, rects[i].top, rects[i].right, rects[i].bottom};
-    HRGN region = ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()),
-                                  reinterpret_cast<const RGNDATA*>(buffer.data()));
+    HRGN region =
+        ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()), reinterpret_cast<const RGNDATA*>(buffer.data()));
     if (region == nullptr) region = CreateRectRgn(0, 0, 0, 0);  // every pixel masked: an empty window
     return OwnedRegion(region);
 }
@@ -43,9 +45,15 @@ bool SkinBitmaps::Load(SkinBitmap which, const std::string& path) {
     if (image == nullptr) return false;
     OwnedBitmap bitmap(static_cast<HBITMAP>(image));
     switch (which) {
-        case SkinBitmap::Main: main_ = std::move(bitmap); break;
-        case SkinBitmap::Button: button_ = std::move(bitmap); break;
-        case SkinBitmap::Logo: logo_ = std::move(bitmap); break;
+        case SkinBitmap::Main:
+            main_ = std::move(bitmap);
+            break;
+        case SkinBitmap::Button:
+            button_ = std::move(bitmap);
+            break;
+        case SkinBitmap::Logo:
+            logo_ = std::move(bitmap);
+            break;
     }
     return true;
 }
@@ -165,7 +173,8 @@ void SkinButtons::AddTooltips(HWND tooltip) {
 bool SkinButtons::Draw(const DRAWITEMSTRUCT& item, const SkinScript& skin, const SkinBitmaps& bitmaps) const {
     int index = IndexOf(item.hwndItem);
     if (index < 0) return false;
-    const ButtonLookGeometry& look = skin.buttons[static_cast<std::size_t>(index)].Look(looks_[static_cast<std::size_t>(index)]);
+    const ButtonLookGeometry& look =
+        skin.buttons[static_cast<std::size_t>(index)].Look(looks_[static_cast<std::size_t>(index)]);
     BlitFromBitmap(item.hDC, bitmaps.Button(), look.sourceX, look.sourceY, look.width, look.height);
     return true;
 }
@@ -206,7 +215,8 @@ LRESULT SkinButtons::ButtonMessage(Button& button, UINT message, WPARAM wParam, 
             SendMessageA(self->mainWindow_, WM_COMMAND, MAKEWPARAM(id, 0), 0);
             return 0;
         }
-        default: break;
+        default:
+            break;
     }
     return button.CallOriginal(message, wParam, lParam);
 }

@@ -15,7 +15,9 @@ namespace {
 constexpr std::string_view kFieldErrorCaption = "Field Error";
 constexpr std::string_view kUpcomingCategory = "@";
 
-bool HasBreakOrBar(std::string_view text) { return text.find_first_of("|\r\n") != std::string_view::npos; }
+bool HasBreakOrBar(std::string_view text) {
+    return text.find_first_of("|\r\n") != std::string_view::npos;
+}
 
 std::string BadCharacterMessage(std::string_view field) {
     return "The " + std::string(field) + " May Not Contain \"|\" or a Line Break.";
@@ -42,7 +44,9 @@ bool IsUpcomingEntry(AddEditMode mode) {
            mode == AddEditMode::EditUpcomingLocations;
 }
 
-MainMovieValues MainValues(const AddEditInput& v) { return {v.title, v.category, v.presence, v.location, v.medium}; }
+MainMovieValues MainValues(const AddEditInput& v) {
+    return {v.title, v.category, v.presence, v.location, v.medium};
+}
 
 void SelectTitle(MainList& list, std::string_view title) {
     const int line = list.Box().FindExact(title);
@@ -203,11 +207,14 @@ std::optional<AddEditOutcome> EditFromUpcomingLocations(Workbench& w, Prompts& p
 
 AddEditMode AddModeFor(const View& view) {
     switch (MarkOf(view)) {
-        case ViewMark::Main: return AddEditMode::AddMain;
-        case ViewMark::Upcoming: return AddEditMode::AddUpcoming;
+        case ViewMark::Main:
+            return AddEditMode::AddMain;
+        case ViewMark::Upcoming:
+            return AddEditMode::AddUpcoming;
         case ViewMark::None:
         case ViewMark::InternalGimme:
-        case ViewMark::ImportedGimme: break;
+        case ViewMark::ImportedGimme:
+            break;
     }
     return AddEditMode::NothingToStore;
 }
@@ -215,12 +222,17 @@ AddEditMode AddModeFor(const View& view) {
 AddEditMode EditModeFor(const View& view) {
     switch (view.kind) {
         case ViewKind::Main:
-        case ViewKind::MainLocation: return AddEditMode::EditMain;
-        case ViewKind::Upcoming: return AddEditMode::EditUpcoming;
-        case ViewKind::Category: return AddEditMode::EditCategoryView;
-        case ViewKind::Presence: return AddEditMode::EditPresenceView;
+        case ViewKind::MainLocation:
+            return AddEditMode::EditMain;
+        case ViewKind::Upcoming:
+            return AddEditMode::EditUpcoming;
+        case ViewKind::Category:
+            return AddEditMode::EditCategoryView;
+        case ViewKind::Presence:
+            return AddEditMode::EditPresenceView;
         case ViewKind::InternalGimme:
-        case ViewKind::ImportedGimme: break;
+        case ViewKind::ImportedGimme:
+            break;
     }
     return AddEditMode::NothingToStore;
 }
@@ -299,14 +311,21 @@ std::optional<AddEditOutcome> SaveAddEdit(Workbench& w, Prompts& prompts, const 
 
     switch (mode) {
         case AddEditMode::AddMain:
-        case AddEditMode::MainShift: return AddToMain(w, prompts, mode, v);
-        case AddEditMode::AddUpcoming: return AddToUpcoming(w, prompts, v);
-        case AddEditMode::EditMain: return EditInMain(w, prompts, request.movie, v);
-        case AddEditMode::EditUpcoming: return EditInUpcoming(w, prompts, request.movie, v);
+        case AddEditMode::MainShift:
+            return AddToMain(w, prompts, mode, v);
+        case AddEditMode::AddUpcoming:
+            return AddToUpcoming(w, prompts, v);
+        case AddEditMode::EditMain:
+            return EditInMain(w, prompts, request.movie, v);
+        case AddEditMode::EditUpcoming:
+            return EditInUpcoming(w, prompts, request.movie, v);
         case AddEditMode::EditCategoryView:
-        case AddEditMode::EditPresenceView: return EditInFilteredView(w, prompts, request.movie, v);
-        case AddEditMode::EditUpcomingLocations: return EditFromUpcomingLocations(w, prompts, request.movie, v);
-        case AddEditMode::NothingToStore: break;
+        case AddEditMode::EditPresenceView:
+            return EditInFilteredView(w, prompts, request.movie, v);
+        case AddEditMode::EditUpcomingLocations:
+            return EditFromUpcomingLocations(w, prompts, request.movie, v);
+        case AddEditMode::NothingToStore:
+            break;
     }
     return AddEditOutcome::Saved;
 }

@@ -25,7 +25,7 @@ void RunPasswordEntryDialog(HINSTANCE instance, HWND owner, Collection& c, MainL
 // 116; true when a first password was set.
 bool RunPasswordChangeDialog(HINSTANCE instance, HWND owner, Collection& c);
 void RunSettingsDialog(HINSTANCE instance, HWND owner, Collection& c, MainList& list, const std::string& dataDirectory,
-                       FileWriter& writer);                                                  // 210
+                       FileWriter& writer);                                                   // 210
 void RunQuarantineDialog(HINSTANCE instance, HWND owner, Collection& c);                      // 114
 void RunUpcomingLocationsDialog(HINSTANCE instance, HWND owner, Workbench& w);                // 117
 void RunMainLocationsDialog(HINSTANCE instance, HWND owner, Collection& c, MainList& list);   // 103

@@ -14,8 +14,8 @@
 
 namespace cl {
 
-inline constexpr std::size_t kFindEditLimit = 40;      // characters the search edit takes
-inline constexpr int kFindStartSensitivity = 3;        // the slider's position each time the dialog opens
+inline constexpr std::size_t kFindEditLimit = 40;  // characters the search edit takes
+inline constexpr int kFindStartSensitivity = 3;    // the slider's position each time the dialog opens
 inline constexpr std::string_view kNoMatchMessage = "No Match Found.";
 inline constexpr std::string_view kFindErrorCaption = "Error";
 

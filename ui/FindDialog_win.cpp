@@ -10,8 +10,8 @@
 #include "model/base/Similarity.h"
 #include "res/FindDialogIds.h"
 #include "ui/Dialogs_win.h"
-#include "ui/ListBoxView_win.h"
 #include "ui/FindDialog.h"
+#include "ui/ListBoxView_win.h"
 
 namespace cl {
 namespace {

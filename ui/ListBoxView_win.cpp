@@ -21,17 +21,20 @@ int ListBoxWin::Fill(const ListBoxFill& fill) {
         OwnedWindowDc dc = GetWindowDcOwned(list_);
         TEXTMETRICA metrics = {};
         GetTextMetricsA(dc.get(), &metrics);
-        SendMessageA(list_, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(metrics.tmAveCharWidth) * fill.longestTitle,
-                     0);
+        SendMessageA(list_, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(metrics.tmAveCharWidth) * fill.longestTitle, 0);
     }
     SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list_, nullptr, TRUE);
     return LineCount();
 }
 
-void ListBoxWin::Clear() { SendMessageA(list_, LB_RESETCONTENT, 0, 0); }
+void ListBoxWin::Clear() {
+    SendMessageA(list_, LB_RESETCONTENT, 0, 0);
+}
 
-int ListBoxWin::LineCount() { return static_cast<int>(SendMessageA(list_, LB_GETCOUNT, 0, 0)); }
+int ListBoxWin::LineCount() {
+    return static_cast<int>(SendMessageA(list_, LB_GETCOUNT, 0, 0));
+}
 
 std::string ListBoxWin::LineText(int index) {
     const LRESULT length = SendMessageA(list_, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
@@ -91,7 +94,9 @@ int ListBoxWin::FindStartingWith(std::string_view text) {
     return line == LB_ERR ? -1 : static_cast<int>(line);
 }
 
-void ListBoxWin::DeleteLine(int index) { SendMessageA(list_, LB_DELETESTRING, static_cast<WPARAM>(index), 0); }
+void ListBoxWin::DeleteLine(int index) {
+    SendMessageA(list_, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+}
 
 void ListBoxWin::ReplaceLine(int index, std::string_view text) {
     const std::string line(text);
@@ -100,6 +105,8 @@ void ListBoxWin::ReplaceLine(int index, std::string_view text) {
     if (added != LB_ERR && added != LB_ERRSPACE) SelectOnly(static_cast<int>(added));
 }
 
-void ListBoxWin::Focus() { SetFocus(list_); }
+void ListBoxWin::Focus() {
+    SetFocus(list_);
+}
 
 }  // namespace cl

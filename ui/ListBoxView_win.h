@@ -11,7 +11,8 @@ class ListBoxWin final : public ListBoxView {
   public:
     // With `extentFromTitles` each Fill sets how far the list scrolls sideways from its longest title; otherwise
     // the extent stays what the list's owner set.
-    explicit ListBoxWin(bool extentFromTitles, HWND list = nullptr) : list_(list), extentFromTitles_(extentFromTitles) {}
+    explicit ListBoxWin(bool extentFromTitles, HWND list = nullptr)
+        : list_(list), extentFromTitles_(extentFromTitles) {}
     void SetWindow(HWND list) { list_ = list; }
     HWND Window() const { return list_; }
 

@@ -22,7 +22,9 @@ void LoadGimmeEntry(const MovieList& gimme, std::string_view title, CurrentMovie
     current.location = record->location;
 }
 
-std::string Quoted(std::string_view title) { return "\"" + std::string(title) + "\""; }
+std::string Quoted(std::string_view title) {
+    return "\"" + std::string(title) + "\"";
+}
 
 }  // namespace
 
@@ -41,20 +43,39 @@ MainListCommands::MainListCommands(Workbench& workbench, std::string titleSearch
 
 void MainListCommands::Execute(int command) {
     switch (command) {
-        case IDM_LIST_EDIT: Edit(); break;
-        case IDM_LIST_PRESENT: ChangeSelectionPresence(PresenceChangeKind::SelectionPresent); break;
-        case IDM_LIST_ABSENT: ChangeSelectionPresence(PresenceChangeKind::SelectionAbsent); break;
-        case IDM_LIST_DELETE: Delete(); break;
-        case IDM_LIST_MOVIE_INFO: MovieInfo(); break;
-        case IDM_LIST_SEARCH_IMDB: SearchImdb(); break;
-        case IDM_LIST_MAIN_SHIFT: MainShift(); break;
+        case IDM_LIST_EDIT:
+            Edit();
+            break;
+        case IDM_LIST_PRESENT:
+            ChangeSelectionPresence(PresenceChangeKind::SelectionPresent);
+            break;
+        case IDM_LIST_ABSENT:
+            ChangeSelectionPresence(PresenceChangeKind::SelectionAbsent);
+            break;
+        case IDM_LIST_DELETE:
+            Delete();
+            break;
+        case IDM_LIST_MOVIE_INFO:
+            MovieInfo();
+            break;
+        case IDM_LIST_SEARCH_IMDB:
+            SearchImdb();
+            break;
+        case IDM_LIST_MAIN_SHIFT:
+            MainShift();
+            break;
         case IDM_LIST_ADD_TO_GIMME:
             AddSelectionToGimme(w_, w_.prompts, selection_);
             w_.list.Box().Focus();
             break;
-        case IDM_LIST_ALL_PRESENT: ChangeAllPresence(true); break;
-        case IDM_LIST_ALL_ABSENT: ChangeAllPresence(false); break;
-        default: break;
+        case IDM_LIST_ALL_PRESENT:
+            ChangeAllPresence(true);
+            break;
+        case IDM_LIST_ALL_ABSENT:
+            ChangeAllPresence(false);
+            break;
+        default:
+            break;
     }
 }
 
@@ -111,18 +132,24 @@ void MainListCommands::Delete() {
             c.imdb.Remove(ImdbKey(title));
             if (found) {
                 std::error_code ignored;  // a movie without a cover has no file to remove
-                std::filesystem::remove(std::filesystem::path(w_.dataDirectory) / "Covers" /
-                                            (std::to_string(gone.number) + ".jpg"),
-                                        ignored);
+                std::filesystem::remove(
+                    std::filesystem::path(w_.dataDirectory) / "Covers" / (std::to_string(gone.number) + ".jpg"),
+                    ignored);
             }
             c.comments.Remove(title);
             c.history.Remove(title);
             c.media.Delete(title);
             break;
         }
-        case ViewMark::Upcoming: RemoveUpcomingMovie(c.upcoming, title); break;
-        case ViewMark::InternalGimme: RemoveGimmeTitle(c.internalGimme, title); break;
-        case ViewMark::ImportedGimme: RemoveGimmeTitle(c.importedGimme, title); break;
+        case ViewMark::Upcoming:
+            RemoveUpcomingMovie(c.upcoming, title);
+            break;
+        case ViewMark::InternalGimme:
+            RemoveGimmeTitle(c.internalGimme, title);
+            break;
+        case ViewMark::ImportedGimme:
+            RemoveGimmeTitle(c.importedGimme, title);
+            break;
     }
     w_.list.Recount();
     box.Focus();
@@ -135,11 +162,19 @@ void MainListCommands::MovieInfo() {
     CurrentMovie& current = w_.state.currentMovie;
     current.Clear();
     switch (w_.list.CurrentMark()) {
-        case ViewMark::Upcoming: LoadUpcoming(c.upcoming, title, current); break;
+        case ViewMark::Upcoming:
+            LoadUpcoming(c.upcoming, title, current);
+            break;
         case ViewMark::Main:
-        case ViewMark::None: LoadMovieWithDetails(c, title, false, current, w_.state.currentMedia); break;
-        case ViewMark::InternalGimme: LoadGimmeEntry(c.internalGimme, title, current); break;
-        case ViewMark::ImportedGimme: LoadGimmeEntry(c.importedGimme, title, current); break;
+        case ViewMark::None:
+            LoadMovieWithDetails(c, title, false, current, w_.state.currentMedia);
+            break;
+        case ViewMark::InternalGimme:
+            LoadGimmeEntry(c.internalGimme, title, current);
+            break;
+        case ViewMark::ImportedGimme:
+            LoadGimmeEntry(c.importedGimme, title, current);
+            break;
     }
     w_.dialogs.MovieInfo();
     w_.list.Box().Focus();
@@ -181,9 +216,9 @@ void MainListCommands::ChangeAllPresence(bool present) {
     }
     w_.desktop.Beep();
     const std::string_view presence = present ? kPresent : kAbsent;
-    if (!w_.prompts.AskQuestion("Are You Sure You Want to Make These " + std::to_string(count) + " Movie(s) " +
-                                    std::string(presence) + "?",
-                                kConfirmationCaption))
+    if (!w_.prompts.AskQuestion(
+            "Are You Sure You Want to Make These " + std::to_string(count) + " Movie(s) " + std::string(presence) + "?",
+            kConfirmationCaption))
         return;
     PresenceChange change(w_.collection, w_.list, w_.clock,
                           present ? PresenceChangeKind::AllPresent : PresenceChangeKind::AllAbsent, {});
@@ -234,11 +269,20 @@ void UpcomingLocationsCommands::Refresh() {
 
 void UpcomingLocationsCommands::Execute(int command) {
     switch (command) {
-        case IDM_UPCOMING_DELETE: Delete(); break;
-        case IDM_UPCOMING_EDIT: Edit(); break;
-        case IDM_UPCOMING_ADD_TO_GIMME: AddSelectionToGimme(w_, prompts_, selection_); break;
-        case IDM_UPCOMING_ADD_ALL_TO_GIMME: AddAllToGimme(); break;
-        default: break;
+        case IDM_UPCOMING_DELETE:
+            Delete();
+            break;
+        case IDM_UPCOMING_EDIT:
+            Edit();
+            break;
+        case IDM_UPCOMING_ADD_TO_GIMME:
+            AddSelectionToGimme(w_, prompts_, selection_);
+            break;
+        case IDM_UPCOMING_ADD_ALL_TO_GIMME:
+            AddAllToGimme();
+            break;
+        default:
+            break;
     }
 }
 
@@ -273,8 +317,7 @@ void UpcomingLocationsCommands::AddAllToGimme() {
         return;
     }
     w_.desktop.Beep();
-    if (!prompts_.AskQuestion("Add These " + std::to_string(count) + " Movie(s) to Gimme List?",
-                              kConfirmationCaption))
+    if (!prompts_.AskQuestion("Add These " + std::to_string(count) + " Movie(s) to Gimme List?", kConfirmationCaption))
         return;
     const std::string location = ui_.LocationText();
     for (int i = 0; i < count; ++i) {

@@ -82,13 +82,19 @@ class UpcomingLocationsDialog final : public UpcomingLocationsUi {
             case WM_COMMAND:
                 switch (LOWORD(wParam)) {
                     case IDC_UPCOMING_TRACK:
-                    case IDOK: commands_.Track(); return TRUE;
+                    case IDOK:
+                        commands_.Track();
+                        return TRUE;
                     case IDC_UPCOMING_EXIT:
-                    case IDCANCEL: EndDialog(dialog, 0); return TRUE;
-                    default: break;
+                    case IDCANCEL:
+                        EndDialog(dialog, 0);
+                        return TRUE;
+                    default:
+                        break;
                 }
                 break;
-            default: break;
+            default:
+                break;
         }
         return FALSE;
     }
@@ -104,9 +110,13 @@ class UpcomingLocationsDialog final : public UpcomingLocationsUi {
     UpcomingLocationsCommands commands_;
 };
 
-void UpcomingList::ShowCount(std::string_view text) { dialog_.SetCountText(text); }
+void UpcomingList::ShowCount(std::string_view text) {
+    dialog_.SetCountText(text);
+}
 
-Prompts& UpcomingList::MessagePrompts() { return dialog_.DialogPrompts(); }
+Prompts& UpcomingList::MessagePrompts() {
+    return dialog_.DialogPrompts();
+}
 
 void UpcomingList::ContextMenu(POINT screen) {
     UpcomingLocationsCommands& commands = dialog_.Commands();
@@ -117,7 +127,9 @@ void UpcomingList::ContextMenu(POINT screen) {
     ShowMenu(menu, screen);
 }
 
-void UpcomingList::Command(int id) { dialog_.Commands().Execute(id); }
+void UpcomingList::Command(int id) {
+    dialog_.Commands().Execute(id);
+}
 
 }  // namespace
 

@@ -23,7 +23,9 @@ void MainList::ShowKeepingMark(const View& content) {
     ShowCaptionAndCount(box_.Fill(FillFor(content, collection_)), CaptionOf(content, collection_));
 }
 
-void MainList::Recount() { ShowCaptionAndCount(box_.LineCount(), status_.caption); }
+void MainList::Recount() {
+    ShowCaptionAndCount(box_.LineCount(), status_.caption);
+}
 
 void MainList::SetSelectionCount(std::string_view text) {
     status_.selection = std::string(text);

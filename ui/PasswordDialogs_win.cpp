@@ -97,8 +97,7 @@ class PasswordChangeDialog {
         }
         ShowMessageBox(dialog, kPasswordMismatchMessage, kPasswordErrorCaption, MessageIcon::Stop);
         for (int id : kEdits) SetDlgItemTextA(dialog, id, "");
-        const int focus =
-            MismatchFocus(c_) == PasswordField::New ? IDC_PASSWORD_NEW : IDC_PASSWORD_CURRENT;
+        const int focus = MismatchFocus(c_) == PasswordField::New ? IDC_PASSWORD_NEW : IDC_PASSWORD_CURRENT;
         SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, focus)), TRUE);
     }
 

@@ -9,8 +9,7 @@ bool LoadMovieWithDetails(const Collection& c, std::string_view title, bool forE
                           MediaScratch& media) {
     movie.Clear();
     media.Clear();
-    const bool found =
-        forEditing ? LoadMainForEditing(c.main, title, movie) : LoadMainForDisplay(c.main, title, movie);
+    const bool found = forEditing ? LoadMainForEditing(c.main, title, movie) : LoadMainForDisplay(c.main, title, movie);
     if (!found) {
         movie.title = std::string(title);
         movie.number = 0;

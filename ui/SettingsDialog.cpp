@@ -14,7 +14,6 @@ std::int16_t Flag(bool on) {
     return on ? 1 : 0;
 }
 
-
 }  // namespace
 
 SettingsChoice SettingsOnOpening(const AppSettings& s) {
@@ -47,8 +46,8 @@ bool ApplySettings(Collection& c, MainList& list, const SettingsChoice& choice, 
     c.settings.autoBackup = Flag(choice.autoBackup);
     c.settings.autoImdb = Flag(choice.autoImdb);
     c.settings.titleCorrection = Flag(choice.titleCorrection);
-    return SaveSettingsFile(writer, std::filesystem::path(dataDirectory) / std::string(kSettingsFileName),
-                            c.settings, error);
+    return SaveSettingsFile(writer, std::filesystem::path(dataDirectory) / std::string(kSettingsFileName), c.settings,
+                            error);
 }
 
 }  // namespace cl

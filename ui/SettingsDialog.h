@@ -4,10 +4,10 @@
 
 #include <string>
 
+#include "model/Settings.h"
+#include "model/base/FileWriter.h"
 #include "ui/Dialogs.h"
 #include "ui/MainList.h"
-#include "model/base/FileWriter.h"
-#include "model/Settings.h"
 
 namespace cl {
 

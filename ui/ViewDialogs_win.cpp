@@ -1,7 +1,7 @@
 // The Main Locations (103) and Category Search (229) dialogs of the View menu: each picks a value from a
 // drop-down list and ends in a view of the Main Movie List.
-#include "res/FindDialogIds.h"
 #include "model/MainListFile.h"
+#include "res/FindDialogIds.h"
 #include "ui/Dialogs_win.h"
 #include "ui/ViewDialogs.h"
 

@@ -20,7 +20,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double Milliseconds(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+double Milliseconds(Clock::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+}
 
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
@@ -30,10 +32,10 @@ double Median(std::vector<double> values) {
 // Distinct titles of two to four words and a number, as varied in their first letters as a real collection.
 std::vector<std::string> MakeTitles(int count) {
     static const char* const kWords[] = {
-        "Alien",  "Blue",   "City",    "Dark",  "Eagle",  "Fire",   "Ghost",   "House", "Island", "Jungle",
-        "King",   "Lost",   "Moon",    "Night", "Ocean",  "Paper",  "Queen",   "River", "Storm",  "Tiger",
-        "Under",  "Vision", "Winter",  "Xenon", "Yellow", "Zero",   "Return",  "of",    "the",    "Last",
-        "Secret", "Garden", "Machine", "Heart", "Road",   "Silver", "Shadow",  "Point", "Hours",  "Days"};
+        "Alien",  "Blue",   "City",    "Dark",  "Eagle",  "Fire",   "Ghost",  "House", "Island", "Jungle",
+        "King",   "Lost",   "Moon",    "Night", "Ocean",  "Paper",  "Queen",  "River", "Storm",  "Tiger",
+        "Under",  "Vision", "Winter",  "Xenon", "Yellow", "Zero",   "Return", "of",    "the",    "Last",
+        "Secret", "Garden", "Machine", "Heart", "Road",   "Silver", "Shadow", "Point", "Hours",  "Days"};
     std::mt19937 rng(2026);
     std::uniform_int_distribution<int> word(0, static_cast<int>(std::size(kWords)) - 1);
     std::uniform_int_distribution<int> words(2, 4);
@@ -80,8 +82,7 @@ double TimeViewMovies(const e2e::Program& program, int count) {
     const std::string expected = "Number of Movies: " + std::to_string(count);
     auto start = Clock::now();
     e2e::PostCommand(main, IDC_VIEW_BUTTON);
-    if (!e2e::WaitUntil([&] { return e2e::WindowText(countField) == expected; }, std::chrono::seconds(300)))
-        return -1;
+    if (!e2e::WaitUntil([&] { return e2e::WindowText(countField) == expected; }, std::chrono::seconds(300))) return -1;
     return Milliseconds(Clock::now() - start);
 }
 
@@ -90,10 +91,10 @@ double TimeViewMovies(const e2e::Program& program, int count) {
 double TimeBareLoop(const std::vector<std::string>& titles) {
     HWND owner = CreateWindowExA(0, "STATIC", "bench", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, nullptr, nullptr,
                                  GetModuleHandleA(nullptr), nullptr);
-    HWND list = CreateWindowExA(0, "LISTBOX", nullptr,
-                                WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_SORT |
-                                    LBS_EXTENDEDSEL,
-                                10, 10, 400, 300, owner, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND list = CreateWindowExA(
+        0, "LISTBOX", nullptr,
+        WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_SORT | LBS_EXTENDEDSEL, 10, 10,
+        400, 300, owner, nullptr, GetModuleHandleA(nullptr), nullptr);
     ShowWindow(owner, SW_SHOW);
     std::size_t bytes = 0;
     for (const std::string& title : titles) bytes += title.size() + 1;
@@ -101,7 +102,8 @@ double TimeBareLoop(const std::vector<std::string>& titles) {
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
     SendMessageA(list, LB_INITSTORAGE, titles.size(), static_cast<LPARAM>(bytes));
-    for (const std::string& title : titles) SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title.c_str()));
+    for (const std::string& title : titles)
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title.c_str()));
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);
     double elapsed = Milliseconds(Clock::now() - start);
     DestroyWindow(owner);

@@ -12,7 +12,9 @@ std::string FormatStoreDate(std::time_t when) {
            "/" + std::to_string(static_cast<unsigned>(ymd.day()));
 }
 
-std::string TodayUtc() { return FormatStoreDate(std::time(nullptr)); }
+std::string TodayUtc() {
+    return FormatStoreDate(std::time(nullptr));
+}
 
 Clock& SystemClock() {
     class UtcClock final : public Clock {

@@ -11,7 +11,7 @@ namespace cl {
 
 // The seam through which every store file is written; tests plug in a writer that fails.
 class FileWriter {
-public:
+  public:
     virtual ~FileWriter() = default;
     // Makes `target` hold exactly `bytes`. On failure the old file is untouched and `error` says why.
     virtual bool Write(const std::filesystem::path& target, std::string_view bytes, std::string& error) = 0;
@@ -19,7 +19,7 @@ public:
 
 // Temporary file in the same directory, flushed, then renamed over the target.
 class AtomicFileWriter final : public FileWriter {
-public:
+  public:
     bool Write(const std::filesystem::path& target, std::string_view bytes, std::string& error) override;
 };
 

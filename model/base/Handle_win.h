@@ -3,9 +3,9 @@
 #pragma once
 
 // winsock2.h must come before windows.h unless WIN32_LEAN_AND_MEAN keeps winsock.h out; include it first anyway.
-#include <winsock2.h>
 #include <windows.h>
 #include <wininet.h>
+#include <winsock2.h>
 
 #include <string>
 #include <utility>
@@ -17,7 +17,7 @@ namespace cl {
 // Copying is forbidden: two owners of one handle would close it twice.
 template <typename Policy>
 class UniqueHandle {
-public:
+  public:
     using Handle = typename Policy::Handle;
 
     UniqueHandle() noexcept = default;
@@ -47,7 +47,7 @@ public:
         if (Policy::Valid(old)) policy_.Close(old);
     }
 
-private:
+  private:
     Handle handle_ = Policy::Null();
     [[no_unique_address]] Policy policy_{};
 };
@@ -160,12 +160,14 @@ using OwnedWindow = UniqueHandle<WindowPolicy>;
 using OwnedHook = UniqueHandle<HookPolicy>;
 
 // The DC of a window (nullptr: the screen), released to that window when the owner goes.
-inline OwnedWindowDc GetWindowDcOwned(HWND window) { return OwnedWindowDc(::GetDC(window), WindowDcPolicy{window}); }
+inline OwnedWindowDc GetWindowDcOwned(HWND window) {
+    return OwnedWindowDc(::GetDC(window), WindowDcPolicy{window});
+}
 
 // Selects an object into a DC and selects the previous one back when the scope ends, so that the object can be
 // deleted and the DC is handed back as it was received.
 class SelectGuard {
-public:
+  public:
     SelectGuard(HDC dc, HGDIOBJ object) noexcept : dc_(dc), previous_(::SelectObject(dc, object)) {}
     SelectGuard(SelectGuard&& other) noexcept
         : dc_(std::exchange(other.dc_, nullptr)), previous_(std::exchange(other.previous_, nullptr)) {}
@@ -179,7 +181,7 @@ public:
 
     bool Selected() const noexcept { return previous_ != nullptr && previous_ != HGDI_ERROR; }
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ previous_;
 };
@@ -200,6 +202,8 @@ inline std::string FormatWin32Error(DWORD code) {
 }
 
 // The calling thread's last error, formatted; call it straight after the failing function.
-inline std::string LastWin32Error() { return FormatWin32Error(::GetLastError()); }
+inline std::string LastWin32Error() {
+    return FormatWin32Error(::GetLastError());
+}
 
 }  // namespace cl

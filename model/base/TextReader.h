@@ -29,15 +29,15 @@ struct Damage {
 
 // The outcome of loading one store file.
 struct LoadReport {
-    bool opened = false;          // false: the file could not be opened (an empty store, no damage)
-    std::size_t records = 0;      // records taken into the store
+    bool opened = false;           // false: the file could not be opened (an empty store, no damage)
+    std::size_t records = 0;       // records taken into the store
     std::optional<Damage> damage;  // set when the reading stopped before the last byte of the file
 };
 
 // A cursor over the whole contents of a file. Line ends are CR LF or a lone LF (files edited
 // elsewhere); a CR not followed by LF is ordinary data.
 class TextReader {
-public:
+  public:
     explicit TextReader(std::string data) : text_(std::move(data)), data_(text_) {}
     TextReader(const TextReader& other);
     TextReader(TextReader&& other) noexcept;
@@ -80,7 +80,7 @@ public:
         line_ = p.line;
     }
 
-private:
+  private:
     // A file is read into a buffer of its size that nothing fills beforehand.
     TextReader(std::unique_ptr<char[]> file, std::size_t size) : file_(std::move(file)), data_(file_.get(), size) {}
     // Points data_ at whichever of text_ and file_ holds the data, after a copy or move.

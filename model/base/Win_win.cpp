@@ -8,10 +8,14 @@ namespace {
 
 UINT IconStyle(MessageIcon icon) {
     switch (icon) {
-        case MessageIcon::Stop: return MB_ICONSTOP;
-        case MessageIcon::Exclamation: return MB_ICONEXCLAMATION;
-        case MessageIcon::Question: return MB_ICONQUESTION;
-        case MessageIcon::None: break;
+        case MessageIcon::Stop:
+            return MB_ICONSTOP;
+        case MessageIcon::Exclamation:
+            return MB_ICONEXCLAMATION;
+        case MessageIcon::Question:
+            return MB_ICONQUESTION;
+        case MessageIcon::None:
+            break;
     }
     return 0;
 }
@@ -54,7 +58,9 @@ void ReportUnexpectedFailure() noexcept {
     showing = false;
 }
 
-Subclass::~Subclass() { Detach(); }
+Subclass::~Subclass() {
+    Detach();
+}
 
 void Subclass::Attach(HWND window) {
     Detach();

@@ -3,10 +3,10 @@
 // control's window procedure is replaced.
 #pragma once
 
+#include <string_view>
+
 #include "model/base/Handle_win.h"
 #include "model/base/Prompts.h"
-
-#include <string_view>
 
 namespace cl {
 

@@ -18,7 +18,8 @@ std::string Snapshot(const Collection& c) {
     std::string s = SerializeMainList(c.main, c.upcoming, c.freeNumbers, c.password) + "\n--\n" +
                     SerializeComments(c.comments) + "\n--\n" + SerializeHistory(c.history) + "\n--\n" +
                     SerializeMedia(c.media) + "\n--\n" + SerializeImdb(c.imdb);
-    for (const KnownValueList* known : {&c.knownCategories, &c.knownLocations, &c.knownUpcomingLocations, &c.knownMedia})
+    for (const KnownValueList* known :
+         {&c.knownCategories, &c.knownLocations, &c.knownUpcomingLocations, &c.knownMedia})
         for (const std::string& v : known->Values()) s += "\n" + v;
     return s;
 }
@@ -117,8 +118,8 @@ TEST_F(AddEditTest, ControlsStartAsEachModeAsks) {
         {AddEditMode::AddMain, "", "", "", first, first, first, true},
         {AddEditMode::MainShift, "Heat", "", "", first, first, first, true},
         {AddEditMode::AddUpcoming, "", "", "", off, off, off, false},
-        {AddEditMode::EditCategoryView, "Heat", "Mike", "Best shoot-out.", text("Crime"), text("Absent"),
-         text("DivX"), true},
+        {AddEditMode::EditCategoryView, "Heat", "Mike", "Best shoot-out.", text("Crime"), text("Absent"), text("DivX"),
+         true},
         {AddEditMode::EditUpcoming, "Heat", "Mike", "", off, off, off, false},
         {AddEditMode::EditUpcomingLocations, "Heat", "Mike", "", off, off, blank, false},
     };
@@ -349,11 +350,11 @@ TEST_F(AddEditTest, EverythingSaveAcceptsReadsBackFromTheMainListFile) {
     const std::string bytes = SerializeMainList(c.main, c.upcoming, c.freeNumbers, c.password);
     Collection back;
     TextReader reader(bytes);
-    const LoadReport report = ReadMainList(reader,
-                                           {back.main, back.upcoming, back.knownCategories, back.knownLocations,
-                                            back.knownUpcomingLocations, back.knownMedia, back.freeNumbers,
-                                            back.password, back.version},
-                                           {});
+    const LoadReport report =
+        ReadMainList(reader,
+                     {back.main, back.upcoming, back.knownCategories, back.knownLocations, back.knownUpcomingLocations,
+                      back.knownMedia, back.freeNumbers, back.password, back.version},
+                     {});
     EXPECT_FALSE(report.damage);
     EXPECT_EQ(SerializeMainList(back.main, back.upcoming, back.freeNumbers, back.password), bytes);
 }

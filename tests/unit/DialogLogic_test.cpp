@@ -26,10 +26,10 @@ class DialogLogicTest : public ::testing::Test, public ShellFixture {
         Add("Heat", "Crime", "Absent", "MIKE", 4);
         Add("Ronin", "crime", "Present", "Jim", 5);
         AddUpcoming("Gladiator", "Mike");
-        c.imdb.Put("CineLedger: Heat", {.title = "Heat", .director = "Michael Mann",
-                                        .actors = "Al Pacino, Robert De Niro, Val Kilmer"});
-        c.imdb.Put("CineLedger: Ronin", {.title = "Ronin", .director = "John Frankenheimer",
-                                         .actors = "Robert De Niro, Jean Reno"});
+        c.imdb.Put("CineLedger: Heat",
+                   {.title = "Heat", .director = "Michael Mann", .actors = "Al Pacino, Robert De Niro, Val Kilmer"});
+        c.imdb.Put("CineLedger: Ronin",
+                   {.title = "Ronin", .director = "John Frankenheimer", .actors = "Robert De Niro, Jean Reno"});
         List().Show(View::Main());  // the erotic movie hidden
     }
 };
@@ -51,9 +51,13 @@ TEST_F(DialogLogicTest, FindTypingSelectsTheFirstLineBeginningWithTheText) {
 }
 
 TEST_F(DialogLogicTest, FindNumberSelectsTheMovieWhenTheViewShowsIt) {
-    const std::pair<const char*, std::int32_t> numbers[] = {
-        {"  12", 12}, {"+7", 7}, {"-3", -3}, {"12abc", 12}, {"abc", 0}, {"99999999999", INT32_MAX},
-        {"-99999999999", INT32_MIN}};
+    const std::pair<const char*, std::int32_t> numbers[] = {{"  12", 12},
+                                                            {"+7", 7},
+                                                            {"-3", -3},
+                                                            {"12abc", 12},
+                                                            {"abc", 0},
+                                                            {"99999999999", INT32_MAX},
+                                                            {"-99999999999", INT32_MIN}};
     for (auto [text, number] : numbers) EXPECT_EQ(ParseSearchNumber(text), number) << text;
 
     EXPECT_EQ(FindTrack(c, List(), FindMode::Numbers, "4", 3), FindTrackOutcome::Close);

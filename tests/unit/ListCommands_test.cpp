@@ -143,7 +143,8 @@ TEST_F(ListCommandsTest, AddToGimmeRefusesTitlesAlreadyThereWithoutAnOwnerAndSho
     List().Show(View::Main());
     Prompts().answers = {true};
     Run(IDM_LIST_ADD_TO_GIMME, {"Casablanca", "Heat"});
-    EXPECT_EQ(desktop.ownerless.MessageTexts(), Lines{"\"Casablanca\" Is Already On the Gimme List; Skipping to Next..."});
+    EXPECT_EQ(desktop.ownerless.MessageTexts(),
+              Lines{"\"Casablanca\" Is Already On the Gimme List; Skipping to Next..."});
     EXPECT_TRUE(Prompts().messages.empty());
     EXPECT_EQ(box.lines, (Lines{"Casablanca", "Heat"}));
     EXPECT_EQ(ui.status.caption, "Gimme List");

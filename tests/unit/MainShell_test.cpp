@@ -17,7 +17,9 @@ using Lines = std::vector<std::string>;
 
 class MainShellTest : public ::testing::Test, public ShellFixture {
   protected:
-    void Put(const std::string& name, const std::string& bytes) { std::ofstream(dir / name, std::ios::binary) << bytes; }
+    void Put(const std::string& name, const std::string& bytes) {
+        std::ofstream(dir / name, std::ios::binary) << bytes;
+    }
     void FillCollection() {
         Add("Alien", "Horror", "Present", "Default", 1);
         Add("Emmanuelle", "EROTIC", "Present", "Default", 2);
@@ -126,8 +128,9 @@ TEST_F(MainShellTest, ImportedGimmeCaptionNamesTheSenderAndClosingShowsTheMainLi
 TEST_F(MainShellTest, AddMoviesRefusesGimmeViewsAndAddsToMainAfterAFilteredView) {
     Run(IDM_INTERNAL_GIMME);
     Run(IDC_ADD_BUTTON);
-    EXPECT_EQ(Prompts().messages, (std::vector<Box>{{"You Can Not Manually Add Movies to the Gimme List.",
-                                                     "Gimme Error", MessageIcon::Stop}}));
+    EXPECT_EQ(
+        Prompts().messages,
+        (std::vector<Box>{{"You Can Not Manually Add Movies to the Gimme List.", "Gimme Error", MessageIcon::Stop}}));
     EXPECT_TRUE(dialogs.addEdits.empty());
     Run(IDM_PRESENT);
     Run(IDC_ADD_BUTTON);
@@ -240,12 +243,18 @@ TEST_F(MainShellTest, InternetCheckBeforeTheLogoPageAndTheServer) {
 }
 
 TEST_F(MainShellTest, DialogCommandsOpenTheirDialogs) {
-    const std::pair<int, int> cases[] = {{IDC_EXTERNALS_BUTTON, 113}, {IDM_MAIN_LOCATIONS, 103},
-                                         {IDM_ABOUT, 112},            {IDM_QUARANTINE, 114},
-                                         {IDM_SHOW_EROTIC, 116},      {IDM_CHANGE_PASSWORD, 116},
-                                         {IDM_UPCOMING_LOCATIONS, 117}, {IDM_READ_HELP, 124},
-                                         {IDM_SETTINGS, 210},         {IDM_PRINT, 0},
-                                         {IDM_SKINS, 226},            {IDM_BY_CATEGORY, 229}};
+    const std::pair<int, int> cases[] = {{IDC_EXTERNALS_BUTTON, 113},
+                                         {IDM_MAIN_LOCATIONS, 103},
+                                         {IDM_ABOUT, 112},
+                                         {IDM_QUARANTINE, 114},
+                                         {IDM_SHOW_EROTIC, 116},
+                                         {IDM_CHANGE_PASSWORD, 116},
+                                         {IDM_UPCOMING_LOCATIONS, 117},
+                                         {IDM_READ_HELP, 124},
+                                         {IDM_SETTINGS, 210},
+                                         {IDM_PRINT, 0},
+                                         {IDM_SKINS, 226},
+                                         {IDM_BY_CATEGORY, 229}};
     for (auto [command, dialog] : cases) {
         Run(command);
         EXPECT_EQ(Opened().back(), dialog) << command;

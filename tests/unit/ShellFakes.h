@@ -150,8 +150,7 @@ class FakeDesktop : public Desktop {
 // A whole shell over a temporary data directory. `Add` puts Main Movie List movies in place.
 struct ShellFixture {
     ShellFixture()
-        : dir(std::filesystem::temp_directory_path() /
-              ("cl-shell-" + std::to_string(std::random_device{}()))),
+        : dir(std::filesystem::temp_directory_path() / ("cl-shell-" + std::to_string(std::random_device{}()))),
           shell(c, (std::filesystem::create_directories(dir), dir.string() + "/"),
                 ShellParts{ui, box, dialogs, desktop, clock, writer}) {}
     ~ShellFixture() {

@@ -61,12 +61,24 @@ void PrintStore(const Collection& c, const StoreLoad& load, std::ostream& out) {
                 << " free numbers, " << (c.version.empty() ? "older layout" : c.version) << ", password "
                 << (c.password == kNoPassword ? "not set" : "set") << "\n";
             break;
-        case StoreFile::Quarantine: out << c.quarantine.Count() << " titles\n"; break;
-        case StoreFile::Gimme: out << c.internalGimme.Count() << " titles\n"; break;
-        case StoreFile::Imdb: out << c.imdb.Count() << " database records\n"; break;
-        case StoreFile::Comments: out << c.comments.Count() << " comments\n"; break;
-        case StoreFile::History: out << c.history.Count() << " history records\n"; break;
-        case StoreFile::Media: out << c.media.Count() << " media records\n"; break;
+        case StoreFile::Quarantine:
+            out << c.quarantine.Count() << " titles\n";
+            break;
+        case StoreFile::Gimme:
+            out << c.internalGimme.Count() << " titles\n";
+            break;
+        case StoreFile::Imdb:
+            out << c.imdb.Count() << " database records\n";
+            break;
+        case StoreFile::Comments:
+            out << c.comments.Count() << " comments\n";
+            break;
+        case StoreFile::History:
+            out << c.history.Count() << " history records\n";
+            break;
+        case StoreFile::Media:
+            out << c.media.Count() << " media records\n";
+            break;
     }
     PrintDamage(load, out);
 }
@@ -90,8 +102,8 @@ int RunInfo(const Args& args, std::ostream& out, std::ostream& err) {
     const LoadReport report = LoadSettingsFile(fs::path(args[0]) / "Settings.dat", settings);
     out << "Settings.dat: " << (report.opened ? "" : "missing (built-in values) ") << "view mode " << settings.viewMode
         << ", format conversion " << settings.formatConversion << ", auto-save " << settings.autoSave
-        << ", auto-backup " << settings.autoBackup << ", auto-database " << settings.autoImdb
-        << ", title correction " << settings.titleCorrection << "\n";
+        << ", auto-backup " << settings.autoBackup << ", auto-database " << settings.autoImdb << ", title correction "
+        << settings.titleCorrection << "\n";
     if (report.damage) out << "  damaged at line " << report.damage->line << ": " << report.damage->what << "\n";
     return AnyDamage(loads) || report.damage ? 1 : 0;
 }
