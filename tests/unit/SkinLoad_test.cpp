@@ -3,17 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/unit/TestDoubles.h"
-
 #include <filesystem>
 #include <fstream>
-#include <set>
+
+#include "tests/unit/TestDoubles.h"
 
 namespace cl {
 namespace {
 
 namespace fs = std::filesystem;
-
 
 // Loads whatever exists on disk and remembers the paths asked for.
 class FileLoader : public SkinBitmapLoader {
@@ -25,14 +23,11 @@ class FileLoader : public SkinBitmapLoader {
     std::vector<std::string> asked;
 };
 
-// The smallest script the reader accepts, with the given name and file names.
+// A script the reader accepts, with the given name and the three bitmap names.
 std::string Script(const std::string& name) {
     SkinScript skin;
     skin.name = name;
-    skin.author = "Someone";
-    skin.email = "a@b.example";
-    skin.homepage = "http://b.example";
-    skin.screenshot = "Shot.bmp";
+    skin.author = skin.email = skin.homepage = skin.screenshot = "x";
     skin.mainBitmap = "Main.bmp";
     skin.buttonBitmap = "Buttons.bmp";
     skin.logo.bitmap = "Logo.bmp";
@@ -49,7 +44,11 @@ class SkinLoadTest : public ::testing::Test {
         data_ = dir_.string() + "/";
         Put("CineLedger.ini", "Blue");
         Put("Skins/Blue/Blue.lsk", Script("Blue"));
-        for (const char* bitmap : {"Main.bmp", "Buttons.bmp", "Logo.bmp"}) Put(std::string("Skins/Blue/") + bitmap, "x");
+        for (const char* bitmap : {"Main.bmp", "Buttons.bmp", "Logo.bmp"})
+            Put(std::string("Skins/Blue/") + bitmap, "x");
+        skin_ = SkinScript{};
+        messages_.messages.clear();
+        loader_.asked.clear();
     }
     void TearDown() override { fs::remove_all(dir_); }
     void Put(const std::string& name, const std::string& bytes) {
@@ -63,73 +62,59 @@ class SkinLoadTest : public ::testing::Test {
     FileLoader loader_;
 };
 
-TEST_F(SkinLoadTest, LoadsIniScriptAndBitmapsInOrder) {
+TEST_F(SkinLoadTest, LoadsIniScriptAndBitmapsInOrderFromTheFolderTheScriptNames) {
     EXPECT_EQ(LoadSkinAtStart(data_, skin_, loader_, messages_), SkinStartResult::Loaded);
     EXPECT_TRUE(messages_.messages.empty());
     EXPECT_EQ(skin_.name, "Blue");
     EXPECT_EQ(skin_.scriptPath, data_ + "Skins/Blue/Blue.lsk");
-    EXPECT_EQ(loader_.asked, (std::vector<std::string>{data_ + "Skins/Blue/Main.bmp", data_ + "Skins/Blue/Buttons.bmp",
-                                                       data_ + "Skins/Blue/Logo.bmp"}));
+    const std::string folder = data_ + "Skins/Blue/";
+    EXPECT_EQ(loader_.asked,
+              (std::vector<std::string>{folder + "Main.bmp", folder + "Buttons.bmp", folder + "Logo.bmp"}));
+    // A script found in folder Blue that calls itself Green: its bitmaps are looked for under Green.
+    Put("Skins/Blue/Blue.lsk", Script("Green"));
+    loader_.asked.clear();
+    EXPECT_EQ(LoadSkinAtStart(data_, skin_, loader_, messages_), SkinStartResult::BadBitmaps);
+    EXPECT_EQ(loader_.asked, (std::vector<std::string>{data_ + "Skins/Green/Main.bmp"}));
 }
 
-TEST_F(SkinLoadTest, EachFailureShowsItsOwnMessages) {
+TEST_F(SkinLoadTest, EachFailureShowsItsOwnMessagesAndStopsTheLaterSteps) {
     struct Case {
-        const char* name;
-        std::function<void()> damage;
+        const char* file;      // of the data directory
+        const char* contents;  // written over the file; none: the file is removed
         SkinStartResult result;
+        std::size_t bitmapsAsked;
         std::vector<test::Box> shown;
     };
-    const test::Box noScript{"Could Not Load Skin Script.", "Skin Script Error", MessageIcon::Stop};
-    const test::Box noBitmaps{"Could Not Load Skin Bitmaps.", "Skin Script Error", MessageIcon::Stop};
+    const auto error = [](const char* text) { return test::Box{text, "Skin Script Error", MessageIcon::Stop}; };
+    const test::Box noScript = error("Could Not Load Skin Script.");
+    const test::Box noBitmaps = error("Could Not Load Skin Bitmaps.");
+    const test::Box syntax{"Error at: <Attributes>", "Script Syntax Error", MessageIcon::Stop};
+    using enum SkinStartResult;
     const std::vector<Case> cases = {
-        {"no ini", [&] { fs::remove(dir_ / "CineLedger.ini"); }, SkinStartResult::NoIni,
-         {{"Could Not Load File \"CineLedger.ini\"", "Skin Script Error", MessageIcon::Stop}}},
-        {"missing script", [&] { Put("CineLedger.ini", "Red"); }, SkinStartResult::BadScript, {noScript}},
-        {"syntax error", [&] { Put("Skins/Blue/Blue.lsk", "<CineLedgerSkin><Attribute>"); },
-         SkinStartResult::BadScript,
-         {{"Error at: <Attributes>", "Script Syntax Error", MessageIcon::Stop}, noScript}},
-        {"main bitmap", [&] { fs::remove(dir_ / "Skins/Blue/Main.bmp"); }, SkinStartResult::BadBitmaps,
-         {{"Could Not Load Main Bitmap.", "", MessageIcon::None}, noBitmaps}},
-        {"button bitmap", [&] { fs::remove(dir_ / "Skins/Blue/Buttons.bmp"); }, SkinStartResult::BadBitmaps,
-         {{"Could Not Load Button Bitmap.", "", MessageIcon::None}, noBitmaps}},
-        {"logo bitmap", [&] { fs::remove(dir_ / "Skins/Blue/Logo.bmp"); }, SkinStartResult::BadBitmaps,
-         {{"Could Not Load Logo Bitmap.", "", MessageIcon::None}, noBitmaps}},
+        {"CineLedger.ini", nullptr, NoIni, 0, {error("Could Not Load File \"CineLedger.ini\"")}},
+        {"CineLedger.ini", "Red", BadScript, 0, {noScript}},
+        {"Skins/Blue/Blue.lsk", "<CineLedgerSkin><Attribute>", BadScript, 0, {syntax, noScript}},
+        {"Skins/Blue/Main.bmp", nullptr, BadBitmaps, 1, {{"Could Not Load Main Bitmap.", ""}, noBitmaps}},
+        {"Skins/Blue/Buttons.bmp", nullptr, BadBitmaps, 2, {{"Could Not Load Button Bitmap.", ""}, noBitmaps}},
+        {"Skins/Blue/Logo.bmp", nullptr, BadBitmaps, 3, {{"Could Not Load Logo Bitmap.", ""}, noBitmaps}},
     };
     for (const Case& each : cases) {
-        SCOPED_TRACE(each.name);
+        SCOPED_TRACE(each.file);
         TearDown();
         SetUp();
-        skin_ = SkinScript{};
-        messages_.messages.clear();
-        each.damage();
+        if (each.contents) {
+            Put(each.file, each.contents);
+        } else {
+            fs::remove(dir_ / each.file);
+        }
         EXPECT_EQ(LoadSkinAtStart(data_, skin_, loader_, messages_), each.result);
         EXPECT_EQ(messages_.messages, each.shown);
+        EXPECT_EQ(loader_.asked.size(), each.bitmapsAsked);
     }
 }
 
-TEST_F(SkinLoadTest, AFailedBitmapStopsTheLaterOnes) {
-    fs::remove(dir_ / "Skins/Blue/Main.bmp");
-    loader_.asked.clear();
-    EXPECT_FALSE(LoadSkinBitmaps(data_, [] {
-        SkinScript s;
-        s.name = "Blue";
-        s.mainBitmap = "Main.bmp";
-        return s;
-    }(), loader_, messages_));
-    EXPECT_EQ(loader_.asked.size(), 1u);
-}
-
-TEST_F(SkinLoadTest, BitmapsComeFromTheFolderTheScriptNames) {
-    // A script found in folder Blue that calls itself Green: its bitmaps are looked for under Green.
-    Put("Skins/Blue/Blue.lsk", Script("Green"));
-    EXPECT_EQ(LoadSkinAtStart(data_, skin_, loader_, messages_), SkinStartResult::BadBitmaps);
-    ASSERT_FALSE(loader_.asked.empty());
-    EXPECT_EQ(loader_.asked[0], data_ + "Skins/Green/Main.bmp");
-}
-
 TEST(SkinPaths, FollowTheDataDirectorysSeparator) {
-    EXPECT_EQ(SkinFolderPath("C:\\Movies\\", "Old Paper"), "C:\\Movies\\Skins\\Old Paper\\");
-    EXPECT_EQ(SkinScriptPath("/data/", "Blue"), "/data/Skins/Blue/Blue.lsk");
+    EXPECT_EQ(SkinScriptPath("C:\\Movies\\", "Old Paper"), "C:\\Movies\\Skins\\Old Paper\\Old Paper.lsk");
 }
 
 }  // namespace
