@@ -37,6 +37,7 @@ struct Analysed {
     bool ok = false;
     MediaScratch scratch;
     RecordingPrompts prompts;
+    std::uint64_t bytesRead = 0;
 
     // The message texts in order, each followed by '|'.
     std::string Messages() const {

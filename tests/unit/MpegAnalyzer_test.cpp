@@ -12,6 +12,7 @@ namespace cl {
 namespace {
 
 using test::Analysed;
+using Texts = std::vector<std::optional<std::string>>;
 
 void Put(std::vector<std::uint8_t>& d, std::size_t at, std::initializer_list<std::uint8_t> b) {
     std::copy(b.begin(), b.end(), d.begin() + at);
@@ -57,6 +58,9 @@ Analysed Analyse(const std::vector<std::uint8_t>& bytes, MpegAudioState& audio, 
     if (!o.scratch.fields.cds) o.scratch.fields.cds = "1";
     MemorySource in(bytes);
     o.ok = AnalyseMpeg(in, o.scratch, cd, audio, o.prompts);
+    o.bytesRead = in.BytesRead();
+    for (const test::Box& shown : o.prompts.messages)
+        EXPECT_EQ(shown, (test::Box{shown.text, "Error", MessageIcon::Stop}));
     return o;
 }
 
@@ -70,16 +74,10 @@ TEST(MpegAnalyzer, VcdLikeStreamGivesTheVcdTexts) {
     ASSERT_TRUE(o.ok) << o.Messages();
     EXPECT_EQ(o.Messages(), "");
     const MediaFields& f = o.scratch.fields;
-    EXPECT_EQ(f.width, "352");
-    EXPECT_EQ(f.height, "240");
-    EXPECT_EQ(f.frameRate, "29.970 fps");
-    EXPECT_EQ(f.videoBitRate, "1150 kbit/s");
-    EXPECT_EQ(f.audioCodec, "MPEG-1 Layer 2");
-    EXPECT_EQ(f.audioBitRate, "224 kbit/s");
-    EXPECT_EQ(f.channels, "2");
-    EXPECT_EQ(f.samples, "44100 Hz");
-    EXPECT_EQ(f.format, "MPEG-1");
-    EXPECT_EQ(f.codec, "MPEG-1");
+    EXPECT_EQ((Texts{f.format, f.width, f.height, f.frameRate, f.videoBitRate, f.codec, f.audioBitRate, f.audioCodec,
+                     f.channels, f.samples}),
+              (Texts{"MPEG-1", "352", "240", "29.970 fps", "1150 kbit/s", "MPEG-1", "224 kbit/s", "MPEG-1 Layer 2", "2",
+                     "44100 Hz"}));
     EXPECT_EQ(o.scratch.totalSeconds, 3010u);
 }
 
@@ -94,89 +92,74 @@ TEST(MpegAnalyzer, FrameRateCodeAndPackHeader) {
     EXPECT_EQ(Analyse(BuildMpeg({.pack = false, .packByte = 0x44})).scratch.fields.format, "MPEG-1");
 }
 
-struct SequenceCase {
-    const char* name;
-    std::size_t size;
-    std::size_t at;
-    bool found;
-};
-
-class MpegSequenceWindow : public testing::TestWithParam<SequenceCase> {};
-
-TEST_P(MpegSequenceWindow, HeaderMustStartBefore32760AndInsideTheFile) {
-    const SequenceCase& c = GetParam();
-    const Analysed o =
-        Analyse(BuildMpeg({.size = c.size, .sequenceAt = c.at, .pack = false, .audio = false, .gop = false}));
-    EXPECT_EQ(o.ok, c.found);
-    if (c.found) {
-        EXPECT_EQ(o.scratch.fields.width, "352");
-    } else {
-        EXPECT_EQ(o.prompts.messages,
-                  (std::vector<test::Box>{{"Unable To Parse MPEG File", "Error", MessageIcon::Stop}}));
+TEST(MpegAnalyzer, SequenceHeaderMustStartBefore32760AndInsideTheFile) {
+    struct Case {
+        const char* name;
+        std::size_t size;
+        std::size_t at;
+        bool found;
+    };
+    const Case cases[] = {
+        {"odd offset", 20000, 4099, true},
+        {"last position", 40000, 32759, true},
+        {"one past the limit", 40000, 32760, false},
+        {"file ends in its window", 27, 12, false},
+        {"file ends after its window", 28, 12, true},
+        {"empty file", 0, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Analysed o =
+            Analyse(BuildMpeg({.size = c.size, .sequenceAt = c.at, .pack = false, .audio = false, .gop = false}));
+        EXPECT_EQ(o.ok, c.found);
+        EXPECT_EQ(o.scratch.fields.width, c.found ? std::optional<std::string>("352") : std::nullopt);
+        EXPECT_EQ(o.Messages(), c.found ? "Error Parsing GOP Headers.|" : "Unable To Parse MPEG File|");
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, MpegSequenceWindow,
-                         testing::Values(SequenceCase{"OddOffset", 20000, 4099, true},
-                                         SequenceCase{"LastPosition", 40000, 32759, true},
-                                         SequenceCase{"OnePastTheLimit", 40000, 32760, false},
-                                         SequenceCase{"FileEndsInItsWindow", 27, 12, false},
-                                         SequenceCase{"FileEndsAfterItsWindow", 28, 12, true},
-                                         SequenceCase{"EmptyFile", 0, 0, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-struct AudioCase {
-    const char* name;
-    std::array<std::uint8_t, 4> header;
-    const char* codec;
-    const char* bitRate;
-    const char* channels;
-    const char* samples;
-};
-
-class MpegAudioHeaders : public testing::TestWithParam<AudioCase> {};
-
 // Each case follows the analysis of the VCD-like stream (224 kbit/s), whose values a reserved code leaves in place.
-TEST_P(MpegAudioHeaders, HeaderBitsGiveTheAudioTexts) {
-    const AudioCase& c = GetParam();
-    MpegAudioState audio;
-    ASSERT_TRUE(Analyse(BuildMpeg({}), audio).ok);
-    const Analysed o = Analyse(BuildMpeg({.audioHeader = c.header}), audio);
-    EXPECT_EQ(o.scratch.fields.audioCodec, c.codec);
-    EXPECT_EQ(o.scratch.fields.audioBitRate, c.bitRate);
-    EXPECT_EQ(o.scratch.fields.channels, c.channels);
-    EXPECT_EQ(o.scratch.fields.samples, c.samples);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, MpegAudioHeaders,
-    testing::Values(
-        AudioCase{"Mpeg1Layer3Mono48k", {0xFF, 0xFB, 0x94, 0xC4}, "MPEG-1 Layer 3", "128 kbit/s", "1", "48000 Hz"},
-        AudioCase{"Mpeg1Layer1WithCrc", {0xFF, 0xFE, 0xE8, 0x44}, "MPEG-1 Layer 1", "448 kbit/s", "2", "32000 Hz"},
-        AudioCase{"Mpeg2Layer3At22k", {0xFF, 0xF3, 0x80, 0x00}, "MPEG-2 Layer 3", "64 kbit/s", "2", "22050 Hz"},
-        AudioCase{"Mpeg2Layer1At16k", {0xFF, 0xF7, 0xE8, 0xC0}, "MPEG-2 Layer 1", "256 kbit/s", "1", "16000 Hz"},
-        AudioCase{"FreeAndBadIndexesGiveZero", {0xFF, 0xFD, 0x0C, 0x00}, "MPEG-1 Layer 2", "0 kbit/s", "2", "0 Hz"},
-        AudioCase{
-            "ReservedLayerKeepsTheBitRate", {0xFF, 0xF9, 0x40, 0x00}, "MPEG-1 Layer 0", "224 kbit/s", "2", "44100 Hz"},
+TEST(MpegAnalyzer, AudioFrameHeaderBitsGiveTheAudioTexts) {
+    struct Case {
+        std::array<std::uint8_t, 4> header;
+        const char* codec;
+        const char* bitRate;
+        const char* channels;
+        const char* samples;
+    };
+    const Case cases[] = {
+        {{0xFF, 0xFB, 0x94, 0xC4}, "MPEG-1 Layer 3", "128 kbit/s", "1", "48000 Hz"},
+        {{0xFF, 0xFE, 0xE8, 0x44}, "MPEG-1 Layer 1", "448 kbit/s", "2", "32000 Hz"},
+        {{0xFF, 0xF3, 0x80, 0x00}, "MPEG-2 Layer 3", "64 kbit/s", "2", "22050 Hz"},
+        {{0xFF, 0xF7, 0xE8, 0xC0}, "MPEG-2 Layer 1", "256 kbit/s", "1", "16000 Hz"},
+        {{0xFF, 0xFD, 0x0C, 0x00}, "MPEG-1 Layer 2", "0 kbit/s", "2", "0 Hz"},        // free and bad indexes
+        {{0xFF, 0xF9, 0x40, 0x00}, "MPEG-1 Layer 0", "224 kbit/s", "2", "44100 Hz"},  // reserved layer
         // 0xFFFF is never a sync, and one byte on 0xFFE8 has only eleven sync bits: a Layer I header without CRC
         // protection is not found at all.
-        AudioCase{"Layer1WithoutCrcIsNotFound", {0xFF, 0xFF, 0xE8, 0x44}, "Unknown", "0 kbit/s", "0", "0 Hz"},
-        AudioCase{"NoFrameHeader", {0, 0, 0, 0}, "Unknown", "0 kbit/s", "0", "0 Hz"}),
-    [](const auto& info) { return std::string(info.param.name); });
+        {{0xFF, 0xFF, 0xE8, 0x44}, "Unknown", "0 kbit/s", "0", "0 Hz"},
+        {{0, 0, 0, 0}, "Unknown", "0 kbit/s", "0", "0 Hz"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.header));
+        MpegAudioState audio;
+        ASSERT_TRUE(Analyse(BuildMpeg({}), audio).ok);
+        const Analysed o = Analyse(BuildMpeg({.audioHeader = c.header}), audio);
+        EXPECT_EQ(o.scratch.fields.audioCodec, c.codec);
+        EXPECT_EQ(o.scratch.fields.audioBitRate, c.bitRate);
+        EXPECT_EQ(o.scratch.fields.channels, c.channels);
+        EXPECT_EQ(o.scratch.fields.samples, c.samples);
+    }
+}
 
-TEST(MpegAnalyzer, AudioSyncMoreThan264BytesAfterThePacketStartIsNotSeen) {
+TEST(MpegAnalyzer, AudioSyncIsSoughtUpTo263BytesAfterThePacketStartAndWithinTheHead) {
     std::vector<std::uint8_t> d = BuildMpeg({.audio = false});
     Put(d, 40000, {0, 0, 1, 0xC0});
     Put(d, 40000 + 264, {0xFF, 0xFD, 0xB0, 0x04});
     EXPECT_EQ(Analyse(d).scratch.fields.audioCodec, "Unknown");
     Put(d, 40000 + 263, {0xFF, 0xFD, 0xB0, 0x04});
     EXPECT_EQ(Analyse(d).scratch.fields.audioCodec, "MPEG-1 Layer 2");
-}
-
-TEST(MpegAnalyzer, AudioSyncInTheLastBytesOfTheHeadReadsZerosBeyond) {
     // The last audio packet start searched is at 131072 - 265 and its reach ends two bytes short of the end of the
     // head, so the frame header's bit-rate byte lies past the data read.
-    std::vector<std::uint8_t> d = BuildMpeg({.size = 200000, .audio = false, .gopAt = 150000});
+    d = BuildMpeg({.size = 200000, .audio = false, .gopAt = 150000});
     Put(d, kMpegHeadBytes - 265, {0, 0, 1, 0xC0});
     Put(d, kMpegHeadBytes - 2, {0xFF, 0xFD, 0xB0, 0xC4});
     const Analysed o = Analyse(d);
@@ -198,53 +181,39 @@ TEST(MpegAnalyzer, LaterCdsAddTheirLastTimeCodesOrZeroTheWholeTime) {
     const Analysed third = Analyse(BuildMpeg({.gop = false}), audio, second.scratch, 2);
     EXPECT_TRUE(third.ok);
     EXPECT_EQ(third.scratch.totalSeconds, 0u);
-    EXPECT_EQ(third.prompts.messages,
-              (std::vector<test::Box>{{"Error Parsing GOP Headers.", "Error", MessageIcon::Stop}}));
+    EXPECT_EQ(third.Messages(), "Error Parsing GOP Headers.|");
 }
 
-struct GopCase {
-    const char* name;
-    std::size_t size;
-    std::size_t gopAt;
-    bool found;
-};
-
-class MpegGopSearch : public testing::TestWithParam<GopCase> {};
-
-TEST_P(MpegGopSearch, BlocksFromTheEndFindTheLastTimeCode) {
-    const GopCase& c = GetParam();
-    const Analysed o =
-        Analyse(BuildMpeg({.size = c.size, .sequenceAt = 0, .pack = false, .audio = false, .gopAt = c.gopAt}));
-    EXPECT_TRUE(o.ok);
-    EXPECT_EQ(o.scratch.totalSeconds, c.found ? 3010u : 0u);
-    EXPECT_EQ(o.Messages(), c.found ? "" : "Error Parsing GOP Headers.|");
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, MpegGopSearch,
-                         testing::Values(GopCase{"InTheLastBlock", 100000, 99000, true},
-                                         GopCase{"SeveralBlocksBack", 100000, 40000, true},
-                                         // The last block starts at size - 16384 and is scanned from its 16376th
-                                         // byte down to its first, never at 0: a code right at a block start is missed.
-                                         GopCase{"AtTheLastBlocksFirstByte", 100000, 100000 - 16384, false},
-                                         GopCase{"OneAfterTheLastBlocksStart", 100000, 100000 - 16384 + 1, true},
-                                         GopCase{"BeforeTheFirstWholeBlock", 20000, 100, false},
-                                         GopCase{"FileShorterThanABlock", 16000, 8000, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(MpegAnalyzer, LaterTimeCodeInTheSameBlockWins) {
+TEST(MpegAnalyzer, BlocksFromTheEndFindTheLastTimeCode) {
+    struct Case {
+        const char* name;
+        std::size_t size;
+        std::size_t gopAt;
+        bool found;
+    };
+    const Case cases[] = {
+        {"in the last block", 100000, 99000, true},
+        {"several blocks back", 100000, 40000, true},
+        // The last block starts at size - 16384 and is scanned from its 16376th byte down to its first, never at 0:
+        // a code right at a block start is missed.
+        {"at the last block's first byte", 100000, 100000 - 16384, false},
+        {"one after the last block's start", 100000, 100000 - 16384 + 1, true},
+        {"before the first whole block", 20000, 100, false},
+        {"file shorter than a block", 16000, 8000, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Analysed o =
+            Analyse(BuildMpeg({.size = c.size, .sequenceAt = 0, .pack = false, .audio = false, .gopAt = c.gopAt}));
+        EXPECT_TRUE(o.ok);
+        EXPECT_EQ(o.scratch.totalSeconds, c.found ? 3010u : 0u);
+        EXPECT_EQ(o.Messages(), c.found ? "" : "Error Parsing GOP Headers.|");
+    }
     std::vector<std::uint8_t> d = BuildMpeg({.gopAt = 95000});
     PutGop(d, 96000, 1, 2, 3);
-    EXPECT_EQ(Analyse(d).scratch.totalSeconds, 3723u);
-}
-
-TEST(MpegAnalyzer, ReadsTheHeadAndOnlyTheBlocksNeededFromTheEnd) {
-    const std::vector<std::uint8_t> d = BuildMpeg({.size = 10'000'000, .gopAt = 10'000'000 - 20000});
-    MemorySource in(d);
-    Analysed o;
-    o.scratch.fields.cds = "1";
-    MpegAudioState audio;
-    ASSERT_TRUE(AnalyseMpeg(in, o.scratch, 0, audio, o.prompts));
-    EXPECT_EQ(in.BytesRead(), kMpegHeadBytes + 2 * kGopBlock);
+    EXPECT_EQ(Analyse(d).scratch.totalSeconds, 3723u) << "the later time code in a block wins";
+    const Analysed big = Analyse(BuildMpeg({.size = 10'000'000, .gopAt = 10'000'000 - 20000}));
+    EXPECT_EQ(big.bytesRead, kMpegHeadBytes + 2 * kGopBlock) << "the head and only the blocks needed from the end";
 }
 
 }  // namespace

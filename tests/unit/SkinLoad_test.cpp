@@ -34,50 +34,42 @@ std::string Script(const std::string& name) {
     return SerializeSkinScript(skin);
 }
 
-class SkinLoadTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("cl-skinload-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_ / "Skins" / "Blue");
-        data_ = dir_.string() + "/";
+// A data directory whose ini names Blue, with Blue's script and its three bitmaps.
+struct DataDirectory {
+    DataDirectory() {
+        fs::remove_all(dir);
+        fs::create_directories(dir / "Skins" / "Blue");
         Put("CineLedger.ini", "Blue");
         Put("Skins/Blue/Blue.lsk", Script("Blue"));
         for (const char* bitmap : {"Main.bmp", "Buttons.bmp", "Logo.bmp"})
             Put(std::string("Skins/Blue/") + bitmap, "x");
-        skin_ = SkinScript{};
-        messages_.messages.clear();
-        loader_.asked.clear();
     }
-    void TearDown() override { fs::remove_all(dir_); }
+    ~DataDirectory() { fs::remove_all(dir); }
     void Put(const std::string& name, const std::string& bytes) {
-        std::ofstream(dir_ / name, std::ios::binary) << bytes;
+        std::ofstream(dir / name, std::ios::binary) << bytes;
     }
+    SkinStartResult Load() { return LoadSkinAtStart(path, skin, loader, messages); }
 
-    fs::path dir_;
-    std::string data_;
-    SkinScript skin_;
-    test::RecordingPrompts messages_;
-    FileLoader loader_;
+    const fs::path dir = fs::temp_directory_path() /
+                         ("cl-skinload-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+    const std::string path = dir.string() + "/";
+    SkinScript skin;
+    test::RecordingPrompts messages;
+    FileLoader loader;
 };
 
-TEST_F(SkinLoadTest, LoadsIniScriptAndBitmapsInOrderFromTheFolderTheScriptNames) {
-    EXPECT_EQ(LoadSkinAtStart(data_, skin_, loader_, messages_), SkinStartResult::Loaded);
-    EXPECT_TRUE(messages_.messages.empty());
-    EXPECT_EQ(skin_.name, "Blue");
-    EXPECT_EQ(skin_.scriptPath, data_ + "Skins/Blue/Blue.lsk");
-    const std::string folder = data_ + "Skins/Blue/";
-    EXPECT_EQ(loader_.asked,
+TEST(SkinLoad, LoadsIniScriptAndBitmapsInOrder) {
+    DataDirectory data;
+    EXPECT_EQ(data.Load(), SkinStartResult::Loaded);
+    EXPECT_TRUE(data.messages.messages.empty());
+    EXPECT_EQ(data.skin.name, "Blue");
+    EXPECT_EQ(data.skin.scriptPath, data.path + "Skins/Blue/Blue.lsk");
+    const std::string folder = data.path + "Skins/Blue/";
+    EXPECT_EQ(data.loader.asked,
               (std::vector<std::string>{folder + "Main.bmp", folder + "Buttons.bmp", folder + "Logo.bmp"}));
-    // A script found in folder Blue that calls itself Green: its bitmaps are looked for under Green.
-    Put("Skins/Blue/Blue.lsk", Script("Green"));
-    loader_.asked.clear();
-    EXPECT_EQ(LoadSkinAtStart(data_, skin_, loader_, messages_), SkinStartResult::BadBitmaps);
-    EXPECT_EQ(loader_.asked, (std::vector<std::string>{data_ + "Skins/Green/Main.bmp"}));
 }
 
-TEST_F(SkinLoadTest, EachFailureShowsItsOwnMessagesAndStopsTheLaterSteps) {
+TEST(SkinLoad, EachFailureShowsItsOwnMessagesAndStopsTheLaterSteps) {
     struct Case {
         const char* file;      // of the data directory
         const char* contents;  // written over the file; none: the file is removed
@@ -89,27 +81,30 @@ TEST_F(SkinLoadTest, EachFailureShowsItsOwnMessagesAndStopsTheLaterSteps) {
     const test::Box noScript = error("Could Not Load Skin Script.");
     const test::Box noBitmaps = error("Could Not Load Skin Bitmaps.");
     const test::Box syntax{"Error at: <Attributes>", "Script Syntax Error", MessageIcon::Stop};
+    const test::Box noMain{"Could Not Load Main Bitmap.", ""};
+    // A script found in folder Blue that calls itself Green: its bitmaps are looked for under Green.
+    const std::string green = Script("Green");
     using enum SkinStartResult;
-    const std::vector<Case> cases = {
+    const Case cases[] = {
         {"CineLedger.ini", nullptr, NoIni, 0, {error("Could Not Load File \"CineLedger.ini\"")}},
         {"CineLedger.ini", "Red", BadScript, 0, {noScript}},
         {"Skins/Blue/Blue.lsk", "<CineLedgerSkin><Attribute>", BadScript, 0, {syntax, noScript}},
-        {"Skins/Blue/Main.bmp", nullptr, BadBitmaps, 1, {{"Could Not Load Main Bitmap.", ""}, noBitmaps}},
+        {"Skins/Blue/Blue.lsk", green.c_str(), BadBitmaps, 1, {noMain, noBitmaps}},
+        {"Skins/Blue/Main.bmp", nullptr, BadBitmaps, 1, {noMain, noBitmaps}},
         {"Skins/Blue/Buttons.bmp", nullptr, BadBitmaps, 2, {{"Could Not Load Button Bitmap.", ""}, noBitmaps}},
         {"Skins/Blue/Logo.bmp", nullptr, BadBitmaps, 3, {{"Could Not Load Logo Bitmap.", ""}, noBitmaps}},
     };
     for (const Case& each : cases) {
-        SCOPED_TRACE(each.file);
-        TearDown();
-        SetUp();
+        SCOPED_TRACE(std::string(each.file) + " " + (each.contents ? each.contents : "removed"));
+        DataDirectory data;
         if (each.contents) {
-            Put(each.file, each.contents);
+            data.Put(each.file, each.contents);
         } else {
-            fs::remove(dir_ / each.file);
+            fs::remove(data.dir / each.file);
         }
-        EXPECT_EQ(LoadSkinAtStart(data_, skin_, loader_, messages_), each.result);
-        EXPECT_EQ(messages_.messages, each.shown);
-        EXPECT_EQ(loader_.asked.size(), each.bitmapsAsked);
+        EXPECT_EQ(data.Load(), each.result);
+        EXPECT_EQ(data.messages.messages, each.shown);
+        EXPECT_EQ(data.loader.asked.size(), each.bitmapsAsked);
     }
 }
 

@@ -171,14 +171,6 @@ TEST(SkinScript, EveryTruncationFailsCleanly) {
     }
 }
 
-TEST(SkinScript, MissingFileFailsWithoutAMessage) {
-    SkinScript s = SampleSkin();
-    test::RecordingPrompts messages;
-    const auto path = std::filesystem::temp_directory_path() / "no-such-skin" / "x.lsk";
-    EXPECT_EQ(LoadSkinScriptFile(path, s, messages).status, SkinLoadStatus::CannotOpen);
-    EXPECT_TRUE(messages.messages.empty());
-}
-
 TEST(SkinIni, NameIsTheFirstLineUpTo99CharactersAndIsWrittenBare) {
     const std::pair<std::string, std::string> cases[] = {
         {"Midnight\r\n", "Midnight"},

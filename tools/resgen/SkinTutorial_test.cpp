@@ -5,6 +5,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <regex>
 #include <string>
 
 #include "skin/SkinScript.h"
@@ -20,28 +21,14 @@ std::string Page() {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// Removes every run from `from` up to and including the next `to`.
-void EraseAll(std::string& s, std::string_view from, std::string_view to) {
-    for (std::size_t at = s.find(from); at != std::string::npos; at = s.find(from, at)) {
-        const std::size_t end = s.find(to, at + from.size());
-        s.erase(at, end == std::string::npos ? std::string::npos : end + to.size() - at);
-    }
-}
-
 // The text of the example as a reader would copy it: without the notes, the markup and the character references.
 std::string ExampleScript(const std::string& page) {
-    const std::size_t pre = page.find("<pre id=\"complete-script\"");
-    if (pre == std::string::npos) return {};
-    const std::size_t start = page.find('>', pre) + 1;
-    std::string text = page.substr(start, page.find("</pre>", start) - start);
-    EraseAll(text, "<span class=\"note\">", "</span>");
-    EraseAll(text, "<", ">");
-    const std::pair<std::string_view, std::string_view> references[] = {
-        {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&amp;", "&"}};
-    for (const auto& [what, with] : references) {
-        for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) {
-            text.replace(at, what.size(), with);
-        }
+    std::smatch pre;
+    if (!std::regex_search(page, pre, std::regex(R"(<pre id="complete-script"[^>]*>([\s\S]*?)</pre>)"))) return {};
+    std::string text =
+        std::regex_replace(pre[1].str(), std::regex(R"(<span class="note">[\s\S]*?</span>|<[^>]*>)"), "");
+    for (const auto& [what, with] : {std::pair{"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&amp;", "&"}}) {
+        text = std::regex_replace(text, std::regex(what), with);
     }
     return text;
 }

@@ -10,8 +10,6 @@
 #include "skin/Region.h"
 #include "skin/SkinScript.h"
 #include "tests/unit/TestDoubles.h"
-#include "tools/skingen/Canvas.h"
-#include "tools/skingen/Font5x7.h"
 #include "tools/skingen/SkinArt.h"
 
 namespace cl {
@@ -106,36 +104,6 @@ TEST(GeneratedSkins, LoadAndFitTheirBitmapsAndShapes) {
         }
     }
     fs::remove_all(out);
-}
-
-TEST(SkinGenFont, EveryPrintableGlyphIsDrawnOnceAndSpaceIsEmpty) {
-    std::set<std::array<std::uint8_t, skingen::kGlyphHeight>> seen;
-    for (char c = 33; c < 127; ++c) {
-        const auto& g = skingen::Glyph(c);
-        EXPECT_TRUE(std::any_of(g.begin(), g.end(), [](std::uint8_t r) { return r != 0; })) << c;
-        EXPECT_TRUE(std::all_of(g.begin(), g.end(), [](std::uint8_t r) { return r < 32; })) << c;
-        EXPECT_TRUE(seen.insert(g).second) << "glyph of '" << c << "' repeats another";
-    }
-    const auto& space = skingen::Glyph(' ');
-    EXPECT_TRUE(std::all_of(space.begin(), space.end(), [](std::uint8_t r) { return r == 0; }));
-}
-
-TEST(SkinGenShape, CornersAreRoundedOrCut) {
-    struct Case {
-        const char* what;
-        skingen::Shape shape;
-        int x, y;
-        bool inside;
-    };
-    for (const Case& c :
-         {Case{"plain corner", {0, 0, 10, 10}, 0, 0, true}, Case{"outside right", {0, 0, 10, 10}, 10, 5, false},
-          Case{"rounded corner", {0, 0, 20, 20, 8}, 19, 19, false},
-          Case{"rounded edge middle", {0, 0, 20, 20, 8}, 0, 10, true},
-          Case{"rounded just inside", {0, 0, 20, 20, 8}, 3, 3, true},
-          Case{"chamfer corner", {0, 0, 20, 20, 0, 6}, 1, 1, false},
-          Case{"chamfer diagonal", {0, 0, 20, 20, 0, 6}, 3, 3, true}}) {
-        EXPECT_EQ(c.shape.Inside(c.x, c.y), c.inside) << c.what;
-    }
 }
 
 }  // namespace
