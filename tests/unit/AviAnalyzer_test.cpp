@@ -8,6 +8,7 @@
 #include <map>
 #include <optional>
 #include <span>
+#include <string_view>
 
 #include "media/CodecTables.h"
 #include "tests/unit/MediaTestSupport.h"
@@ -17,14 +18,35 @@ namespace {
 
 using test::Analysed;
 using Texts = std::vector<std::optional<std::string>>;
-using test::Bytes;
+
+// A little-endian byte builder for crafted files.
+struct Bytes {
+    Bytes& Tag(std::string_view t) {
+        data.insert(data.end(), t.begin(), t.end());
+        return *this;
+    }
+    Bytes& Le(std::uint32_t v, int bytes = 4) {
+        for (int i = 0; i < bytes; ++i) data.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+        return *this;
+    }
+    Bytes& Zeros(std::size_t n) {
+        data.resize(data.size() + n, 0);
+        return *this;
+    }
+    void PutLe32(std::size_t at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) data[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+    }
+    std::size_t Size() const { return data.size(); }
+
+    std::vector<std::uint8_t> data;
+};
 
 struct IndexEntry {
     std::string id;
     std::uint32_t length;
 };
 
-struct AviSpec {
+struct AviLayout {
     std::uint32_t streams = 2;
     std::uint32_t width = 320;
     std::uint32_t height = 240;
@@ -47,7 +69,7 @@ struct AviSpec {
 // Offsets of the parts of a built file, for damaging it there.
 using Marks = std::map<std::string, std::size_t>;
 
-std::vector<std::uint8_t> BuildAvi(const AviSpec& s, Marks* marks = nullptr) {
+std::vector<std::uint8_t> BuildAvi(const AviLayout& s, Marks* marks = nullptr) {
     Marks m{{"", 0}};
     Bytes b;
     b.Tag("RIFF").Le(0).Tag("AVI ").Tag("LIST").Le(0).Tag("hdrl").Tag("avih").Le(56);
@@ -137,7 +159,7 @@ std::vector<IndexEntry> ManyEntries(int pairs) {
 TEST(AviAnalyzer, LayoutsGiveRunningTimeAndVideoBytes) {
     struct Case {
         const char* name;
-        AviSpec spec;
+        AviLayout layout;
         const char* fps;
         std::uint64_t seconds;
         std::uint64_t videoBytes;
@@ -156,7 +178,7 @@ TEST(AviAnalyzer, LayoutsGiveRunningTimeAndVideoBytes) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const Analysed r = Analyse(BuildAvi(c.spec));
+        const Analysed r = Analyse(BuildAvi(c.layout));
         ASSERT_TRUE(r.ok) << r.Messages();
         EXPECT_EQ(r.scratch.fields.frameRate, c.fps);
         EXPECT_EQ(r.scratch.totalSeconds, c.seconds);
@@ -220,7 +242,7 @@ TEST(AviAnalyzer, EachDamageGivesItsMessage) {
         std::optional<std::uint32_t> value;  // written there; none: the file is cut there
         bool ok;
         const char* messages;
-        AviSpec spec = {};
+        AviLayout layout = {};
     };
     const Damage cases[] = {
         {"shorter than the first 32 bytes", "avih", -1, {}, false, "Error Reading File.|"},
@@ -249,7 +271,7 @@ TEST(AviAnalyzer, EachDamageGivesItsMessage) {
     for (const Damage& c : cases) {
         SCOPED_TRACE(c.name);
         Marks m;
-        Bytes b{BuildAvi(c.spec, &m)};
+        Bytes b{BuildAvi(c.layout, &m)};
         const std::size_t at = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(m.at(c.mark)) + c.at);
         if (c.value) {
             b.PutLe32(at, *c.value);
