@@ -3,17 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/unit/TestDoubles.h"
-
 #include <filesystem>
 #include <fstream>
-#include <set>
+
+#include "tests/unit/TestDoubles.h"
 
 namespace cl {
 namespace {
 
 namespace fs = std::filesystem;
-
 
 // Loads whatever exists on disk and remembers the paths asked for.
 class FileLoader : public SkinBitmapLoader {
@@ -25,111 +23,93 @@ class FileLoader : public SkinBitmapLoader {
     std::vector<std::string> asked;
 };
 
-// The smallest script the reader accepts, with the given name and file names.
+// A script the reader accepts, with the given name and the three bitmap names.
 std::string Script(const std::string& name) {
     SkinScript skin;
     skin.name = name;
-    skin.author = "Someone";
-    skin.email = "a@b.example";
-    skin.homepage = "http://b.example";
-    skin.screenshot = "Shot.bmp";
+    skin.author = skin.email = skin.homepage = skin.screenshot = "x";
     skin.mainBitmap = "Main.bmp";
     skin.buttonBitmap = "Buttons.bmp";
     skin.logo.bitmap = "Logo.bmp";
     return SerializeSkinScript(skin);
 }
 
-class SkinLoadTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("cl-skinload-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_ / "Skins" / "Blue");
-        data_ = dir_.string() + "/";
+// A data directory whose ini names Blue, with Blue's script and its three bitmaps.
+struct DataDirectory {
+    DataDirectory() {
+        fs::remove_all(dir);
+        fs::create_directories(dir / "Skins" / "Blue");
         Put("CineLedger.ini", "Blue");
         Put("Skins/Blue/Blue.lsk", Script("Blue"));
-        for (const char* bitmap : {"Main.bmp", "Buttons.bmp", "Logo.bmp"}) Put(std::string("Skins/Blue/") + bitmap, "x");
+        for (const char* bitmap : {"Main.bmp", "Buttons.bmp", "Logo.bmp"})
+            Put(std::string("Skins/Blue/") + bitmap, "x");
     }
-    void TearDown() override { fs::remove_all(dir_); }
+    ~DataDirectory() { fs::remove_all(dir); }
     void Put(const std::string& name, const std::string& bytes) {
-        std::ofstream(dir_ / name, std::ios::binary) << bytes;
+        std::ofstream(dir / name, std::ios::binary) << bytes;
     }
+    SkinStartResult Load() { return LoadSkinAtStart(path, skin, loader, messages); }
 
-    fs::path dir_;
-    std::string data_;
-    SkinScript skin_;
-    test::RecordingPrompts messages_;
-    FileLoader loader_;
+    const fs::path dir = fs::temp_directory_path() /
+                         ("cl-skinload-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+    const std::string path = dir.string() + "/";
+    SkinScript skin;
+    test::RecordingPrompts messages;
+    FileLoader loader;
 };
 
-TEST_F(SkinLoadTest, LoadsIniScriptAndBitmapsInOrder) {
-    EXPECT_EQ(LoadSkinAtStart(data_, skin_, loader_, messages_), SkinStartResult::Loaded);
-    EXPECT_TRUE(messages_.messages.empty());
-    EXPECT_EQ(skin_.name, "Blue");
-    EXPECT_EQ(skin_.scriptPath, data_ + "Skins/Blue/Blue.lsk");
-    EXPECT_EQ(loader_.asked, (std::vector<std::string>{data_ + "Skins/Blue/Main.bmp", data_ + "Skins/Blue/Buttons.bmp",
-                                                       data_ + "Skins/Blue/Logo.bmp"}));
+TEST(SkinLoad, LoadsIniScriptAndBitmapsInOrder) {
+    DataDirectory data;
+    EXPECT_EQ(data.Load(), SkinStartResult::Loaded);
+    EXPECT_TRUE(data.messages.messages.empty());
+    EXPECT_EQ(data.skin.name, "Blue");
+    EXPECT_EQ(data.skin.scriptPath, data.path + "Skins/Blue/Blue.lsk");
+    const std::string folder = data.path + "Skins/Blue/";
+    EXPECT_EQ(data.loader.asked,
+              (std::vector<std::string>{folder + "Main.bmp", folder + "Buttons.bmp", folder + "Logo.bmp"}));
 }
 
-TEST_F(SkinLoadTest, EachFailureShowsItsOwnMessages) {
+TEST(SkinLoad, EachFailureShowsItsOwnMessagesAndStopsTheLaterSteps) {
     struct Case {
-        const char* name;
-        std::function<void()> damage;
+        const char* file;      // of the data directory
+        const char* contents;  // written over the file; none: the file is removed
         SkinStartResult result;
+        std::size_t bitmapsAsked;
         std::vector<test::Box> shown;
     };
-    const test::Box noScript{"Could Not Load Skin Script.", "Skin Script Error", MessageIcon::Stop};
-    const test::Box noBitmaps{"Could Not Load Skin Bitmaps.", "Skin Script Error", MessageIcon::Stop};
-    const std::vector<Case> cases = {
-        {"no ini", [&] { fs::remove(dir_ / "CineLedger.ini"); }, SkinStartResult::NoIni,
-         {{"Could Not Load File \"CineLedger.ini\"", "Skin Script Error", MessageIcon::Stop}}},
-        {"missing script", [&] { Put("CineLedger.ini", "Red"); }, SkinStartResult::BadScript, {noScript}},
-        {"syntax error", [&] { Put("Skins/Blue/Blue.lsk", "<CineLedgerSkin><Attribute>"); },
-         SkinStartResult::BadScript,
-         {{"Error at: <Attributes>", "Script Syntax Error", MessageIcon::Stop}, noScript}},
-        {"main bitmap", [&] { fs::remove(dir_ / "Skins/Blue/Main.bmp"); }, SkinStartResult::BadBitmaps,
-         {{"Could Not Load Main Bitmap.", "", MessageIcon::None}, noBitmaps}},
-        {"button bitmap", [&] { fs::remove(dir_ / "Skins/Blue/Buttons.bmp"); }, SkinStartResult::BadBitmaps,
-         {{"Could Not Load Button Bitmap.", "", MessageIcon::None}, noBitmaps}},
-        {"logo bitmap", [&] { fs::remove(dir_ / "Skins/Blue/Logo.bmp"); }, SkinStartResult::BadBitmaps,
-         {{"Could Not Load Logo Bitmap.", "", MessageIcon::None}, noBitmaps}},
+    const auto error = [](const char* text) { return test::Box{text, "Skin Script Error", MessageIcon::Stop}; };
+    const test::Box noScript = error("Could Not Load Skin Script.");
+    const test::Box noBitmaps = error("Could Not Load Skin Bitmaps.");
+    const test::Box syntax{"Error at: <Attributes>", "Script Syntax Error", MessageIcon::Stop};
+    const test::Box noMain{"Could Not Load Main Bitmap.", ""};
+    // A script found in folder Blue that calls itself Green: its bitmaps are looked for under Green.
+    const std::string green = Script("Green");
+    using enum SkinStartResult;
+    const Case cases[] = {
+        {"CineLedger.ini", nullptr, NoIni, 0, {error("Could Not Load File \"CineLedger.ini\"")}},
+        {"CineLedger.ini", "Red", BadScript, 0, {noScript}},
+        {"Skins/Blue/Blue.lsk", "<CineLedgerSkin><Attribute>", BadScript, 0, {syntax, noScript}},
+        {"Skins/Blue/Blue.lsk", green.c_str(), BadBitmaps, 1, {noMain, noBitmaps}},
+        {"Skins/Blue/Main.bmp", nullptr, BadBitmaps, 1, {noMain, noBitmaps}},
+        {"Skins/Blue/Buttons.bmp", nullptr, BadBitmaps, 2, {{"Could Not Load Button Bitmap.", ""}, noBitmaps}},
+        {"Skins/Blue/Logo.bmp", nullptr, BadBitmaps, 3, {{"Could Not Load Logo Bitmap.", ""}, noBitmaps}},
     };
     for (const Case& each : cases) {
-        SCOPED_TRACE(each.name);
-        TearDown();
-        SetUp();
-        skin_ = SkinScript{};
-        messages_.messages.clear();
-        each.damage();
-        EXPECT_EQ(LoadSkinAtStart(data_, skin_, loader_, messages_), each.result);
-        EXPECT_EQ(messages_.messages, each.shown);
+        SCOPED_TRACE(std::string(each.file) + " " + (each.contents ? each.contents : "removed"));
+        DataDirectory data;
+        if (each.contents) {
+            data.Put(each.file, each.contents);
+        } else {
+            fs::remove(data.dir / each.file);
+        }
+        EXPECT_EQ(data.Load(), each.result);
+        EXPECT_EQ(data.messages.messages, each.shown);
+        EXPECT_EQ(data.loader.asked.size(), each.bitmapsAsked);
     }
-}
-
-TEST_F(SkinLoadTest, AFailedBitmapStopsTheLaterOnes) {
-    fs::remove(dir_ / "Skins/Blue/Main.bmp");
-    loader_.asked.clear();
-    EXPECT_FALSE(LoadSkinBitmaps(data_, [] {
-        SkinScript s;
-        s.name = "Blue";
-        s.mainBitmap = "Main.bmp";
-        return s;
-    }(), loader_, messages_));
-    EXPECT_EQ(loader_.asked.size(), 1u);
-}
-
-TEST_F(SkinLoadTest, BitmapsComeFromTheFolderTheScriptNames) {
-    // A script found in folder Blue that calls itself Green: its bitmaps are looked for under Green.
-    Put("Skins/Blue/Blue.lsk", Script("Green"));
-    EXPECT_EQ(LoadSkinAtStart(data_, skin_, loader_, messages_), SkinStartResult::BadBitmaps);
-    ASSERT_FALSE(loader_.asked.empty());
-    EXPECT_EQ(loader_.asked[0], data_ + "Skins/Green/Main.bmp");
 }
 
 TEST(SkinPaths, FollowTheDataDirectorysSeparator) {
-    EXPECT_EQ(SkinFolderPath("C:\\Movies\\", "Old Paper"), "C:\\Movies\\Skins\\Old Paper\\");
-    EXPECT_EQ(SkinScriptPath("/data/", "Blue"), "/data/Skins/Blue/Blue.lsk");
+    EXPECT_EQ(SkinScriptPath("C:\\Movies\\", "Old Paper"), "C:\\Movies\\Skins\\Old Paper\\Old Paper.lsk");
 }
 
 }  // namespace
