@@ -77,7 +77,7 @@ void LoadMainForImported(const MovieList& main, std::string_view title, CurrentM
 bool SetMainPresence(MovieList& main, std::string_view title, std::string_view location, PresenceMode mode) {
     MovieRecord* r = main.FindMutable(title);
     if (!r) return false;
-    r->presence = mode == PresenceMode::Present ? "Present" : "Absent";
+    r->presence = std::string(mode == PresenceMode::Present ? kPresent : kAbsent);
     r->location = std::string(location);
     return true;
 }
@@ -154,7 +154,7 @@ ListBoxFill FillListBox(const MovieList& list, FillVariant variant, std::string_
             case FillVariant::Plain:
                 break;
         }
-        if (eroticRule && !eroticVisible && FieldIs(r.category, "Erotic")) continue;
+        if (eroticRule && !eroticVisible && FieldIs(r.category, kEroticCategory)) continue;
         fill.titles.push_back(r.title);
         if (r.title.size() > fill.longestTitle) fill.longestTitle = r.title.size();
     }

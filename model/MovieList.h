@@ -20,6 +20,11 @@ namespace cl {
 enum class ListKind { Main, Upcoming, InternalGimme, ImportedGimme };
 
 // One entry of a movie list. A field that the list's kind does not use is absent, not empty.
+// The values of a record's presence, and the category the erotic-category lock hides.
+inline constexpr std::string_view kPresent = "Present";
+inline constexpr std::string_view kAbsent = "Absent";
+inline constexpr std::string_view kEroticCategory = "Erotic";
+
 struct MovieRecord {
     std::string title;
     std::optional<std::string> category;

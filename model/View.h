@@ -15,9 +15,6 @@ namespace cl {
 inline constexpr std::string_view kMainCaption = "Main Movie List";
 inline constexpr std::string_view kUpcomingCaption = "Upcoming Movie List";
 inline constexpr std::string_view kGimmeCaption = "Gimme List";
-inline constexpr std::string_view kPresent = "Present";
-inline constexpr std::string_view kAbsent = "Absent";
-inline constexpr std::string_view kEroticCategory = "Erotic";
 
 // Which of the four "Movie List" menu items carries the check mark; None for a view by category or presence.
 enum class ViewMark { None, Main, Upcoming, InternalGimme, ImportedGimme };

@@ -96,7 +96,7 @@ int RunInfo(const Args& args, std::ostream& out, std::ostream& err) {
     }
     if (!UsableDirectory(args[0], err)) return 1;
     Collection c;
-    const auto loads = LoadStores(c, args[0], TodayUtc());
+    const auto loads = LoadStores(c, args[0], SystemClock().Today());
     for (const StoreLoad& load : loads) PrintStore(c, load, out);
     AppSettings settings;
     const LoadReport report = LoadSettingsFile(fs::path(args[0]) / "Settings.dat", settings);
@@ -120,7 +120,7 @@ int RunList(const Args& args, std::ostream& out, std::ostream& err) {
     }
     if (!UsableDirectory(args[0], err)) return 1;
     Collection c;
-    const auto loads = LoadStores(c, args[0], TodayUtc());
+    const auto loads = LoadStores(c, args[0], SystemClock().Today());
     if (which == "main") PrintTitles(c.main, out);
     if (which == "upcoming") PrintTitles(c.upcoming, out);
     if (which == "gimme") PrintTitles(c.internalGimme, out);
@@ -138,7 +138,7 @@ int RunResave(const Args& args, std::ostream& out, std::ostream& err) {
     }
     if (!UsableDirectory(rest[0], err)) return 1;
     Collection c;
-    const auto loads = LoadStores(c, rest[0], TodayUtc());
+    const auto loads = LoadStores(c, rest[0], SystemClock().Today());
     // A damaged store was not read to its last byte: saving needs --force, and even then the damaged
     // file is first kept whole beside it, as the program does.
     if (AnyDamage(loads) && !force) {
