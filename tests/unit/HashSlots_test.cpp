@@ -28,11 +28,12 @@ TEST(HashSlots, MatchesAMultimapThroughGrowthAndRemovals) {
     std::mt19937 rng(5);
     HashSlots<int> slots;
     std::multimap<std::size_t, int> reference;
-    // Few distinct hashes, so runs are long and shared; removals shift slots back. 0 is among them (the
-    // table keeps it as 1, which is why 1 is not).
-    const std::size_t hashes[] = {0, 5, 2, 3, 17, 1ull << 63, 12345678901ull, ~std::size_t{0}};
+    // Few distinct hashes, so runs are long, shared and wrap around the table's end; removals shift slots back.
+    // 0 is among them (the table keeps it as 1, which is why 1 is not).
+    std::vector<std::size_t> hashes = {0, 5, 2, 3, 17, 1ull << 63, 12345678901ull, ~std::size_t{0}};
+    for (int i = 0; i < 24; ++i) hashes.push_back((std::size_t{rng()} << 32) | rng());
     for (int step = 0; step < 20000; ++step) {
-        const std::size_t hash = hashes[rng() % 8];
+        const std::size_t hash = hashes[rng() % hashes.size()];
         const int value = static_cast<int>(rng() % 50);
         if (rng() % 3 != 0) {
             slots.Insert(hash, value);
