@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -230,8 +231,9 @@ TEST(StoreFiles, ALoadKeepsWholeRecordsTheSaveWritesThemAndDamageSaysWhereAndWhy
         fs::create_directories(dir);
         std::ofstream(dir / StoreFileName(c.store, c.backup), std::ios::binary) << c.bytes;
         Collection collection;
+        const auto loads = LoadStores(collection, dir, "2026/12/6", c.backup);
         const LoadReport report =
-            LoadStores(collection, dir, "2026/12/6", c.backup)[static_cast<std::size_t>(c.store)].report;
+            std::find_if(loads.begin(), loads.end(), [&c](const StoreLoad& l) { return l.store == c.store; })->report;
         test::RecordingWriter writer;
         SaveAll(collection, dir, writer);
         EXPECT_EQ(writer.files[StoreFileName(c.store)], c.saved);
