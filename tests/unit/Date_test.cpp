@@ -8,8 +8,8 @@ namespace {
 
 TEST(StoreDate, NoLeadingZerosAndUtc) {
     EXPECT_EQ(FormatStoreDate(0), "1970/1/1");
-    EXPECT_EQ(FormatStoreDate(1041724800), "2003/1/5");     // 2003-01-05 00:00 UTC
-    EXPECT_EQ(FormatStoreDate(1041811199), "2003/1/5");     // last second of that day
+    EXPECT_EQ(FormatStoreDate(1041724800), "2003/1/5");  // 2003-01-05 00:00 UTC
+    EXPECT_EQ(FormatStoreDate(1041811199), "2003/1/5");  // last second of that day
     EXPECT_EQ(FormatStoreDate(1735689599), "2024/12/31");
     EXPECT_EQ(FormatFileNameDate(1041724800), "2003-01-05");
     EXPECT_EQ(FormatFileNameDate(1735689599), "2024-12-31");

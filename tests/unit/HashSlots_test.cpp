@@ -1,4 +1,4 @@
-// The flat hash index and the node pool under the stores and movie lists, each against the standard
+// The flat hash index, the node pool and the keyed list under the stores and movie lists, each against the standard
 // container it stands in for.
 #include "model/base/HashSlots.h"
 
@@ -28,11 +28,12 @@ TEST(HashSlots, MatchesAMultimapThroughGrowthAndRemovals) {
     std::mt19937 rng(5);
     HashSlots<int> slots;
     std::multimap<std::size_t, int> reference;
-    // Few distinct hashes, so runs are long and shared; removals shift slots back. 0 is among them (the
-    // table keeps it as 1, which is why 1 is not).
-    const std::size_t hashes[] = {0, 5, 2, 3, 17, 1ull << 63, 12345678901ull, ~std::size_t{0}};
+    // Few distinct hashes, so runs are long, shared and wrap around the table's end; removals shift slots back.
+    // 0 is among them (the table keeps it as 1, which is why 1 is not).
+    std::vector<std::size_t> hashes = {0, 5, 2, 3, 17, 1ull << 63, 12345678901ull, ~std::size_t{0}};
+    for (int i = 0; i < 24; ++i) hashes.push_back((std::size_t{rng()} << 32) | rng());
     for (int step = 0; step < 20000; ++step) {
-        const std::size_t hash = hashes[rng() % 8];
+        const std::size_t hash = hashes[rng() % hashes.size()];
         const int value = static_cast<int>(rng() % 50);
         if (rng() % 3 != 0) {
             slots.Insert(hash, value);
@@ -52,29 +53,15 @@ TEST(HashSlots, MatchesAMultimapThroughGrowthAndRemovals) {
                 for (auto it = range.first; it != range.second; ++it) want.push_back(it->second);
                 std::sort(want.begin(), want.end());
                 ASSERT_EQ(Values(slots, h), want) << "step " << step;
+                const int* found = slots.Find(h, [](int v) { return v % 2 == 1; });
+                const auto odd = std::find_if(want.begin(), want.end(), [](int v) { return v % 2 == 1; });
+                ASSERT_EQ(found == nullptr, odd == want.end());
             }
         }
     }
     slots.Clear();
     EXPECT_EQ(slots.Count(), 0u);
     EXPECT_EQ(slots.Find(3, [](int) { return true; }), nullptr);
-}
-
-TEST(HashSlots, FindGivesOnlyValuesUnderTheSameHash) {
-    HashSlots<int> slots;
-    for (int i = 0; i < 1000; ++i) slots.Insert(static_cast<std::size_t>(i) * 7919, i);
-    for (int i = 0; i < 1000; ++i) {
-        const int* found = slots.Find(static_cast<std::size_t>(i) * 7919, [](int) { return true; });
-        ASSERT_NE(found, nullptr);
-        EXPECT_EQ(*found, i);
-    }
-    EXPECT_EQ(slots.Find(5, [](int) { return true; }), nullptr);
-}
-
-TEST(HashBytes, EveryByteAndTheLengthCount) {
-    EXPECT_NE(HashBytes("abcdefgh1"), HashBytes("abcdefgh2"));
-    EXPECT_NE(HashBytes("a"), HashBytes(std::string_view("a\0", 2)));
-    EXPECT_EQ(HashBytes("CineLedger: Alien"), HashBytes(std::string("CineLedger: ") + "Alien"));
 }
 
 TEST(NodePool, ListsReuseErasedNodesAndSurviveMovesAndSwaps) {
@@ -127,33 +114,18 @@ struct KeyOfKeyed {
 
 TEST(KeyedList, RekeyOntoATakenKeyKeepsBothAndLookupsFindTheFirstInOrder) {
     KeyedList<Keyed, KeyOfKeyed> list;
-    auto [a, addedA] = list.FindOrAppend("a", [](Keyed& r) { r.key = "a"; });
-    EXPECT_TRUE(addedA);
-    a->value = 1;
-    auto [again, addedAgain] = list.FindOrAppend("a", [](Keyed& r) { r.key = "a"; });
-    EXPECT_FALSE(addedAgain);
-    EXPECT_EQ(again, a);
-    list.FindOrAppend("b", [](Keyed& r) { r.key = "b"; }).first->value = 2;
-    list.FindOrAppend("c", [](Keyed& r) { r.key = "c"; }).first->value = 3;
+    for (int i = 0; i < 3; ++i) list.Append({std::string(1, static_cast<char>('a' + i)), i + 1});
     // "a" takes the key "c" in its place, before the "c" that was there: both stay, the first one is found.
     EXPECT_TRUE(list.Rekey("a", "c"));
-    std::vector<std::string> keys;
-    for (const Keyed& r : list) keys.push_back(r.key);
-    EXPECT_EQ(keys, (std::vector<std::string>{"c", "b", "c"}));
-    EXPECT_EQ(list.Find("c")->value, 1);
     EXPECT_EQ(list.Find("a"), nullptr);
+    EXPECT_EQ(list.Find("c")->value, 1);
     std::vector<int> values;
     list.ForEachWithKey("c", [&values](const Keyed& r) { values.push_back(r.value); });
     EXPECT_EQ(values, (std::vector<int>{1, 3}));
     EXPECT_TRUE(list.Erase("c"));
     EXPECT_EQ(list.Find("c")->value, 3);
-    EXPECT_TRUE(list.Erase("b"));
-    EXPECT_FALSE(list.Erase("b"));
-    EXPECT_EQ(list.Count(), 1u);
     list.Clear();
     EXPECT_EQ(list.Find("c"), nullptr);
-    list.FindOrAppend("c", [](Keyed& r) { r.key = "c"; });
-    EXPECT_NE(list.Find("c"), nullptr);
 }
 
 }  // namespace

@@ -1,10 +1,22 @@
-// Main and Upcoming list operations, new numbers and what each list-box view shows.
+// What the commands do to the Main, Upcoming, Gimme and quarantine lists, new numbers, and what each list-box view
+// shows.
 #include "model/ListOperations.h"
 
 #include <gtest/gtest.h>
 
+#include "model/GimmeFile.h"
+#include "model/QuarantineFile.h"
+
 namespace cl {
 namespace {
+
+using Strings = std::vector<std::string>;
+
+Strings Titles(const MovieList& list) {
+    Strings out;
+    for (const MovieRecord& r : list) out.push_back(r.title);
+    return out;
+}
 
 MovieList SampleMain() {
     MovieList main(ListKind::Main);
@@ -14,102 +26,62 @@ MovieList SampleMain() {
     return main;
 }
 
-TEST(MainList, DuplicateInsertIsRefusedWithResultOne) {
+TEST(MainList, ADeletedMoviesNumberIsFreeUnlessKeptAndNewMoviesTakeFreeNumbersFirst) {
     MovieList main = SampleMain();
     EXPECT_FALSE(InsertMainMovie(main, {"ALIEN", "X", "Present", "Y", "Z"}, 9));
-    EXPECT_EQ(main.Count(), 3u);
     EXPECT_EQ(main.Find("alien")->category, "Horror");
-}
-
-TEST(MainList, RemoveReturnsTheNumberToThePoolOnlyWithoutTheKeepFlag) {
-    MovieList main = SampleMain();
     FreeNumberPool pool;
     EXPECT_TRUE(RemoveMainMovie(main, pool, "alien", true));
-    EXPECT_EQ(pool.Count(), 0u);
+    EXPECT_TRUE(pool.Empty());
     EXPECT_TRUE(RemoveMainMovie(main, pool, "Matrix, The", false));
-    EXPECT_EQ(pool.Take(), 2);
     EXPECT_FALSE(RemoveMainMovie(main, pool, "Missing", false));
-    EXPECT_EQ(pool.Count(), 0u);
-    EXPECT_EQ(main.Count(), 1u);
-}
-
-TEST(MainList, NumbersComeFromThePoolThenFromTheCount) {
-    MovieList main = SampleMain();
-    FreeNumberPool pool;
     pool.Add(7);
-    pool.Add(3);
+    EXPECT_EQ(Titles(main), Strings{"Nameless"});
     std::int32_t n = 0;
-    EXPECT_TRUE(InsertNewMainMovie(main, pool, {"B", "c", "Present", "l", "m"}, n));
-    EXPECT_EQ(n, 3);
-    EXPECT_TRUE(InsertNewMainMovie(main, pool, {"C", "c", "Present", "l", "m"}, n));
-    EXPECT_EQ(n, 7);
-    EXPECT_TRUE(InsertNewMainMovie(main, pool, {"D", "c", "Present", "l", "m"}, n));
-    EXPECT_EQ(n, 6);  // five movies before it
-}
-
-TEST(MainList, RefusedNewMovieGivesItsNumberBack) {
-    MovieList main = SampleMain();
-    FreeNumberPool pool;
-    pool.Add(5);
-    std::int32_t n = 0;
-    EXPECT_FALSE(InsertNewMainMovie(main, pool, {"alien", "c", "Present", "l", "m"}, n));
+    for (const std::int32_t want : {2, 7, 4}) {  // the smallest free number, then one more than the movies
+        EXPECT_TRUE(InsertNewMainMovie(main, pool, {"New " + std::to_string(want), "c", "Present", "l", "m"}, n));
+        EXPECT_EQ(n, want);
+    }
+    // A refused duplicate gives a free number back; a counted one was never a movie's and stays out of the pool.
+    pool.Add(9);
+    EXPECT_FALSE(InsertNewMainMovie(main, pool, {"nameless", "c", "Present", "l", "m"}, n));
+    EXPECT_EQ(n, 9);
+    EXPECT_EQ(pool.Take(), 9);
+    EXPECT_FALSE(InsertNewMainMovie(main, pool, {"nameless", "c", "Present", "l", "m"}, n));
     EXPECT_EQ(n, 5);
-    EXPECT_EQ(pool.Take(), 5);
-    // A counted number was never a movie's: it does not go into the pool, so none is invented for the file.
-    EXPECT_FALSE(InsertNewMainMovie(main, pool, {"alien", "c", "Present", "l", "m"}, n));
-    EXPECT_EQ(n, 4);
     EXPECT_TRUE(pool.Empty());
 }
 
-TEST(MainList, FindByNumberSetsOnlyTheTitle) {
+TEST(MainList, AMovieIsCopiedForDisplayEditingOrAnImportAsEachNeeds) {
     MovieList main = SampleMain();
     CurrentMovie current;
     EXPECT_TRUE(FindMainByNumber(main, 2, current));
     EXPECT_EQ(current.title, "Matrix, The");
     EXPECT_FALSE(current.category.has_value());
-    current.Clear();
+    current = {.title = "Before", .number = 9};
     EXPECT_FALSE(FindMainByNumber(main, 42, current));
-    EXPECT_FALSE(current.title.has_value());
-}
-
-TEST(MainList, DisplayShowsAnEmptyLocationAsIndeterminateButEditingKeepsIt) {
-    MovieList main = SampleMain();
-    CurrentMovie shown, edited;
-    ASSERT_TRUE(LoadMainForDisplay(main, "nameless", shown));
-    EXPECT_EQ(shown.location, "Indeterminate");
-    EXPECT_EQ(shown.title, "Nameless");
-    EXPECT_EQ(shown.medium, "VHS");
-    EXPECT_EQ(shown.number, 3);
-    ASSERT_TRUE(LoadMainForEditing(main, "Nameless", edited));
-    EXPECT_EQ(edited.location, "");
-}
-
-TEST(MainList, LoadingAMissingTitleChangesNothing) {
-    MovieList main = SampleMain();
-    CurrentMovie current;
-    current.title = "Before";
-    current.number = 9;
     EXPECT_FALSE(LoadMainForDisplay(main, "Missing", current));
     EXPECT_FALSE(LoadMainForEditing(main, "Missing", current));
     EXPECT_EQ(current.title, "Before");
     EXPECT_EQ(current.number, 9);
-}
 
-TEST(MainList, ImportedTitleLoadsWithoutMediumOrFillsInUnknown) {
-    MovieList main = SampleMain();
-    CurrentMovie found;
-    LoadMainForImported(main, "NAMELESS", found);
-    EXPECT_EQ(found.title, "Nameless");
-    EXPECT_EQ(found.location, "");
-    EXPECT_FALSE(found.medium.has_value());
-    CurrentMovie missing;
-    missing.number = 12;
-    LoadMainForImported(main, "Heat", missing);
-    EXPECT_EQ(missing.title, "Heat");
-    EXPECT_EQ(missing.category, "Unknown");
-    EXPECT_EQ(missing.presence, "Unknown");
-    EXPECT_EQ(missing.location, "Unknown");
-    EXPECT_EQ(missing.number, 0);
+    ASSERT_TRUE(LoadMainForDisplay(main, "nameless", current));
+    EXPECT_EQ(current.title, "Nameless");
+    EXPECT_EQ(current.location, "Indeterminate");
+    EXPECT_EQ(current.medium, "VHS");
+    EXPECT_EQ(current.number, 3);
+    ASSERT_TRUE(LoadMainForEditing(main, "Nameless", current));
+    EXPECT_EQ(current.location, "");
+    CurrentMovie imported;
+    LoadMainForImported(main, "NAMELESS", imported);
+    EXPECT_EQ(imported.location, "");
+    EXPECT_FALSE(imported.medium.has_value());
+    imported.number = 12;
+    LoadMainForImported(main, "Heat", imported);
+    EXPECT_EQ(imported.title, "Heat");
+    EXPECT_EQ(imported.category.value_or("") + imported.presence.value_or("") + imported.location.value_or(""),
+              "UnknownUnknownUnknown");
+    EXPECT_EQ(imported.number, 0);
 }
 
 TEST(MainList, PresenceModesSetPresenceAndLocation) {
@@ -127,14 +99,14 @@ TEST(UpcomingList, OperationsCopyOnlyTheFieldsTheyName) {
     MovieList upcoming(ListKind::Upcoming);
     EXPECT_TRUE(InsertUpcomingMovie(upcoming, "Gladiator", "@", "Video Store"));
     EXPECT_FALSE(InsertUpcomingMovie(upcoming, "gladiator", "@", "Elsewhere"));
-    EXPECT_FALSE(upcoming.Find("Gladiator")->presence.has_value());
     CurrentMovie all, two, imported;
     ASSERT_TRUE(LoadUpcoming(upcoming, "GLADIATOR", all));
     EXPECT_EQ(all.category, "@");
     EXPECT_EQ(all.location, "Video Store");
+    EXPECT_FALSE(all.presence.has_value());
     ASSERT_TRUE(LoadUpcomingTitleAndLocation(upcoming, "Gladiator", two));
+    EXPECT_EQ(two.location, "Video Store");
     EXPECT_FALSE(two.category.has_value());
-    EXPECT_FALSE(two.presence.has_value());
     LoadUpcomingForImported(upcoming, "Heat", imported);
     EXPECT_EQ(imported.title, "Heat");
     EXPECT_EQ(imported.location, "Unknown");
@@ -142,72 +114,71 @@ TEST(UpcomingList, OperationsCopyOnlyTheFieldsTheyName) {
     EXPECT_FALSE(RemoveUpcomingMovie(upcoming, "gladiator"));
 }
 
-// ---- list-box filling ----
+TEST(GimmeList, TitlesGoToTheFrontUnlessTheExactTitleIsThereAndTheFileMarksThemG) {
+    MovieList g(ListKind::InternalGimme);
+    TextReader file(std::string("alien\r\nend"));
+    ReadGimme(file, g);
+    EXPECT_EQ(g.Find("alien")->category.value_or("") + g.Find("alien")->location.value_or(""), "GG");
+    EXPECT_EQ(AddGimmeTitles(g, {"Alien", "Heat", "alien", "Heat"}), (Strings{"alien", "Heat"}));
+    EXPECT_TRUE(AddGimmeTitleWithLocation(g, "Ronin", "Video Store"));
+    EXPECT_FALSE(AddGimmeTitleWithLocation(g, "Ronin", "Elsewhere"));
+    EXPECT_EQ(Titles(g), (Strings{"Ronin", "Heat", "Alien", "alien"}));
+    EXPECT_EQ(g.FindExact("Ronin")->location, "Video Store");
+    EXPECT_FALSE(g.FindExact("Heat")->location || g.FindExact("Ronin")->category);
+    EXPECT_FALSE(RemoveGimmeTitle(g, "ALIEN"));
+    EXPECT_TRUE(RemoveGimmeTitle(g, "alien"));
+    EXPECT_EQ(GimmeDuplicateMessage("Heat"), "\"Heat\" Is Already On the Gimme List; Skipping to Next...");
+}
 
-MovieList EroticMain() {
+TEST(QuarantineList, AskedTitlesAreFormattedFirstAndMatchInAnyCase) {
+    QuarantineList q;
+    EXPECT_TRUE(q.Add("Matrix, The"));
+    EXPECT_FALSE(q.Add("MATRIX, THE"));
+    EXPECT_TRUE(q.Add("Heat"));
+    std::string asked = "the matrix";
+    EXPECT_TRUE(q.Contains(asked, true));
+    EXPECT_EQ(asked, "Matrix, The");
+    std::string unformatted = "the matrix";
+    EXPECT_FALSE(q.Contains(unformatted, false));
+    EXPECT_EQ(unformatted, "the matrix");
+    EXPECT_TRUE(q.Remove("heat"));
+    EXPECT_FALSE(q.Remove("heat"));
+    EXPECT_EQ(Titles(q.Titles()), Strings{"Matrix, The"});
+}
+
+TEST(FillListBox, ShowsTheTitlesOfTheViewInListOrderAndKeepsEroticOnesBehindTheLock) {
     MovieList main(ListKind::Main);
     InsertMainMovie(main, {"Alien", "Horror", "Present", "Default", "DVD"}, 1);
     InsertMainMovie(main, {"A Very Long Erotic Title Indeed", "Erotic", "Present", "Default", "DVD"}, 2);
     InsertMainMovie(main, {"Shouting", "EROTIC", "Absent", "Mike", "DVD"}, 3);
     InsertMainMovie(main, {"whisper", "erotic", "Present", "Mike", "DVD"}, 4);
     InsertMainMovie(main, {"Heat", "Action", "Absent", "mike", "DVD"}, 5);
-    return main;
-}
-
-struct FillCase {
-    const char* name;
-    FillVariant variant;
-    std::string value;
-    bool eroticVisible;
-    std::vector<std::string> titles;
-    std::size_t longest;
-};
-
-class FillListBoxTable : public ::testing::TestWithParam<FillCase> {};
-
-TEST_P(FillListBoxTable, ShowsExactlyTheseTitlesInListOrder) {
-    const FillCase& c = GetParam();
-    MovieList main = EroticMain();
-    ListBoxFill fill = FillListBox(main, c.variant, c.value, c.eroticVisible);
-    std::vector<std::string> titles(fill.titles.begin(), fill.titles.end());
-    EXPECT_EQ(titles, c.titles);
-    EXPECT_EQ(fill.longestTitle, c.longest);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, FillListBoxTable,
-    ::testing::Values(
-        // The extent comes from the titles shown: the long erotic title does not count when hidden.
-        FillCase{"AllLockClosedHidesEveryEroticSpelling", FillVariant::All, "", false, {"Alien", "Heat"}, 5},
-        FillCase{"AllLockOpenShowsEverything",
-                 FillVariant::All,
-                 "",
-                 true,
-                 {"A Very Long Erotic Title Indeed", "Alien", "Heat", "Shouting", "whisper"},
-                 31},
-        FillCase{"ByPresenceAppliesTheEroticRule", FillVariant::ByPresence, "absent", false, {"Heat"}, 4},
-        FillCase{
-            "ByLocationMatchesLikeTitles", FillVariant::ByLocation, "MIKE", true, {"Heat", "Shouting", "whisper"}, 8},
-        FillCase{"ByCategoryListsEroticWhateverTheLock",
-                 FillVariant::ByCategory,
-                 "Erotic",
-                 false,
-                 {"A Very Long Erotic Title Indeed", "Shouting", "whisper"},
-                 31},
-        FillCase{"PlainAppliesNoRule",
-                 FillVariant::Plain,
-                 "",
-                 false,
-                 {"A Very Long Erotic Title Indeed", "Alien", "Heat", "Shouting", "whisper"},
-                 31},
-        FillCase{"NothingToShowHasNoExtent", FillVariant::ByLocation, "Nowhere", true, {}, 0}),
-    [](const auto& p) { return std::string(p.param.name); });
-
-TEST(FillListBox, RecordsWithoutTheFilteredFieldAreNotShown) {
+    const Strings everything = {"A Very Long Erotic Title Indeed", "Alien", "Heat", "Shouting", "whisper"};
+    struct Case {
+        FillVariant variant;
+        const char* value;
+        bool eroticVisible;
+        Strings titles;
+        std::size_t longest;  // of the titles shown: a hidden long title does not widen the list
+    };
+    const Case cases[] = {{FillVariant::All, "", false, {"Alien", "Heat"}, 5},
+                          {FillVariant::All, "", true, everything, 31},
+                          {FillVariant::ByPresence, "absent", false, {"Heat"}, 4},
+                          {FillVariant::ByPresence, "Absent", true, {"Heat", "Shouting"}, 8},
+                          {FillVariant::ByLocation, "MIKE", false, {"Heat"}, 4},
+                          {FillVariant::ByLocation, "MIKE", true, {"Heat", "Shouting", "whisper"}, 8},
+                          {FillVariant::ByCategory, "Erotic", false, {everything[0], "Shouting", "whisper"}, 31},
+                          {FillVariant::Plain, "", false, everything, 31},
+                          {FillVariant::ByLocation, "Nowhere", true, {}, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(static_cast<int>(c.variant)) + c.value + (c.eroticVisible ? " open" : " locked"));
+        const ListBoxFill fill = FillListBox(main, c.variant, c.value, c.eroticVisible);
+        EXPECT_EQ(Strings(fill.titles.begin(), fill.titles.end()), c.titles);
+        EXPECT_EQ(fill.longestTitle, c.longest);
+    }
+    // A record without the field a view filters by is not shown by it.
     MovieList gimme(ListKind::InternalGimme);
-    MovieRecord r;
-    r.title = "Alien";
-    gimme.PushFront(r);
+    AddGimmeTitles(gimme, {"Alien"});
     EXPECT_TRUE(FillListBox(gimme, FillVariant::ByLocation, "", true).titles.empty());
     EXPECT_EQ(FillListBox(gimme, FillVariant::All, "", false).titles.size(), 1u);
 }
