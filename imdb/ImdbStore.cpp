@@ -208,8 +208,4 @@ std::string SerializeImdb(const ImdbStore& store) {
     return out;
 }
 
-bool SaveImdbFile(FileWriter& writer, const std::filesystem::path& path, const ImdbStore& store, std::string& error) {
-    return writer.Write(path, SerializeImdb(store), error);
-}
-
 }  // namespace cl

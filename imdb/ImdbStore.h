@@ -144,6 +144,4 @@ LoadReport ReadImdb(TextReader& reader, ImdbStore& store);
 LoadReport LoadImdbFile(const std::filesystem::path& path, ImdbStore& store);
 
 std::string SerializeImdb(const ImdbStore& store);
-bool SaveImdbFile(FileWriter& writer, const std::filesystem::path& path, const ImdbStore& store, std::string& error);
-
 }  // namespace cl

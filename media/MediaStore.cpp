@@ -151,8 +151,4 @@ std::string SerializeMedia(const MediaStore& store) {
     return out;
 }
 
-bool SaveMediaFile(FileWriter& writer, const std::filesystem::path& path, const MediaStore& store, std::string& error) {
-    return writer.Write(path, SerializeMedia(store), error);
-}
-
 }  // namespace cl

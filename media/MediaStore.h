@@ -110,6 +110,4 @@ LoadReport ReadMedia(TextReader& reader, MediaStore& store);
 LoadReport LoadMediaFile(const std::filesystem::path& path, MediaStore& store);
 
 std::string SerializeMedia(const MediaStore& store);
-bool SaveMediaFile(FileWriter& writer, const std::filesystem::path& path, const MediaStore& store, std::string& error);
-
 }  // namespace cl

@@ -75,9 +75,4 @@ std::string SerializeComments(const CommentStore& store) {
     return out;
 }
 
-bool SaveCommentsFile(FileWriter& writer, const std::filesystem::path& path, const CommentStore& store,
-                      std::string& error) {
-    return writer.Write(path, SerializeComments(store), error);
-}
-
 }  // namespace cl

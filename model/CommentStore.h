@@ -67,7 +67,4 @@ LoadReport ReadComments(TextReader& reader, CommentStore& store);
 LoadReport LoadCommentsFile(const std::filesystem::path& path, CommentStore& store);
 
 std::string SerializeComments(const CommentStore& store);
-bool SaveCommentsFile(FileWriter& writer, const std::filesystem::path& path, const CommentStore& store,
-                      std::string& error);
-
 }  // namespace cl

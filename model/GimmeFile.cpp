@@ -25,10 +25,6 @@ std::string SerializeGimme(const MovieList& gimme) {
     return SerializeTitleLines(gimme);
 }
 
-bool SaveGimmeFile(FileWriter& writer, const std::filesystem::path& path, const MovieList& gimme, std::string& error) {
-    return writer.Write(path, SerializeGimme(gimme), error);
-}
-
 std::vector<std::string> AddGimmeTitles(MovieList& gimme, const std::vector<std::string>& titles) {
     std::vector<std::string> refused;
     for (const std::string& title : titles) {

@@ -19,7 +19,6 @@ LoadReport ReadGimme(TextReader& reader, MovieList& gimme);
 LoadReport LoadGimmeFile(const std::filesystem::path& path, MovieList& gimme);
 
 std::string SerializeGimme(const MovieList& gimme);
-bool SaveGimmeFile(FileWriter& writer, const std::filesystem::path& path, const MovieList& gimme, std::string& error);
 
 // Puts each title not already on the list (exact, case-sensitive test) at the front, carrying only the
 // title. Returns the titles refused as duplicates, in order, so the caller can show

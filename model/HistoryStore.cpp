@@ -140,9 +140,4 @@ std::string SerializeHistory(const HistoryStore& store) {
     return out;
 }
 
-bool SaveHistoryFile(FileWriter& writer, const std::filesystem::path& path, const HistoryStore& store,
-                     std::string& error) {
-    return writer.Write(path, SerializeHistory(store), error);
-}
-
 }  // namespace cl

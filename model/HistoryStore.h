@@ -85,7 +85,4 @@ LoadReport ReadHistory(TextReader& reader, HistoryStore& store);
 LoadReport LoadHistoryFile(const std::filesystem::path& path, HistoryStore& store);
 
 std::string SerializeHistory(const HistoryStore& store);
-bool SaveHistoryFile(FileWriter& writer, const std::filesystem::path& path, const HistoryStore& store,
-                     std::string& error);
-
 }  // namespace cl

@@ -245,10 +245,4 @@ std::string SerializeMainList(const MovieList& main, const MovieList& upcoming, 
     return out;
 }
 
-bool SaveMainListFile(FileWriter& writer, const std::filesystem::path& path, const MovieList& main,
-                      const MovieList& upcoming, const FreeNumberPool& freeNumbers, std::string_view password,
-                      std::string& error) {
-    return writer.Write(path, SerializeMainList(main, upcoming, freeNumbers, password), error);
-}
-
 }  // namespace cl

@@ -66,8 +66,4 @@ LoadReport LoadMainListFile(const std::filesystem::path& path, MainListStores st
 std::string SerializeMainList(const MovieList& main, const MovieList& upcoming, const FreeNumberPool& freeNumbers,
                               std::string_view password);
 
-bool SaveMainListFile(FileWriter& writer, const std::filesystem::path& path, const MovieList& main,
-                      const MovieList& upcoming, const FreeNumberPool& freeNumbers, std::string_view password,
-                      std::string& error);
-
 }  // namespace cl

@@ -30,9 +30,4 @@ std::string SerializeQuarantine(const QuarantineList& list) {
     return SerializeTitleLines(list.Titles());
 }
 
-bool SaveQuarantineFile(FileWriter& writer, const std::filesystem::path& path, const QuarantineList& list,
-                        std::string& error) {
-    return writer.Write(path, SerializeQuarantine(list), error);
-}
-
 }  // namespace cl

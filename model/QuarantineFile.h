@@ -39,7 +39,4 @@ LoadReport ReadQuarantine(TextReader& reader, EndMarker marker, QuarantineList& 
 LoadReport LoadQuarantineFile(const std::filesystem::path& path, EndMarker marker, QuarantineList& list);
 
 std::string SerializeQuarantine(const QuarantineList& list);
-bool SaveQuarantineFile(FileWriter& writer, const std::filesystem::path& path, const QuarantineList& list,
-                        std::string& error);
-
 }  // namespace cl

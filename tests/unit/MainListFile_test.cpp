@@ -105,7 +105,9 @@ TEST(MainListFile, EveryCutOfAFileIsReportedOrLosesNothingAndKeepsOnlyWholeRecor
     for (std::size_t cut = 0; cut < kExample.size(); ++cut) {
         SCOPED_TRACE(cut);
         auto l = Load(kExample.substr(0, cut));
-        if (cut == 0 || kExample[cut - 1] == '\n') EXPECT_FALSE(l->report.damage.has_value());
+        if (cut == 0 || kExample[cut - 1] == '\n') {
+            EXPECT_FALSE(l->report.damage.has_value());
+        }
         if (!l->report.damage) {
             EXPECT_EQ(SerializeMainList(l->main, l->upcoming, l->pool, l->password).substr(0, cut),
                       kExample.substr(0, cut));

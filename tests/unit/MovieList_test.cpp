@@ -84,7 +84,9 @@ void CompareWithReference(unsigned seed, int pushFrontPercent, std::size_t sorte
             const MovieRecord* got = exact ? list.FindExact(t) : list.Find(t);
             auto want = ref.First(t, exact);
             ASSERT_EQ(got != nullptr, want != ref.seq.end());
-            if (got) ASSERT_EQ(got->number, want->number);
+            if (got) {
+                ASSERT_EQ(got->number, want->number);
+            }
         } else {
             list.Clear();
             ref.seq.clear();
