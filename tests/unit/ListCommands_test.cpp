@@ -208,6 +208,11 @@ TEST_F(ListCommandsTest, ChangePresenceAllWritesOneLoanLinePerListedMovie) {
     Prompts().answers = {true};
     Run(IDM_LIST_ALL_ABSENT);
     EXPECT_EQ(c.main.Find("Alien")->presence, "Present");
+    // An empty list: nothing to ask.
+    c.importedGimme.Clear();
+    List().Show(View::ImportedGimme());
+    Run(IDM_LIST_ALL_ABSENT);
+    EXPECT_EQ(Prompts().messages.back(), (Box{"There Are No Movies Here!", "Error", MessageIcon::Stop}));
 }
 
 TEST(PresenceRules, LocationAndLoanLine) {
