@@ -308,15 +308,6 @@ TEST_F(AddEditTest, FilteredViewEditsCarryTheRecordsAndRefillTheirView) {
     EXPECT_TRUE(dialogPrompts.questions.empty()) << "no upcoming question outside the Main view";
 }
 
-TEST_F(AddEditTest, EditInUpcomingKeepsTheAtCategory) {
-    List().Show(View::Upcoming());
-    EXPECT_EQ(Save(EditOf("Memento"), {"memento 2", "Horror", "", "Jim's", "", ""}), AddEditOutcome::Saved);
-    const MovieRecord* r = c.upcoming.FindExact("Memento 2");
-    ASSERT_NE(r, nullptr);
-    EXPECT_EQ(r->category, "@");
-    EXPECT_EQ(Selected(), "Memento 2");
-}
-
 TEST_F(AddEditTest, EditFromUpcomingLocationsRefillsAnUpcomingMainView) {
     List().Show(View::Upcoming());
     AddEditRequest request{AddEditMode::EditUpcomingLocations, {}};
@@ -325,13 +316,6 @@ TEST_F(AddEditTest, EditFromUpcomingLocationsRefillsAnUpcomingMainView) {
     EXPECT_EQ(c.upcoming.FindExact("Memento")->location, "Bob");
     EXPECT_EQ(c.knownUpcomingLocations.Values().back(), "Bob");
     EXPECT_EQ(ui.status.caption, "Upcoming Movie List");
-}
-
-TEST_F(AddEditTest, InAGimmeViewSaveClosesWithoutStoringAnything) {
-    List().Show(View::InternalGimme());
-    const std::string before = Snapshot(c);
-    EXPECT_EQ(Save({AddEditMode::NothingToStore, {}}, {"Brazil", "", "", "", "", ""}), AddEditOutcome::Saved);
-    EXPECT_EQ(Snapshot(c), before);
 }
 
 // Whatever Save accepted, the main list file reads back to the same lists: no field can slip into another.

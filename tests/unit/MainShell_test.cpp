@@ -66,15 +66,6 @@ TEST_F(MainShellTest, OnlyTheMarkedCommandsCloseTheLogo) {
     EXPECT_EQ(ui.logoCloses, 1) << "closed once, for good";
 }
 
-TEST_F(MainShellTest, ViewMoviesAfterAFilteredViewShowsTheMainList) {
-    FillCollection();
-    Run(IDM_ABSENT);
-    Run(IDC_VIEW_BUTTON);
-    EXPECT_EQ(ui.mark, ViewMark::Main);
-    EXPECT_EQ(box.lines, (Lines{"Alien", "Heat"}));
-    EXPECT_GE(box.focus, 1);
-}
-
 TEST_F(MainShellTest, EroticMoviesFollowTheLockAndCtrlGClosesItInMemoryOnly) {
     FillCollection();
     c.eroticVisible = true;
@@ -262,19 +253,6 @@ TEST_F(MainShellTest, DialogCommandsOpenTheirDialogs) {
     c.password = "secret";
     Run(IDM_SHOW_EROTIC);
     EXPECT_EQ(Opened().back(), 115) << "once a password is set, Ctrl+X asks for it";
-}
-
-TEST_F(MainShellTest, WindowCommandsAndTheTutorial) {
-    Run(IDC_CLOSE_BUTTON);
-    Run(IDM_EXIT);
-    EXPECT_EQ(ui.closeRequests, 2);
-    Run(IDC_MINIMIZE_BUTTON);
-    EXPECT_EQ(ui.minimizes, 1);
-    Run(IDM_SKIN_TUTORIAL);
-    EXPECT_EQ(desktop.opened, Lines{dir.string() + "/Skin Tutorial.html"});
-    for (int nothing : {5, 6, 7, 8, 9, 40000}) Run(nothing);
-    EXPECT_TRUE(Prompts().messages.empty());
-    EXPECT_EQ(box.fills, 0);
 }
 
 TEST_F(MainShellTest, StartUpLoadsStoresSettingsAndMakesTheCoversFolder) {
