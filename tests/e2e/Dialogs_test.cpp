@@ -25,6 +25,7 @@ TEST_F(DialogTest, FindSelectsWhileTypingAndListsAnActorsMovies) {
     GetWindowRect(list, &listRect);
     EXPECT_EQ(dialogRect.left, listRect.left) << "the dialog opens below the list";
     EXPECT_EQ(dialogRect.top, listRect.bottom);
+    EXPECT_TRUE(IsChecked(find, IDC_FIND_TITLES));
     EXPECT_EQ(Screenshot(find, "Find"), "");
     ASSERT_TRUE(Type(find, {{IDC_FIND_TEXT, "ro"}}));
     EXPECT_TRUE(WaitUntil([&] { return ListBoxSelection(list) == std::vector<int>{2}; })) << "Ronin";

@@ -16,7 +16,7 @@ using ListTest = ProgramTest;
 
 constexpr char kAddEdit[] = "Movie Addition/Editing...";
 
-TEST_F(ListTest, AtMostTenLinesAreSelectedAndTheArrowsLeaveOne) {
+TEST_F(ListTest, AtMostTenLinesAreSelectedTheArrowsLeaveOneAndEnterNeedsALine) {
     UseSample("twelve");
     ASSERT_TRUE(StartOn(IDC_VIEW_BUTTON, "Main Movie List"));
     ASSERT_TRUE(SelectLines(list, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
@@ -31,6 +31,10 @@ TEST_F(ListTest, AtMostTenLinesAreSelectedAndTheArrowsLeaveOne) {
     ASSERT_TRUE(SendKey(list, VK_DOWN));
     EXPECT_EQ(ListBoxSelection(list), std::vector<int>{8});
     EXPECT_EQ(SelectionCount(), "1");
+    // Enter opens the line's movie, which an empty list does not have.
+    ASSERT_TRUE(ShowView(IDM_UPCOMING_LIST, "Upcoming Movie List"));
+    ASSERT_TRUE(PostKey(list, VK_RETURN));
+    EXPECT_TRUE(Answer("There Are No Movies In This List.", "Error", IDOK, main));
 }
 
 TEST_F(ListTest, TheContextMenuDeletesAndAddsToTheGimmeList) {
