@@ -33,7 +33,8 @@ TEST_F(DialogTest, FindSelectsWhileTypingAndListsAnActorsMovies) {
     ASSERT_TRUE(PressButton(find, IDC_FIND_CANCEL));
     ASSERT_TRUE(WaitForWindowGone(find));
 
-    // An actor at the strictest sensitivity: the results list the database records that name him.
+    // An actor at the strictest sensitivity: the results list the records that name him, not the one with a
+    // similar name.
     find = OpenDialog(IDC_FIND_BUTTON, "CineLedger...");
     ASSERT_NE(find, nullptr);
     ASSERT_TRUE(Type(find, {{IDC_FIND_TEXT, "Robert De Niro"}}));
