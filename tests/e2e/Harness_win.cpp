@@ -1,5 +1,5 @@
-// The end-to-end harness: processes, windows, controls and message boxes of the program under test, reached from
-// the test process with window messages.
+// The end-to-end harness: processes, windows, controls, list boxes and message boxes of the program under test,
+// reached from the test process with window messages.
 #include "tests/e2e/Harness_win.h"
 
 #include <algorithm>
@@ -13,14 +13,15 @@ namespace cl::e2e {
 namespace {
 
 // A message to a hung program fails after this long instead of hanging the test.
-constexpr UINT kSendTimeoutMs = 5000;
+constexpr UINT kSendTimeoutMs = 15000;
+constexpr int kMessageBoxTextId = 65535;
 
 std::string ToAnsi(std::wstring_view wide) {
     if (wide.empty()) return {};
-    int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
-                                   nullptr);
+    const int length = static_cast<int>(wide.size());
+    int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
     std::string text(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(), size, nullptr, nullptr);
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), length, text.data(), size, nullptr, nullptr);
     return text;
 }
 
@@ -35,13 +36,12 @@ std::wstring ToWide(std::string_view ansi) {
 // SendMessageTimeoutW; nothing when the window does not answer in time.
 std::optional<LRESULT> Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     DWORD_PTR result = 0;
-    if (SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG | SMTO_BLOCK, kSendTimeoutMs,
-                            &result) == 0)
+    if (SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kSendTimeoutMs, &result) == 0)
         return std::nullopt;
     return static_cast<LRESULT>(result);
 }
 
-// Reads item i of a list or combo box with its length and text messages.
+// Item i of a list or combo box, through its length and text messages.
 std::string ItemText(HWND box, UINT lengthMessage, UINT textMessage, int index) {
     auto length = Send(box, lengthMessage, static_cast<WPARAM>(index));
     if (!length || *length < 0) return {};
@@ -55,18 +55,54 @@ std::string ItemText(HWND box, UINT lengthMessage, UINT textMessage, int index) 
 std::vector<std::string> Items(HWND box, UINT countMessage, UINT lengthMessage, UINT textMessage) {
     std::vector<std::string> items;
     auto count = Send(box, countMessage);
-    if (!count || *count <= 0) return items;
-    items.reserve(static_cast<std::size_t>(*count));
-    for (int i = 0; i < *count; ++i) items.push_back(ItemText(box, lengthMessage, textMessage, i));
+    for (int i = 0; count && i < *count; ++i) items.push_back(ItemText(box, lengthMessage, textMessage, i));
     return items;
 }
 
-std::filesystem::path WorkFolder() {
-#ifdef CL_E2E_WORK_DIR
-    return WinePath(CL_E2E_WORK_DIR);
-#else
-    return std::filesystem::temp_directory_path() / "cl-e2e";
-#endif
+// The process's top-level windows of a class (any class when null), in Z order.
+std::vector<HWND> TopLevelWindows(DWORD processId, const char* className) {
+    struct Search {
+        DWORD processId;
+        const char* className;
+        std::vector<HWND> found;
+    } search{processId, className, {}};
+    EnumWindows(
+        [](HWND window, LPARAM context) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(context);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == s.processId && IsWindowVisible(window) &&
+                (s.className == nullptr || ClassName(window) == s.className))
+                s.found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND FindTopLevelWindow(DWORD processId, const char* className, std::optional<std::string_view> caption) {
+    for (HWND window : TopLevelWindows(processId, className))
+        if (!caption || WindowText(window) == *caption) return window;
+    return nullptr;
+}
+
+// Copies a file or a folder with everything in it into `into`, file by file: this runtime fails to copy a folder
+// onto an existing one.
+void CopyTree(const std::filesystem::path& from, const std::filesystem::path& into) {
+    const std::filesystem::path to = into / from.filename();
+    if (!std::filesystem::is_directory(from)) {
+        std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing);
+        return;
+    }
+    std::filesystem::create_directories(to);
+    for (const auto& entry : std::filesystem::directory_iterator(from)) CopyTree(entry.path(), to);
+}
+
+// The middle of a line, in the list box's client coordinates.
+LPARAM LinePoint(HWND list, int index) {
+    const auto height = static_cast<int>(Send(list, LB_GETITEMHEIGHT).value_or(0));
+    const auto top = static_cast<int>(Send(list, LB_GETTOPINDEX).value_or(0));
+    return MAKELPARAM(12, (index - top) * height + height / 2);
 }
 
 }  // namespace
@@ -91,19 +127,11 @@ std::filesystem::path WinePath(std::string_view path) {
 std::filesystem::path ProgramUnderTest() {
     if (const char* overridden = std::getenv("CL_PROGRAM"); overridden != nullptr && *overridden != '\0')
         return WinePath(overridden);
-#ifdef CL_E2E_PROGRAM
     return WinePath(CL_E2E_PROGRAM);
-#else
-    throw std::runtime_error("set CL_PROGRAM to the CineLedger.exe to test");
-#endif
 }
 
 std::filesystem::path ScreenshotFolder() {
-#ifdef CL_E2E_SCREENSHOT_DIR
     std::filesystem::path folder = WinePath(CL_E2E_SCREENSHOT_DIR);
-#else
-    std::filesystem::path folder = std::filesystem::current_path() / "screenshots";
-#endif
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
     return folder;
@@ -113,7 +141,7 @@ std::filesystem::path ScreenshotFolder() {
 
 TempDataDir::TempDataDir(std::string_view name) {
     static std::atomic<int> serial{0};
-    std::filesystem::path root = WorkFolder();
+    const std::filesystem::path root = WinePath(CL_E2E_WORK_DIR);
     std::filesystem::create_directories(root);
     // The process id keeps runs of several test processes apart; the serial keeps one process's runs apart.
     for (int attempt = 0;; ++attempt) {
@@ -126,9 +154,6 @@ TempDataDir::TempDataDir(std::string_view name) {
     }
 }
 
-TempDataDir::TempDataDir(TempDataDir&& other) noexcept
-    : path_(std::exchange(other.path_, {})), keep_(std::exchange(other.keep_, true)) {}
-
 TempDataDir::~TempDataDir() {
     if (keep_ || path_.empty()) return;
     std::error_code ignored;
@@ -136,59 +161,54 @@ TempDataDir::~TempDataDir() {
 }
 
 void TempDataDir::WriteFile(std::string_view name, std::string_view contents) const {
-    std::ofstream stream(path_ / std::string(name), std::ios::binary | std::ios::trunc);
+    std::ofstream stream(*this / name, std::ios::binary | std::ios::trunc);
     stream.write(contents.data(), static_cast<std::streamsize>(contents.size()));
-    if (!stream) throw std::runtime_error("cannot write " + (path_ / std::string(name)).string());
+    if (!stream) throw std::runtime_error("cannot write " + (*this / name).string());
 }
 
 std::optional<std::string> TempDataDir::ReadFile(std::string_view name) const {
-    std::ifstream stream(path_ / std::string(name), std::ios::binary);
+    return ReadBytes(*this / name);
+}
+
+std::optional<std::string> ReadBytes(const std::filesystem::path& file) {
+    std::ifstream stream(file, std::ios::binary);
     if (!stream) return std::nullopt;
     std::ostringstream contents;
     contents << stream.rdbuf();
     return contents.str();
 }
 
-void TempDataDir::InstallSkins() const {
-    const std::filesystem::path from = ProgramUnderTest().parent_path();
-    std::error_code error;
-    for (const char* name : {"Skins", "CineLedger.ini", "Skin Tutorial.html"}) {
-        std::filesystem::copy(from / name, path_ / name,
-                              std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing,
-                              error);
-        if (error)
-            throw std::runtime_error("cannot copy " + (from / name).string() + ": " + error.message() +
-                                     " (the build places the skins beside the program)");
-    }
+bool TempDataDir::Exists(std::string_view name) const {
+    std::error_code ignored;
+    return std::filesystem::exists(*this / name, ignored);
 }
 
 void TempDataDir::RemoveFile(std::string_view name) const {
     std::error_code ignored;
-    std::filesystem::remove_all(path_ / std::string(name), ignored);
+    std::filesystem::remove_all(*this / name, ignored);
 }
 
-bool TempDataDir::Exists(std::string_view name) const {
-    std::error_code ignored;
-    return std::filesystem::exists(path_ / std::string(name), ignored);
+void TempDataDir::CopyFrom(const std::filesystem::path& folder) const {
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) CopyTree(entry.path(), path_);
+}
+
+void TempDataDir::InstallSkins() const {
+    for (const char* name : {"Skins", "CineLedger.ini", "Skin Tutorial.html"})
+        CopyTree(ProgramUnderTest().parent_path() / name, path_);
 }
 
 // --- Program -----------------------------------------------------------------------------------------------------
 
-Program Program::Start(const TempDataDir& dir, std::string_view arguments) {
-    std::filesystem::path copy = dir / "CineLedger.exe";
+Program Program::Start(const TempDataDir& dir) {
+    const std::filesystem::path copy = dir / "CineLedger.exe";
     std::error_code error;
     // A second start in the same directory finds the copy already there (and possibly still held open by the
     // system for a moment after the first copy ended).
-    if (!std::filesystem::exists(copy, error) ||
-        std::filesystem::file_size(copy, error) != std::filesystem::file_size(ProgramUnderTest(), error))
-        std::filesystem::copy_file(ProgramUnderTest(), copy, std::filesystem::copy_options::overwrite_existing,
-                                   error);
-    if (error)
-        throw std::runtime_error("cannot copy " + ProgramUnderTest().string() + " to " + copy.string() + ": " +
-                                 error.message());
+    if (!std::filesystem::exists(copy, error))
+        std::filesystem::copy_file(ProgramUnderTest(), copy, std::filesystem::copy_options::overwrite_existing, error);
+    if (error) throw std::runtime_error("cannot copy the program to " + copy.string() + ": " + error.message());
 
     std::string commandLine = "\"" + copy.string() + "\"";
-    if (!arguments.empty()) commandLine += " " + std::string(arguments);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
@@ -208,22 +228,20 @@ Program& Program::operator=(Program&& other) noexcept {
     return *this;
 }
 
-Program::~Program() { Kill(); }
+Program::~Program() {
+    Kill();
+}
 
-bool Program::Running() const { return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
+bool Program::Running() const {
+    return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
+}
 
 HWND Program::WaitForMainWindow(Duration timeout) const {
     return WaitForTopLevelWindow(id_, "CineLedger", std::nullopt, timeout);
 }
 
-bool Program::Close() const {
-    HWND window = FindTopLevelWindow(id_, "CineLedger");
-    return window != nullptr && PostMessageA(window, WM_CLOSE, 0, 0) != 0;
-}
-
 std::optional<DWORD> Program::WaitForExit(Duration timeout) const {
-    if (!process_) return std::nullopt;
-    if (WaitForSingleObject(process_.get(), static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0)
+    if (!process_ || WaitForSingleObject(process_.get(), static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0)
         return std::nullopt;
     DWORD code = 0;
     GetExitCodeProcess(process_.get(), &code);
@@ -236,35 +254,7 @@ void Program::Kill() {
     WaitForSingleObject(process_.get(), 10000);
 }
 
-// --- Finding windows ---------------------------------------------------------------------------------------------
-
-std::vector<HWND> TopLevelWindows(DWORD processId, const char* className, bool visibleOnly) {
-    struct Search {
-        DWORD processId;
-        const char* className;
-        bool visibleOnly;
-        std::vector<HWND> found;
-    } search{processId, className, visibleOnly, {}};
-    EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(context);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner != s.processId) return TRUE;
-            if (s.visibleOnly && !IsWindowVisible(window)) return TRUE;
-            if (s.className != nullptr && ClassName(window) != s.className) return TRUE;
-            s.found.push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-HWND FindTopLevelWindow(DWORD processId, const char* className, std::optional<std::string_view> caption) {
-    for (HWND window : TopLevelWindows(processId, className))
-        if (!caption || Caption(window) == *caption) return window;
-    return nullptr;
-}
+// --- Windows and controls ----------------------------------------------------------------------------------------
 
 HWND WaitForTopLevelWindow(DWORD processId, const char* className, std::optional<std::string_view> caption,
                            Duration timeout) {
@@ -273,14 +263,38 @@ HWND WaitForTopLevelWindow(DWORD processId, const char* className, std::optional
     return found;
 }
 
-std::vector<HWND> Dialogs(DWORD processId) { return TopLevelWindows(processId, kDialogClass); }
+std::vector<HWND> Dialogs(DWORD processId) {
+    return TopLevelWindows(processId, "#32770");
+}
 
 HWND WaitForDialog(DWORD processId, std::optional<std::string_view> caption, Duration timeout) {
-    return WaitForTopLevelWindow(processId, kDialogClass, caption, timeout);
+    return WaitForTopLevelWindow(processId, "#32770", caption, timeout);
+}
+
+HWND WaitForDialogWithControl(DWORD processId, int controlId, Duration timeout) {
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND dialog : Dialogs(processId))
+                if (Control(dialog, controlId) != nullptr) return (found = dialog) != nullptr;
+            return false;
+        },
+        timeout);
+    return found;
 }
 
 bool WaitForWindowGone(HWND window, Duration timeout) {
     return WaitUntil([&] { return !IsWindow(window) || !IsWindowVisible(window); }, timeout);
+}
+
+void Sync(HWND window) {
+    Send(window, WM_NULL);
+}
+
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
 }
 
 std::string ClassName(HWND window) {
@@ -289,17 +303,8 @@ std::string ClassName(HWND window) {
     return std::string(name, static_cast<std::size_t>(std::max(length, 0)));
 }
 
-HWND Control(HWND parent, int id) { return GetDlgItem(parent, id); }
-
-// --- Reading controls --------------------------------------------------------------------------------------------
-
-std::string Caption(HWND window) {
-    int length = GetWindowTextLengthW(window);
-    if (length <= 0) return {};
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    int copied = GetWindowTextW(window, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(std::max(copied, 0)));
-    return ToAnsi(text);
+HWND Control(HWND parent, int id) {
+    return GetDlgItem(parent, id);
 }
 
 std::string WindowText(HWND window) {
@@ -307,8 +312,7 @@ std::string WindowText(HWND window) {
     if (!length || *length <= 0) return {};
     std::wstring text(static_cast<std::size_t>(*length) + 1, L'\0');
     auto copied = Send(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    if (!copied) return {};
-    text.resize(static_cast<std::size_t>(std::clamp<LRESULT>(*copied, 0, *length)));
+    text.resize(static_cast<std::size_t>(std::clamp<LRESULT>(copied.value_or(0), 0, *length)));
     return ToAnsi(text);
 }
 
@@ -323,14 +327,11 @@ std::vector<std::string> ListBoxItems(HWND listBox) {
 
 std::vector<int> ListBoxSelection(HWND listBox) {
     std::vector<int> selection;
-    LONG style = GetWindowLongA(listBox, GWL_STYLE);
-    if (style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) {
-        auto count = Send(listBox, LB_GETSELCOUNT);
-        if (!count || *count <= 0) return selection;
-        selection.resize(static_cast<std::size_t>(*count));
+    if (GetWindowLongA(listBox, GWL_STYLE) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) {
+        selection.resize(static_cast<std::size_t>(std::max<LRESULT>(Send(listBox, LB_GETSELCOUNT).value_or(0), 0)));
         // The index array crosses the process boundary like the item texts do.
         auto copied = Send(listBox, LB_GETSELITEMS, selection.size(), reinterpret_cast<LPARAM>(selection.data()));
-        selection.resize(copied && *copied > 0 ? static_cast<std::size_t>(*copied) : 0);
+        selection.resize(static_cast<std::size_t>(std::clamp<LRESULT>(copied.value_or(0), 0, selection.size())));
     } else if (auto caret = Send(listBox, LB_GETCURSEL); caret && *caret >= 0) {
         selection.push_back(static_cast<int>(*caret));
     }
@@ -342,13 +343,11 @@ std::vector<std::string> ComboBoxItems(HWND comboBox) {
 }
 
 int ComboBoxSelection(HWND comboBox) {
-    auto selection = Send(comboBox, CB_GETCURSEL);
-    return selection ? static_cast<int>(*selection) : CB_ERR;
+    return static_cast<int>(Send(comboBox, CB_GETCURSEL).value_or(CB_ERR));
 }
 
 bool IsChecked(HWND parent, int id) {
-    auto state = Send(Control(parent, id), BM_GETCHECK);
-    return state && *state == BST_CHECKED;
+    return Send(Control(parent, id), BM_GETCHECK) == BST_CHECKED;
 }
 
 bool IsControlEnabled(HWND parent, int id) {
@@ -356,12 +355,14 @@ bool IsControlEnabled(HWND parent, int id) {
     return control != nullptr && IsWindowEnabled(control);
 }
 
-// --- Acting ------------------------------------------------------------------------------------------------------
-
 bool PressButton(HWND parent, int id) {
     HWND button = Control(parent, id);
-    if (button == nullptr) return false;
-    return PostMessageA(parent, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button)) != 0;
+    return button != nullptr &&
+           PostMessageA(parent, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button)) != 0;
+}
+
+bool ClickRadio(HWND parent, int id) {
+    return PostMessageA(Control(parent, id), BM_CLICK, 0, 0) && WaitUntil([&] { return IsChecked(parent, id); });
 }
 
 bool PostCommand(HWND window, int commandId) {
@@ -369,11 +370,73 @@ bool PostCommand(HWND window, int commandId) {
 }
 
 bool SetControlText(HWND parent, int id, std::string_view text) {
-    HWND control = Control(parent, id);
-    if (control == nullptr) return false;
     std::wstring wide = ToWide(text);
-    auto done = Send(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
-    return done && *done != 0;
+    return Send(Control(parent, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str())).value_or(0) != 0;
+}
+
+bool Type(HWND parent, std::initializer_list<std::pair<int, std::string_view>> texts) {
+    return std::ranges::all_of(texts,
+                               [&](const auto& text) { return SetControlText(parent, text.first, text.second); });
+}
+
+bool SetCheck(HWND parent, int id, bool checked) {
+    return Send(Control(parent, id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED).has_value();
+}
+
+bool SelectComboEntry(HWND parent, int id, int entry) {
+    return Send(Control(parent, id), CB_SETCURSEL, static_cast<WPARAM>(entry)) == entry;
+}
+
+bool PressKeys(HWND window, std::initializer_list<WORD> keys) {
+    SetForegroundWindow(window);
+    if (!WaitUntil([&] { return GetForegroundWindow() == window; })) return false;
+    std::vector<INPUT> inputs(keys.size() * 2);
+    std::size_t i = 0;
+    for (WORD key : keys) {
+        inputs[i].type = inputs[inputs.size() - 1 - i].type = INPUT_KEYBOARD;
+        inputs[i].ki.wVk = inputs[inputs.size() - 1 - i].ki.wVk = key;
+        inputs[inputs.size() - 1 - i++].ki.dwFlags = KEYEVENTF_KEYUP;
+    }
+    return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
+}
+
+bool PostKey(HWND window, WPARAM virtualKey) {
+    return PostMessageA(window, WM_KEYDOWN, virtualKey, 1) != 0;
+}
+
+bool SendKey(HWND window, WPARAM virtualKey) {
+    return Send(window, WM_KEYDOWN, virtualKey, 1).has_value();
+}
+
+// --- List boxes and their menus ----------------------------------------------------------------------------------
+
+bool ClickLine(HWND list, int index, WPARAM keys, bool wait) {
+    const LPARAM point = LinePoint(list, index);
+    if (!wait)
+        return PostMessageA(list, WM_LBUTTONDOWN, keys | MK_LBUTTON, point) &&
+               PostMessageA(list, WM_LBUTTONUP, keys, point);
+    return Send(list, WM_LBUTTONDOWN, keys | MK_LBUTTON, point) && Send(list, WM_LBUTTONUP, keys, point);
+}
+
+bool SelectLines(HWND list, const std::vector<int>& lines) {
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (!ClickLine(list, lines[i], i == 0 ? 0 : MK_CONTROL)) return false;
+    return true;
+}
+
+HWND OpenContextMenu(HWND list, int overLine, DWORD processId) {
+    if (!PostMessageA(list, WM_RBUTTONUP, 0, LinePoint(list, overLine))) return nullptr;
+    return WaitForTopLevelWindow(processId, "#32768");
+}
+
+// The menu's own loop reads the keys of its thread, whichever window they are posted to.
+bool CloseMenu(HWND menu) {
+    return PostKey(menu, VK_ESCAPE) && WaitForWindowGone(menu);
+}
+
+bool RunListCommand(HWND list, int overLine, DWORD processId, int command) {
+    HWND menu = OpenContextMenu(list, overLine, processId);
+    return menu != nullptr && CloseMenu(menu) && PostCommand(list, command);
 }
 
 // --- Message boxes -----------------------------------------------------------------------------------------------
@@ -383,10 +446,10 @@ std::optional<MessageBoxInfo> WaitForMessageBox(DWORD processId, Duration timeou
     WaitUntil(
         [&] {
             for (HWND dialog : Dialogs(processId)) {
-                HWND text = Control(dialog, kMessageBoxTextId);
-                if (text == nullptr) continue;
-                box = MessageBoxInfo{dialog, Caption(dialog), WindowText(text)};
-                return true;
+                if (HWND text = Control(dialog, kMessageBoxTextId); text != nullptr) {
+                    box = MessageBoxInfo{dialog, WindowText(dialog), WindowText(text)};
+                    return true;
+                }
             }
             return false;
         },
@@ -394,8 +457,8 @@ std::optional<MessageBoxInfo> WaitForMessageBox(DWORD processId, Duration timeou
     return box;
 }
 
-bool AnswerMessageBox(const MessageBoxInfo& box, int buttonId, Duration timeout) {
-    return PressButton(box.window, buttonId) && WaitForWindowGone(box.window, timeout);
+bool AnswerMessageBox(const MessageBoxInfo& box, int buttonId) {
+    return PressButton(box.window, buttonId) && WaitForWindowGone(box.window);
 }
 
 }  // namespace cl::e2e

@@ -1,15 +1,23 @@
-// The fixture of the end-to-end tests: a fresh data directory per test, with the shipped skins installed, and the
-// ways to reach the main window's controls.
+// The fixture of the end-to-end tests: a fresh data directory per test with the shipped skins, sample stores from
+// tests/e2e/data, the main window's controls, and the steps most tests share (show a view, open a dialog by its
+// command, answer a message, save everything).
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "res/ResourceIds.h"
 #include "tests/e2e/Harness_win.h"
 
 namespace cl::e2e {
+
+using Lines = std::vector<std::string>;
+
+// The stores the save-all writes, in the order it writes them.
+inline constexpr const char* kStores[] = {"CineLedger.dat", "Quarantine.dat", "Gimme.dat", "IMDb.dat",
+                                          "Comments.dat",   "History.dat",    "Media.dat"};
 
 class ProgramTest : public testing::Test {
   protected:
@@ -18,38 +26,40 @@ class ProgramTest : public testing::Test {
         if (HasFailure()) data.Keep();
     }
 
-    // The test's name as a folder name: parameterised tests carry a '/' in theirs.
-    static std::string TestName() {
-        std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
-        for (char& c : name)
-            if (c == '/') c = '_';
-        return name;
-    }
+    // The samples are folders of store files under tests/e2e/data, copied in before the program starts.
+    static std::filesystem::path SampleFolder(std::string_view sample);
+    static std::string SampleFile(std::string_view sample, std::string_view file);
+    void UseSample(std::string_view sample) const { data.CopyFrom(SampleFolder(sample)); }
 
-    // Starts the program and waits for its main window; fails the test when none appears.
-    HWND StartMain() {
-        // The real pointer is parked in the screen's far corner, away from where the window opens: a pointer left
-        // over a list box by an earlier test would send real mouse moves into the clicks a test sends.
-        SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
-        program = Program::Start(data);
-        HWND window = program.WaitForMainWindow();
-        EXPECT_NE(window, nullptr) << "no main window appeared";
-        return window;
-    }
+    // Starts the program and waits for its main window, which `main` and `list` then reach; nullptr on failure.
+    HWND StartMain();
+    // Starts the program and shows a view; false on failure.
+    bool StartOn(int command, std::string_view caption);
+    // Runs a command and waits until the status fields show `caption` (they change last).
+    bool ShowView(int command, std::string_view caption) const;
+    // Posts a command to the main window and waits for the dialog with this caption.
+    HWND OpenDialog(int command, std::string_view caption) const;
+    // Waits for a message box, checks its text, caption and (when given) owner, and answers it.
+    testing::AssertionResult Answer(std::string_view text, std::string_view caption, int button = IDOK,
+                                    HWND owner = nullptr) const;
+    // The Save command, answered Yes; returns once every store has been written anew.
+    testing::AssertionResult SaveAll() const;
+    // A file of the data directory holds this text.
+    testing::AssertionResult FileHas(std::string_view name, std::string_view text) const;
+    std::string File(std::string_view name) const { return data.ReadFile(name).value_or("<missing>"); }
 
-    TempDataDir data{TestName()};
+    // A child of the main window by id and class: the list box and the caption field share id 6.
+    HWND Child(int id, std::string_view className) const;
+    // The status fields carry their texts as window texts too.
+    std::string ViewCaption() const { return WindowText(Child(IDC_STATUS_CAPTION, "Static")); }
+    std::string MovieCount() const { return WindowText(Child(IDC_STATUS_COUNT, "Static")); }
+    std::string SelectionCount() const { return WindowText(Child(IDC_STATUS_SELECTION, "Static")); }
+    Lines Listed() const { return ListBoxItems(list); }
+
+    TempDataDir data{testing::UnitTest::GetInstance()->current_test_info()->name()};
     Program program;
+    HWND main = nullptr;
+    HWND list = nullptr;
 };
-
-// A child of the main window by id and class: the list box and the caption field share id 6.
-HWND ChildById(HWND parent, int id, std::string_view className);
-HWND MovieList(HWND main);
-// The three status fields' texts (their window texts mirror what they draw).
-std::string ViewCaption(HWND main);
-std::string MovieCount(HWND main);
-std::string SelectionCount(HWND main);
-
-// Runs a command and waits until the status fields show `caption` (they change last).
-bool RunCommandAndWaitForCaption(HWND main, int command, std::string_view caption);
 
 }  // namespace cl::e2e
