@@ -52,7 +52,7 @@ TEST_F(DataSafetyTest, ASecondStartOnTheSameFolderBringsTheFirstForwardAndEndsWh
     EXPECT_TRUE(WaitUntil([&] { return IsIconic(main) == FALSE && GetForegroundWindow() == main; }));
     EXPECT_TRUE(program.Running());
 
-    TempDataDir elsewhere(TestName() + "-elsewhere");
+    TempDataDir elsewhere(std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + "-elsewhere");
     elsewhere.InstallSkins();
     Program other = Program::Start(elsewhere);
     EXPECT_NE(other.WaitForMainWindow(), nullptr);
