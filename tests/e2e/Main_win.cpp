@@ -1,11 +1,10 @@
 // Entry of the end-to-end test program: GoogleTest with its output in plain "\n" lines, because ctest reads the
 // test list from it and would otherwise see "\r" at the end of every name.
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <io.h>
 
 #include <cstdio>
-
-#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);

@@ -1,11 +1,9 @@
 // The resources compiled into CineLedger.exe, read in this process from the program file: the main menu, the two
 // list menus and the accelerator table against one table of what they must hold, command ids unique within each
-// menu, and control ids unique within each dialog template.
+// menu.
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstdint>
-#include <cstring>
 #include <map>
 #include <set>
 #include <string>
@@ -236,72 +234,6 @@ TEST_F(Resources, AcceleratorsAreCtrlKeysOfTheirCommands) {
         actual.push_back(prefix + static_cast<char>(a.key) + " " + std::to_string(a.cmd));
     }
     EXPECT_EQ(Join(actual), Join(expected));
-}
-
-// Reads the control ids of a DIALOGEX template; false when the bytes are not one.
-bool ControlIds(const std::uint8_t* bytes, std::size_t size, std::vector<std::uint32_t>& ids) {
-    std::size_t at = 0;
-    auto read = [&](std::size_t n) {  // a little-endian WORD or DWORD
-        std::uint32_t value = 0;
-        if (at + n <= size) std::memcpy(&value, bytes + at, n);
-        at += n;
-        return value;
-    };
-    auto skipText = [&] {  // a name, an ordinal (0xFFFF and a number) or nothing (0)
-        const std::uint32_t first = read(2);
-        if (first == 0xFFFF) at += 2;
-        while (first != 0 && first != 0xFFFF && at < size && read(2) != 0) {
-        }
-    };
-    if (read(2) != 1 || read(2) != 0xFFFF) return false;
-    at += 8;  // help id, extended style
-    const std::uint32_t style = read(4);
-    const std::uint32_t count = read(2);
-    at += 8;                                 // x, y, cx, cy
-    for (int i = 0; i < 3; ++i) skipText();  // menu, class, caption
-    if (style & (DS_SETFONT | DS_SHELLFONT)) {
-        at += 6;  // point size, weight, italic, character set
-        skipText();
-    }
-    for (std::uint32_t i = 0; i < count; ++i) {
-        at = (at + 3) & ~std::size_t{3};
-        at += 20;  // help id, extended style, style, x, y, cx, cy
-        ids.push_back(read(4));
-        skipText();     // class
-        skipText();     // title
-        at += read(2);  // creation data
-    }
-    return at <= size;
-}
-
-TEST_F(Resources, NoDialogTemplateUsesAControlIdTwice) {
-    struct Dialog {
-        std::string name;
-        bool parsed = false;
-        std::vector<std::uint32_t> ids;
-    };
-    std::vector<Dialog> dialogs;
-    EnumResourceNamesA(
-        program_, RT_DIALOG,
-        [](HMODULE module, LPCSTR type, LPSTR name, LONG_PTR context) -> BOOL {
-            HRSRC found = FindResourceA(module, name, type);
-            Dialog dialog;
-            dialog.name = IS_INTRESOURCE(name) ? std::to_string(reinterpret_cast<std::uintptr_t>(name)) : name;
-            const auto* bytes = static_cast<const std::uint8_t*>(LockResource(LoadResource(module, found)));
-            dialog.parsed = bytes && ControlIds(bytes, SizeofResource(module, found), dialog.ids);
-            reinterpret_cast<std::vector<Dialog>*>(context)->push_back(std::move(dialog));
-            return TRUE;
-        },
-        reinterpret_cast<LONG_PTR>(&dialogs));
-    ASSERT_FALSE(dialogs.empty());
-    for (const Dialog& dialog : dialogs) {
-        SCOPED_TRACE("dialog " + dialog.name);
-        EXPECT_TRUE(dialog.parsed) << "not a DIALOGEX template";
-        std::map<std::uint32_t, int> uses;
-        for (std::uint32_t id : dialog.ids)
-            if (id != 0xFFFF && id != 0xFFFFFFFF) ++uses[id];  // IDC_STATIC may repeat
-        for (const auto& [id, count] : uses) EXPECT_EQ(count, 1) << "control " << id;
-    }
 }
 
 }  // namespace

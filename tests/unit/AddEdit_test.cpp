@@ -78,26 +78,6 @@ class AddEditTest : public ::testing::Test, public ShellFixture {
     RecordingPrompts dialogPrompts;  // the dialog's own message boxes
 };
 
-TEST_F(AddEditTest, EachViewGivesItsModes) {
-    const struct {
-        View view;
-        AddEditMode add, edit;
-    } cases[] = {
-        {View::Main(), AddEditMode::AddMain, AddEditMode::EditMain},
-        {View::AtLocation("Mike"), AddEditMode::AddMain, AddEditMode::EditMain},
-        {View::Upcoming(), AddEditMode::AddUpcoming, AddEditMode::EditUpcoming},
-        {View::OfCategory("Crime"), AddEditMode::NothingToStore, AddEditMode::EditCategoryView},
-        {View::ByPresence(true), AddEditMode::NothingToStore, AddEditMode::EditPresenceView},
-        {View::InternalGimme(), AddEditMode::NothingToStore, AddEditMode::NothingToStore},
-        {View::ImportedGimme(), AddEditMode::NothingToStore, AddEditMode::NothingToStore},
-    };
-    for (const auto& k : cases) {
-        SCOPED_TRACE(k.view.filter + std::to_string(static_cast<int>(k.view.kind)));
-        EXPECT_EQ(AddModeFor(k.view), k.add);
-        EXPECT_EQ(EditModeFor(k.view), k.edit);
-    }
-}
-
 TEST_F(AddEditTest, ControlsStartAsEachModeAsks) {
     CurrentMovie heat;
     heat.title = "Heat";

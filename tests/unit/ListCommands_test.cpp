@@ -109,21 +109,6 @@ TEST_F(ListCommandsTest, EditAndMainShiftHandTheMovieToTheAddEditDialog) {
     EXPECT_EQ(ui.mark, ViewMark::Upcoming) << "a cancelled shift leaves the Upcoming view as it was";
 }
 
-TEST_F(ListCommandsTest, MovieInfoLoadsTheEntryOfTheViewsList) {
-    List().Show(View::Main());
-    box.Click("Heat");
-    dialogs.onMovieInfo = [&] { EXPECT_EQ(W().state.currentMovie.location, "Mike"); };
-    commands.OpenOrRefuse();
-    List().Show(View::InternalGimme());
-    dialogs.onMovieInfo = [&] { EXPECT_EQ(W().state.currentMovie.category, "G"); };
-    commands.OpenOrRefuse();
-    EXPECT_EQ(dialogs.opened, (std::vector<int>{125, 125}));
-    c.internalGimme.Clear();
-    List().Show(View::InternalGimme());
-    commands.OpenOrRefuse();
-    EXPECT_EQ(Prompts().MessageTexts(), Lines{"There Are No Movies In This List."});
-}
-
 TEST_F(ListCommandsTest, SearchTheImdbOpensTheTitleSearchAndAsksToConnectWhenOffline) {
     List().Show(View::Main());
     box.Click("Heat");
@@ -213,15 +198,6 @@ TEST_F(ListCommandsTest, ChangePresenceAllWritesOneLoanLinePerListedMovie) {
     List().Show(View::ImportedGimme());
     Run(IDM_LIST_ALL_ABSENT);
     EXPECT_EQ(Prompts().messages.back(), (Box{"There Are No Movies Here!", "Error", MessageIcon::Stop}));
-}
-
-TEST(PresenceRules, LocationAndLoanLine) {
-    EXPECT_EQ(PresenceLocation("", true), "Default");
-    EXPECT_EQ(PresenceLocation("the club", true), "Club, The");
-    EXPECT_EQ(PresenceLocation("the club", false), "the club");
-    EXPECT_EQ(PresenceLocation(std::string(40, 'x'), false).size(), 30u);
-    EXPECT_EQ(LoanHistoryLine("2004/3/7", "Mike", false), "2004/3/7: loaned to Mike.");
-    EXPECT_EQ(LoanHistoryLine("2004/3/7", "Mike", true), "2004/3/7: returned to Mike.");
 }
 
 // ---- Dialog 117 ----

@@ -65,21 +65,6 @@ TEST(SelectionRules, AnEleventhLineIsDeselectedAndTheCountStaysAtTen) {
     }
 }
 
-TEST(SelectionRules, ArrowsMoveWithinTheList) {
-    struct Case {
-        int current, count;
-        bool up;
-        int expected;
-    };
-    const Case cases[] = {
-        {0, 3, true, -1},  {1, 3, true, 0},   {2, 3, false, -1}, {1, 3, false, 2},
-        {-1, 3, true, -1}, {0, 0, false, -1}, {0, 1, false, -1}, {0, 1, true, -1},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(LineAfterArrow(c.current, c.count, c.up), c.expected)
-            << c.current << " of " << c.count << (c.up ? " up" : " down");
-}
-
 TEST(SelectionRules, CaptureTakesAtMostTenTitlesEachCutAtTheTitleLimit) {
     std::vector<std::string> twelve;
     for (int i = 0; i < 12; ++i) twelve.push_back("Movie " + std::to_string(i));

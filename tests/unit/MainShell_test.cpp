@@ -79,20 +79,6 @@ TEST_F(MainShellTest, EroticMoviesFollowTheLockAndCtrlGClosesItInMemoryOnly) {
     EXPECT_TRUE(writer.files.empty()) << "\"Settings.dat\" keeps its view mode";
 }
 
-TEST_F(MainShellTest, ByCategoryGuardsOnlyTheExactCategoryErotic) {
-    FillCollection();
-    Add("Caligula", "Erotic", "Present", "Default", 4);
-    List().Show(View::OfCategory("Erotic"));
-    EXPECT_TRUE(box.lines.empty());
-    EXPECT_EQ(ui.status, (StatusTexts{"Erotic", "Number of Movies: 0", ""}));
-    EXPECT_EQ(ui.mark, ViewMark::None);
-    List().Show(View::OfCategory("EROTIC"));
-    EXPECT_EQ(box.lines, (Lines{"Caligula", "Emmanuelle"})) << "another spelling is not guarded";
-    c.eroticVisible = true;
-    List().Show(View::OfCategory("Erotic"));
-    EXPECT_EQ(box.lines, (Lines{"Caligula", "Emmanuelle"}));
-}
-
 TEST_F(MainShellTest, OnlyTheMarkChangingKeepsTheMeaningOfTheLines) {
     EXPECT_EQ(WithMark(View::OfCategory("Crime"), ViewMark::Main), View::AtLocation("Crime"));
     EXPECT_EQ(WithMark(View::ByPresence(true), ViewMark::Main), View::AtLocation("Present"));
@@ -231,28 +217,6 @@ TEST_F(MainShellTest, InternetCheckBeforeTheLogoPageAndTheServer) {
     desktop.connected = true;
     Run(IDC_LOGO);
     EXPECT_EQ(desktop.opened, Lines{"http://skins.example/"});
-}
-
-TEST_F(MainShellTest, DialogCommandsOpenTheirDialogs) {
-    const std::pair<int, int> cases[] = {{IDC_EXTERNALS_BUTTON, 113},
-                                         {IDM_MAIN_LOCATIONS, 103},
-                                         {IDM_ABOUT, 112},
-                                         {IDM_QUARANTINE, 114},
-                                         {IDM_SHOW_EROTIC, 116},
-                                         {IDM_CHANGE_PASSWORD, 116},
-                                         {IDM_UPCOMING_LOCATIONS, 117},
-                                         {IDM_READ_HELP, 124},
-                                         {IDM_SETTINGS, 210},
-                                         {IDM_PRINT, 0},
-                                         {IDM_SKINS, 226},
-                                         {IDM_BY_CATEGORY, 229}};
-    for (auto [command, dialog] : cases) {
-        Run(command);
-        EXPECT_EQ(Opened().back(), dialog) << command;
-    }
-    c.password = "secret";
-    Run(IDM_SHOW_EROTIC);
-    EXPECT_EQ(Opened().back(), 115) << "once a password is set, Ctrl+X asks for it";
 }
 
 TEST_F(MainShellTest, StartUpLoadsStoresSettingsAndMakesTheCoversFolder) {

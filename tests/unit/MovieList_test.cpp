@@ -146,12 +146,5 @@ TEST(FreeNumberPool, GivesTheSmallestOnceAndZeroWhenEmpty) {
     EXPECT_EQ(pool.Take(), 0);
 }
 
-TEST(CurrentMovie, ClearEmptiesEveryTextButKeepsTheNumber) {
-    CurrentMovie current{.title = "Alien", .comments = "", .views = "2", .number = 12};
-    current.Clear();
-    EXPECT_FALSE(current.title || current.comments || current.views);
-    EXPECT_EQ(current.number, 12);
-}
-
 }  // namespace
 }  // namespace cl

@@ -108,9 +108,5 @@ TEST(SkinLoad, EachFailureShowsItsOwnMessagesAndStopsTheLaterSteps) {
     }
 }
 
-TEST(SkinPaths, FollowTheDataDirectorysSeparator) {
-    EXPECT_EQ(SkinScriptPath("C:\\Movies\\", "Old Paper"), "C:\\Movies\\Skins\\Old Paper\\Old Paper.lsk");
-}
-
 }  // namespace
 }  // namespace cl

@@ -103,33 +103,5 @@ TEST(TextReader, EveryReadFollowsTheRuleReadOneByteAtATime) {
     }
 }
 
-TEST(TextReader, AFileReadBackCopiesAndMovesWithItsPlaceAndReturnsToAToldOne) {
-    const std::filesystem::path file =
-        std::filesystem::temp_directory_path() / ("cl-text-reader-" + std::to_string(getpid()) + ".dat");
-    std::ofstream(file, std::ios::binary) << "first\r\nsecond\nthird";
-    std::optional<TextReader> opened = TextReader::Open(file);
-    std::filesystem::remove(file);
-    ASSERT_TRUE(opened.has_value());
-    EXPECT_FALSE(TextReader::Open(file).has_value());
-    std::string s;
-    EXPECT_EQ(opened->ReadLine(s, 20), FieldStatus::Ok);
-    const TextReader::Position second = opened->Tell();
-    TextReader copy = *opened;
-    TextReader moved = std::move(*opened);
-    EXPECT_EQ(copy.ReadLine(s, 20), FieldStatus::Ok);
-    EXPECT_EQ(s, "second");
-    EXPECT_EQ(moved.ReadLine(s, 20), FieldStatus::Ok);
-    EXPECT_EQ(s, "second");
-    copy = moved;
-    std::string_view view;
-    EXPECT_EQ(copy.ReadLineView(view, 20), FieldStatus::LastField);
-    EXPECT_EQ(view, "third");
-    EXPECT_EQ(copy.Line(), 3u);
-    copy.Seek(second);
-    EXPECT_EQ(copy.Line(), 2u);
-    EXPECT_EQ(copy.ReadLine(s, 20), FieldStatus::Ok);
-    EXPECT_EQ(s, "second");
-}
-
 }  // namespace
 }  // namespace cl

@@ -141,19 +141,5 @@ TEST_F(GeneratedImages, CursorIsOneCrispImageWithItsHotspotAtTheFingerTip) {
     for (std::uint32_t p : img.argb) EXPECT_TRUE(p >> 24 == 0 || p >> 24 == 255) << "no half-transparent pixel";
 }
 
-TEST_F(GeneratedImages, WaitPictureIsAHundredBySeventyFiveWithTheWordsInAmber) {
-    BgrImage img;
-    std::string error;
-    ASSERT_TRUE(ReadBmpFile(Out() / kWaitFile, img, error)) << error;
-    EXPECT_EQ(img.width, 100);
-    EXPECT_EQ(img.height, 75);
-    std::set<std::uint32_t> colours;
-    for (int y = 0; y < img.height; ++y)
-        for (int x = 0; x < img.width; ++x) colours.insert(img.Rgb(x, y));
-    EXPECT_GT(colours.size(), 40u) << "a picture, not a flat fill";
-    EXPECT_EQ(colours.count(0xF2B84B), 1u) << "the lettering";
-    EXPECT_EQ(colours.count(0xFF00FF), 0u) << "no sub-pixel key colour left over";
-}
-
 }  // namespace
 }  // namespace cl::resgen
