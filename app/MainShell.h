@@ -10,8 +10,8 @@
 
 #include "model/Collection.h"
 #include "model/base/FileWriter.h"
-#include "ui/Desktop.h"
 #include "ui/MainList.h"
+#include "ui/Workbench.h"
 
 namespace cl {
 

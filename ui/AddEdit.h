@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "model/base/Prompts.h"
-#include "ui/Desktop.h"
 #include "ui/Dialogs.h"
+#include "ui/Workbench.h"
 
 namespace cl {
 

@@ -2,15 +2,9 @@
 // document with the system's shell, the warning sound, and messages that belong to no window.
 #pragma once
 
-#include <string>
 #include <string_view>
 
-#include "model/Collection.h"
-#include "model/base/Date.h"
 #include "model/base/Prompts.h"
-#include "ui/Dialogs.h"
-#include "ui/MainList.h"
-#include "ui/ProgramState.h"
 
 namespace cl {
 
@@ -25,19 +19,6 @@ class Desktop {
     virtual void Beep() = 0;  // the exclamation sound
     // Message boxes without an owner window.
     virtual Prompts& OwnerlessPrompts() = 0;
-};
-
-// Everything the list commands and the main window's commands work with, each with one owner (MainShell and the
-// window); none of it carries a command's input or output.
-struct Workbench {
-    Collection& collection;
-    MainList& list;
-    ProgramState& state;
-    Dialogs& dialogs;
-    Prompts& prompts;  // message boxes over the main window
-    Desktop& desktop;
-    Clock& clock;
-    std::string dataDirectory;  // ends in a path separator
 };
 
 }  // namespace cl

@@ -12,8 +12,8 @@
 #include "model/base/FileWriter.h"
 #include "model/base/Win_win.h"
 #include "ui/AddEdit.h"
-#include "ui/Desktop.h"
 #include "ui/Presence.h"
+#include "ui/Workbench.h"
 
 namespace cl {
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "ui/AddEdit.h"
-#include "ui/Desktop.h"
 #include "ui/Presence.h"
+#include "ui/Workbench.h"
 
 namespace cl {
 

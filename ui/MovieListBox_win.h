@@ -3,9 +3,9 @@
 
 #include <windows.h>
 
-#include "ui/Desktop.h"
 #include "ui/ListCommands.h"
 #include "ui/SelectionListBox_win.h"
+#include "ui/Workbench.h"
 
 namespace cl {
 
