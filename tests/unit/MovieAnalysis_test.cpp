@@ -2,6 +2,7 @@
 #include "media/MovieAnalysis.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <fstream>
 
@@ -89,7 +90,8 @@ TEST(MovieAnalysis, MpegFileIsReadByItsHeadAndItsLastBlock) {
     const std::uint8_t gop[] = {0, 0, 1, 0xB8, 0x03, 0x29, 0x40, 0x00};                               // 0:50:10
     std::copy(std::begin(sequence), std::end(sequence), d.begin() + 100);
     std::copy(std::begin(gop), std::end(gop), d.begin() + 39000);
-    const auto path = std::filesystem::temp_directory_path() / "cl-movie-analysis.MPG";
+    const auto path =
+        std::filesystem::temp_directory_path() / ("cl-movie-analysis-" + std::to_string(getpid()) + ".MPG");
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(d.data()), d.size());
     test::Analysed r;
     AnalyserState state;

@@ -2,6 +2,7 @@
 // the directory of the icon and the cursor, every image header, the colour and mask bits, the cursor's hotspot, and
 // the wait picture through the program's BMP reader.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -95,7 +96,7 @@ class GeneratedImages : public ::testing::Test {
         ASSERT_TRUE(GenerateResourceImages(Out(), error)) << error;
     }
     static void TearDownTestSuite() { fs::remove_all(Out()); }
-    static fs::path Out() { return fs::temp_directory_path() / "cl-resgen-test"; }
+    static fs::path Out() { return fs::temp_directory_path() / ("cl-resgen-test-" + std::to_string(getpid())); }
     static std::vector<std::uint8_t> Read(std::string_view name) {
         std::ifstream in(Out() / name, std::ios::binary);
         EXPECT_TRUE(in) << name;

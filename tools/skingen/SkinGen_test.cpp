@@ -1,6 +1,7 @@
 // Writes the shipped skins into a temporary folder and checks them with the program's own readers: every script
 // loads, every bitmap fits the geometry the script gives, and every window and button is shaped.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <set>
@@ -36,7 +37,7 @@ BgrImage Bitmap(const fs::path& folder, const std::string& file) {
 }
 
 TEST(GeneratedSkins, LoadAndFitTheirBitmapsAndShapes) {
-    const fs::path out = fs::temp_directory_path() / "cl-skingen-test";
+    const fs::path out = fs::temp_directory_path() / ("cl-skingen-test-" + std::to_string(getpid()));
     fs::remove_all(out);
     std::string error;
     ASSERT_TRUE(skingen::GenerateSkins(out, error)) << error;
