@@ -75,6 +75,23 @@ struct InternetHandlePolicy {
     void Close(Handle h) const noexcept { ::InternetCloseHandle(h); }
 };
 
+// A global memory block (GlobalAlloc); a stream made over it with CreateStreamOnHGlobal may take it over.
+struct GlobalMemoryPolicy {
+    using Handle = HGLOBAL;
+    static Handle Null() noexcept { return nullptr; }
+    static bool Valid(Handle h) noexcept { return h != nullptr; }
+    void Close(Handle h) const noexcept { ::GlobalFree(h); }
+};
+
+// A COM interface pointer (an OLE picture, a stream): one reference, given back with Release.
+template <typename T>
+struct ComPolicy {
+    using Handle = T*;
+    static Handle Null() noexcept { return nullptr; }
+    static bool Valid(Handle h) noexcept { return h != nullptr; }
+    void Close(Handle h) const noexcept { h->Release(); }
+};
+
 struct SocketPolicy {
     using Handle = SOCKET;
     static Handle Null() noexcept { return INVALID_SOCKET; }
@@ -144,6 +161,9 @@ struct HookPolicy {
 using OwnedHandle = UniqueHandle<KernelHandlePolicy>;
 using OwnedFind = UniqueHandle<FindHandlePolicy>;
 using OwnedInternet = UniqueHandle<InternetHandlePolicy>;
+using OwnedGlobal = UniqueHandle<GlobalMemoryPolicy>;
+template <typename T>
+using OwnedCom = UniqueHandle<ComPolicy<T>>;
 using OwnedSocket = UniqueHandle<SocketPolicy>;
 template <typename T>
 using OwnedGdi = UniqueHandle<GdiObjectPolicy<T>>;

@@ -6,24 +6,9 @@
 
 #include "media/MovieAnalysis.h"
 #include "tools/cli/Commands.h"
+#include "tools/cli/PrintingPrompts.h"
 
 namespace cl::cli {
-
-namespace {
-
-// Prints every message on the error stream; the analysis decides whether it was fatal.
-class PrintingReporter final : public Prompts {
-  public:
-    explicit PrintingReporter(std::ostream& err) : err_(err) {}
-    void ShowMessage(std::string_view message, std::string_view, MessageIcon) override { err_ << message << '\n'; }
-    // The analysis asks nothing; a question would be answered No.
-    bool Ask(std::string_view, std::string_view, MessageIcon, bool) override { return false; }
-
-  private:
-    std::ostream& err_;
-};
-
-}  // namespace
 
 int RunProbe(const Args& args, std::ostream& out, std::ostream& err) {
     bool stats = false;
@@ -42,7 +27,7 @@ int RunProbe(const Args& args, std::ostream& out, std::ostream& err) {
 
     MediaScratch scratch;
     AnalyserState state;
-    PrintingReporter reporter(err);
+    PrintingPrompts reporter(err);  // the analysis decides whether a message was fatal
     const bool ok = AnalyseMovie(files, scratch, state, reporter);
     if (stats) {
         std::uint64_t total = 0;
