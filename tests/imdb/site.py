@@ -1,0 +1,122 @@
+#!/usr/bin/env python3
+"""A stand-in for the movie database site, for tests and for trying the program by hand.
+
+Serves the pages under pages/ on 127.0.0.1 only, at a free port, as all four database hosts at once: the title
+search (/M/Tsearch?<query>), title pages (/Title?<number>), plot summaries (/Plot?<number>), covers on the image
+host (/images/M/<file>) and on the poster host (/posters/<file>). Pages name the image host as
+http://127.0.0.1:PORT and the poster host as http://localhost:PORT, which is what the hosts must be set to:
+
+    python3 tests/imdb/site.py            # prints the port, then the settings to use
+    CINELEDGER_TITLE_SEARCH_HOST=http://127.0.0.1:PORT CINELEDGER_SITE_HOST=http://127.0.0.1:PORT \\
+    CINELEDGER_IMAGE_HOST=http://127.0.0.1:PORT CINELEDGER_POSTER_HOST=http://localhost:PORT tools/run.sh
+
+Test routes: /empty answers nothing, /bytes binary bytes with zeros among them, /zero a text with one zero byte.
+The server ends after --idle seconds without a request and after --max seconds in any case.
+"""
+
+import argparse
+import http.server
+import pathlib
+import sys
+import time
+
+PAGES = pathlib.Path(__file__).resolve().parent / "pages"
+
+# What the title search answers, by the whole query string; any other query matches nothing.
+SEARCHES = {"Heat": "heat.html", "Alien": "alien-search.html"}
+TITLES = {"0113277": "heat.html", "0078748": "alien.html"}
+PLOTS = {"0113277": "heat-plot.html"}
+
+# 3000 bytes of every value in turn, zeros included; and a text whose first 1024-byte chunk holds a zero byte.
+BINARY = bytes(i % 256 for i in range(3000))
+ZERO_TEXT = b"A" * 100 + b"\0" + b"B" * 1500 + b"C" * 900
+
+
+class Site(http.server.HTTPServer):
+    """Bound to a free port of 127.0.0.1; the pages name it under both host names."""
+
+    def __init__(self):
+        super().__init__(("127.0.0.1", 0), Handler)
+        self.port = self.server_address[1]
+        self.hosts = {b"@IMAGE_HOST@": b"http://127.0.0.1:%d" % self.port,
+                      b"@POSTER_HOST@": b"http://localhost:%d" % self.port}
+        self.last_request = time.monotonic()
+
+
+class Handler(http.server.BaseHTTPRequestHandler):
+    def do_GET(self):
+        self.server.last_request = time.monotonic()
+        path, _, query = self.path.partition("?")
+        routes = {
+            "/M/Tsearch": lambda: self.page(SEARCHES.get(query, "nomatch.html")),
+            "/Title": lambda: self.page(TITLES.get(query)),
+            "/Plot": lambda: self.page(PLOTS.get(query)),
+            "/empty": lambda: (b"", "text/html"),
+            "/bytes": lambda: (BINARY, "application/octet-stream"),
+            "/zero": lambda: (ZERO_TEXT, "text/plain"),
+        }
+        if path in routes:
+            body = routes[path]()
+        elif path.startswith("/images/M/") or path.startswith("/posters/"):
+            body = self.file(path.rpartition("/")[2], "image/jpeg")
+        else:
+            body = None
+        if body is None:
+            self.send_error(404)
+            return
+        data, kind = body
+        self.send_response(200)
+        self.send_header("Content-Type", kind)
+        self.send_header("Content-Length", str(len(data)))
+        self.end_headers()
+        self.wfile.write(data)
+
+    def page(self, name):
+        body = self.file(name, "text/html")
+        if body is None:
+            return None
+        data = body[0]
+        for marker, host in self.server.hosts.items():
+            data = data.replace(marker, host)
+        return data, body[1]
+
+    def file(self, name, kind):
+        if not name or "/" in name or name.startswith("."):
+            return None
+        try:
+            return (PAGES / name).read_bytes(), kind
+        except OSError:
+            return None
+
+    def log_message(self, *args):
+        pass
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--port-file", help="also write the port into this file once the server listens")
+    parser.add_argument("--idle", type=float, default=300, help="end after this many seconds without a request")
+    parser.add_argument("--max", type=float, default=3600, help="end after this many seconds in any case")
+    args = parser.parse_args()
+
+    site = Site()
+    port = site.port
+    print(port, flush=True)
+    if args.port_file:
+        pathlib.Path(args.port_file).write_text("%d\n" % port)
+    print(
+        "CINELEDGER_TITLE_SEARCH_HOST=http://127.0.0.1:%d CINELEDGER_SITE_HOST=http://127.0.0.1:%d "
+        "CINELEDGER_IMAGE_HOST=http://127.0.0.1:%d CINELEDGER_POSTER_HOST=http://localhost:%d" % ((port,) * 4),
+        file=sys.stderr,
+        flush=True,
+    )
+
+    start = time.monotonic()
+    site.timeout = 1
+    while time.monotonic() - start < args.max and time.monotonic() - site.last_request < args.idle:
+        site.handle_request()
+    site.server_close()
+
+
+if __name__ == "__main__":
+    main()
