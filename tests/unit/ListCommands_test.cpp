@@ -34,6 +34,7 @@ class ListCommandsTest : public ::testing::Test, public ShellFixture {
             c.imdb.Put(ImdbKey(title), {.title = title});
         }
         fs::create_directories(dir / "Covers");
+        W().state.hosts.titleSearch = "http://search.test";
         for (int n : {1, 2}) std::ofstream(Cover(n)) << "jpeg";
     }
     fs::path Cover(int number) const { return dir / "Covers" / (std::to_string(number) + ".jpg"); }
@@ -42,7 +43,7 @@ class ListCommandsTest : public ::testing::Test, public ShellFixture {
         commands.Execute(command);
     }
 
-    MainListCommands commands{W(), "http://search.test"};
+    MainListCommands commands{W()};
 };
 
 TEST_F(ListCommandsTest, DeletingAMainMovieRemovesEverythingThatBelongsToIt) {

@@ -53,15 +53,5 @@ TEST(TitleSearchAddress, PutsThePathAndQueryBehindTheHost) {
               "http://127.0.0.1:8080/M/Tsearch?Matrix%20The");
 }
 
-TEST(TitleSearchHost, IsTheDefaultUnlessTheEnvironmentNamesAnother) {
-    unsetenv(kTitleSearchHostVariable);
-    EXPECT_EQ(TitleSearchHost(), kDefaultTitleSearchHost);
-    setenv(kTitleSearchHostVariable, "", 1);
-    EXPECT_EQ(TitleSearchHost(), kDefaultTitleSearchHost);
-    setenv(kTitleSearchHostVariable, "http://localhost:8000/", 1);
-    EXPECT_EQ(TitleSearchHost(), "http://localhost:8000");
-    unsetenv(kTitleSearchHostVariable);
-}
-
 }  // namespace
 }  // namespace cl
