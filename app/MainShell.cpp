@@ -3,6 +3,7 @@
 
 #include <system_error>
 
+#include "imdb/Connection.h"
 #include "model/MainListFile.h"
 #include "model/StoreDamage.h"
 #include "model/base/Title.h"
@@ -55,6 +56,7 @@ std::vector<StoreLoad> MainShell::LoadAtStart() {
     // An existing folder is no error; a folder that cannot be made shows up when a cover is saved.
     std::error_code ignored;
     std::filesystem::create_directory(Dir() / "Covers", ignored);
+    state_.hosts = ReadDatabaseHosts(dataDirectory_);
     list_.Mark(ViewMark::Main);
     return loads;
 }
@@ -73,17 +75,6 @@ void MainShell::CloseLogo() {
 void MainShell::ShowView(const View& view) {
     list_.Show(view);
     list_.Box().Focus();
-}
-
-bool MainShell::InternetCheck(bool goOnWithoutConnection) {
-    if (desktop_.IsConnected()) return true;
-    desktop_.Beep();
-    if (!ui_.AskQuestion("Connect to the Internet?", kAppCaption)) return goOnWithoutConnection;
-    if (!desktop_.AttemptConnect()) {
-        ui_.ShowMessage("Unable to Connect.", kAppCaption, MessageIcon::Stop);
-        return false;
-    }
-    return true;
 }
 
 void MainShell::LoadBackup() {
@@ -161,7 +152,7 @@ void MainShell::Execute(int command) {
             ui_.ShowMainMenu();
             break;
         case IDC_LOGO:
-            if (InternetCheck(false)) desktop_.OpenWithShell(homePage_);
+            if (EnsureInternetConnection(desktop_, ui_, kConnectQuestion)) desktop_.OpenWithShell(homePage_);
             break;
         case IDM_MAIN_LIST:
         case IDM_UPCOMING_LIST:
@@ -222,7 +213,9 @@ void MainShell::Execute(int command) {
             dialogs_.Open(SimpleDialog::UpcomingLocations);
             break;
         case IDM_START_SERVER:
-            if (InternetCheck(true)) dialogs_.Open(SimpleDialog::ServerStatus);
+            if (EnsureInternetConnection(desktop_, ui_, kConnectOrGoOnQuestion)) {
+                dialogs_.Open(SimpleDialog::ServerStatus);
+            }
             break;
         case IDM_SEND_GIMME:
             if (!c.internalGimme.Empty()) {

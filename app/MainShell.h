@@ -72,7 +72,6 @@ class MainShell {
     void ShowView(const View& view);
     void LoadBackup();
     void DeleteGimmeList();
-    bool InternetCheck(bool goOnWithoutConnection);
     std::filesystem::path Dir() const;
 
     Collection& collection_;

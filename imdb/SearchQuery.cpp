@@ -1,7 +1,6 @@
 // The title search's query and address.
 #include "imdb/SearchQuery.h"
 
-#include <cstdlib>
 #include <vector>
 
 namespace cl {
@@ -44,13 +43,6 @@ std::string BuildSearchQuery(std::string_view movieName) {
         query += piece;
     }
     return query;
-}
-
-std::string TitleSearchHost() {
-    const char* configured = std::getenv(kTitleSearchHostVariable);
-    std::string host = configured != nullptr && *configured != '\0' ? configured : std::string(kDefaultTitleSearchHost);
-    while (!host.empty() && host.back() == '/') host.pop_back();
-    return host;
 }
 
 std::string TitleSearchAddress(std::string_view host, std::string_view movieName) {

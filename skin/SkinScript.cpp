@@ -404,8 +404,9 @@ std::string ParseSkinIni(std::string_view bytes) {
     return std::string(bytes.substr(0, end));
 }
 
-std::string SerializeSkinIni(std::string_view skinName) {
-    return std::string(skinName);
+std::string SerializeSkinIni(std::string_view skinName, std::string_view previous) {
+    const std::size_t lineEnd = previous.find_first_of("\r\n");
+    return std::string(skinName) + std::string(lineEnd == std::string_view::npos ? "" : previous.substr(lineEnd));
 }
 
 bool ReadSkinIni(std::string_view dataDirectory, SkinScript& skin) {
@@ -417,7 +418,10 @@ bool ReadSkinIni(std::string_view dataDirectory, SkinScript& skin) {
 }
 
 bool WriteSkinIni(std::string_view dataDirectory, std::string_view skinName, FileWriter& writer, std::string& error) {
-    return writer.Write(std::string(dataDirectory) + std::string(kSkinIniFile), SerializeSkinIni(skinName), error);
+    const std::string path = std::string(dataDirectory) + std::string(kSkinIniFile);
+    std::string previous;  // a missing file has no further lines to keep
+    if (!ReadWholeFile(path, previous)) previous.clear();
+    return writer.Write(path, SerializeSkinIni(skinName, previous), error);
 }
 
 }  // namespace cl

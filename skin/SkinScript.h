@@ -171,20 +171,22 @@ std::string SkinFolderPath(std::string_view dataDirectory, std::string_view skin
 
 char PathSeparatorOf(std::string_view dataDirectory);
 
-// "CineLedger.ini": the name of the skin in use on its one line.
+// "CineLedger.ini": the name of the skin in use on its first line; further lines belong to other settings (the
+// movie database's [Hosts]) and are kept when the skin changes.
 inline constexpr std::string_view kSkinIniFile = "CineLedger.ini";
 
 // The name from the ini file's bytes: the first line without its line end, cut to 99 characters.
 std::string ParseSkinIni(std::string_view bytes);
 
-// The bytes written to the ini file: the bare name, no line break.
-std::string SerializeSkinIni(std::string_view skinName);
+// The bytes written to the ini file: the bare name in place of the first line of `previous` (the file's old bytes),
+// the rest kept from that line's end on; without further lines, the bare name and no line break.
+std::string SerializeSkinIni(std::string_view skinName, std::string_view previous = {});
 
 // Reads "CineLedger.ini" in the data directory (which ends in a path separator) and sets the skin's name and
 // script path; false, with the skin untouched, when the file cannot be opened.
 bool ReadSkinIni(std::string_view dataDirectory, SkinScript& skin);
 
-// Replaces the ini file's content with the skin name.
+// Makes the skin name the ini file's first line, keeping the lines after it.
 bool WriteSkinIni(std::string_view dataDirectory, std::string_view skinName, FileWriter& writer, std::string& error);
 
 }  // namespace cl

@@ -4,19 +4,16 @@
 
 #include <string_view>
 
+#include "imdb/Connection.h"
 #include "model/base/Prompts.h"
 
 namespace cl {
 
-class Desktop {
+// The connection, its dial-up attempt and the warning sound come from Connectivity.
+class Desktop : public Connectivity {
   public:
-    virtual ~Desktop() = default;
-    // Whether the computer reports a connection, and a dial-up attempt.
-    virtual bool IsConnected() = 0;
-    virtual bool AttemptConnect() = 0;
     // Opens a document or address with the shell's open action, maximised.
     virtual void OpenWithShell(std::string_view target) = 0;
-    virtual void Beep() = 0;  // the exclamation sound
     // Message boxes without an owner window.
     virtual Prompts& OwnerlessPrompts() = 0;
 };

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "imdb/Connection.h"
 #include "imdb/ImdbStore.h"
 #include "imdb/SearchQuery.h"
 #include "model/GimmeFile.h"
@@ -38,8 +39,7 @@ void AddSelectionToGimme(Workbench& w, Prompts& prompts, const std::vector<std::
 
 // ---- Menu 107 ----
 
-MainListCommands::MainListCommands(Workbench& workbench, std::string titleSearchHost)
-    : w_(workbench), titleSearchHost_(std::move(titleSearchHost)) {}
+MainListCommands::MainListCommands(Workbench& workbench) : w_(workbench) {}
 
 void MainListCommands::Execute(int command) {
     switch (command) {
@@ -183,16 +183,8 @@ void MainListCommands::MovieInfo() {
 void MainListCommands::SearchImdb() {
     std::string title;
     if (!CurrentTitle(title)) return;
-    const std::string address = TitleSearchAddress(titleSearchHost_, title);
-    if (!w_.desktop.IsConnected()) {
-        if (!w_.prompts.Ask("You Must Be Connected To The Internet To Access the IMDb; Connect?", kAppCaption,
-                            MessageIcon::Exclamation, false))
-            return;
-        if (!w_.desktop.AttemptConnect()) {
-            w_.prompts.ShowMessage("Unable to Connect.", kAppCaption, MessageIcon::Stop);
-            return;
-        }
-    }
+    const std::string address = TitleSearchAddress(w_.state.hosts.titleSearch, title);
+    if (!EnsureInternetConnection(w_.desktop, w_.prompts, kMustConnectQuestion)) return;
     w_.desktop.OpenWithShell(address);
 }
 

@@ -20,7 +20,7 @@ void AddSelectionToGimme(Workbench& w, Prompts& prompts, const std::vector<std::
 // Menu 107 and the main list box's Enter key and double-click.
 class MainListCommands {
   public:
-    MainListCommands(Workbench& workbench, std::string titleSearchHost);
+    explicit MainListCommands(Workbench& workbench);
 
     // The titles the menu's commands act on, captured when it opens (see CaptureSelection).
     void SetSelection(std::vector<std::string> titles) { selection_ = std::move(titles); }
@@ -43,7 +43,6 @@ class MainListCommands {
     bool CurrentTitle(std::string& title);
 
     Workbench& w_;
-    std::string titleSearchHost_;
     std::vector<std::string> selection_;
 };
 

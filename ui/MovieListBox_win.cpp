@@ -1,14 +1,13 @@
 // The main window's movie list box.
 #include "ui/MovieListBox_win.h"
 
-#include "imdb/SearchQuery.h"
 #include "ui/Dialogs_win.h"
 #include "ui/ListMenus.h"
 
 namespace cl {
 
 MainMovieList::MainMovieList(Workbench& workbench, HWND owner, HMENU listMenu)
-    : workbench_(workbench), prompts_(owner), listMenu_(listMenu), commands_(workbench, TitleSearchHost()) {}
+    : workbench_(workbench), prompts_(owner), listMenu_(listMenu), commands_(workbench) {}
 
 void MainMovieList::ContextMenu(POINT screen) {
     commands_.SetSelection(CaptureSelection(SelectedTitles()));

@@ -5,6 +5,7 @@
 
 #include <string_view>
 
+#include "imdb/Hosts.h"
 #include "media/MediaRecord.h"
 #include "model/Collection.h"
 
@@ -16,6 +17,7 @@ struct ProgramState {
     bool autoRetrieve = false;          // set while the Movie Info dialog that Auto-IMDb opens runs: it fetches at once
     bool movieListSendPending = false;  // set by the send commands before the Export Source dialog opens;
     bool gimmeSendPending = false;      // that dialog reads and clears them
+    DatabaseHosts hosts = DefaultHosts();  // the movie database's addresses, read at start
 };
 
 // Loads a Main Movie List movie with everything the Movie Info and add/edit dialogs show: its record, comments,

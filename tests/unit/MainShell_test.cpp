@@ -210,10 +210,6 @@ TEST_F(MainShellTest, InternetCheckBeforeTheLogoPageAndTheServer) {
     EXPECT_EQ(Prompts().questions.back(), (Box{"Connect to the Internet?", "CineLedger", MessageIcon::Question}));
     Run(IDM_START_SERVER);  // No: the server dialog opens all the same
     EXPECT_EQ(Opened(), std::vector<int>{121});
-    desktop.connectWorks = false;
-    Prompts().answers = {true};
-    Run(IDC_LOGO);
-    EXPECT_EQ(Prompts().messages.back(), (Box{"Unable to Connect.", "CineLedger", MessageIcon::Stop}));
     desktop.connected = true;
     Run(IDC_LOGO);
     EXPECT_EQ(desktop.opened, Lines{"http://skins.example/"});

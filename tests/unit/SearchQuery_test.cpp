@@ -1,9 +1,10 @@
-// The title search's query and address.
+// The title search's query, address and hosts, and the connection decision before the internet is used.
 #include "imdb/SearchQuery.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include "imdb/Hosts.h"
+#include "tests/unit/ShellFakes.h"
 
 namespace cl {
 namespace {
@@ -53,14 +54,55 @@ TEST(TitleSearchAddress, PutsThePathAndQueryBehindTheHost) {
               "http://127.0.0.1:8080/M/Tsearch?Matrix%20The");
 }
 
-TEST(TitleSearchHost, IsTheDefaultUnlessTheEnvironmentNamesAnother) {
-    unsetenv(kTitleSearchHostVariable);
-    EXPECT_EQ(TitleSearchHost(), kDefaultTitleSearchHost);
-    setenv(kTitleSearchHostVariable, "", 1);
-    EXPECT_EQ(TitleSearchHost(), kDefaultTitleSearchHost);
-    setenv(kTitleSearchHostVariable, "http://localhost:8000/", 1);
-    EXPECT_EQ(TitleSearchHost(), "http://localhost:8000");
-    unsetenv(kTitleSearchHostVariable);
+TEST(DatabaseHosts, EnvironmentOverTheIniSectionOverTheDefaults) {
+    DatabaseHosts hosts = DefaultHosts();
+    ApplyHostsSection(
+        "Site=http://skin.name\r\n[hosts]\r\n site = http://127.0.0.1:8080/ \r\n;Image=http://x\r\nPoster=\r\n"
+        "Image=http://img.test\r\n[Other]\r\nTitleSearch=http://other",
+        hosts);
+    EXPECT_EQ(hosts, (DatabaseHosts{"https://www.imdb.com", "http://127.0.0.1:8080", "http://img.test",
+                                    std::string(kDefaultPosterHost)}));
+    ApplyHostVariables(hosts, [](const char* name) -> const char* {
+        return std::string_view(name) == kImageHostVariable  ? "http://localhost:9000//"
+               : std::string_view(name) == kSiteHostVariable ? ""
+                                                             : nullptr;
+    });
+    EXPECT_EQ(hosts.image, "http://localhost:9000");
+    EXPECT_EQ(hosts.site, "http://127.0.0.1:8080");
+    EXPECT_EQ(HostName("http://localhost:8080"), "localhost:8080");
+}
+
+TEST(EnsureInternetConnection, AsksOnlyOfflineAndConnectsOnYes) {
+    using test::Box;
+    const Box connect{"Connect to the Internet?", "CineLedger", MessageIcon::Question};
+    const Box must{"You Must Be Connected To The Internet To Access the IMDb; Connect?", "CineLedger",
+                   MessageIcon::Exclamation};
+    const Box failed{"Unable to Connect.", "CineLedger", MessageIcon::Stop};
+    const struct {
+        bool connected, yes, connectWorks;
+        const ConnectQuestion& question;
+        bool goesOn;
+        int beeps;
+        std::vector<Box> questions, messages;
+    } cases[] = {
+        {true, false, false, kConnectQuestion, true, 0, {}, {}},
+        {false, false, true, kConnectQuestion, false, 1, {connect}, {}},
+        {false, false, true, kConnectOrGoOnQuestion, true, 1, {connect}, {}},
+        {false, true, true, kMustConnectQuestion, true, 0, {must}, {}},
+        {false, true, false, kConnectOrGoOnQuestion, false, 1, {connect}, {failed}},
+    };
+    for (const auto& c : cases) {
+        test::FakeDesktop desktop;
+        desktop.connected = c.connected;
+        desktop.connectWorks = c.connectWorks;
+        test::RecordingPrompts prompts;
+        prompts.answers = {c.yes};
+        EXPECT_EQ(EnsureInternetConnection(desktop, prompts, c.question), c.goesOn);
+        EXPECT_EQ(desktop.beeps, c.beeps);
+        EXPECT_EQ(desktop.connectAttempts, c.connected || !c.yes ? 0 : 1);
+        EXPECT_EQ(prompts.questions, c.questions);
+        EXPECT_EQ(prompts.messages, c.messages);
+    }
 }
 
 }  // namespace

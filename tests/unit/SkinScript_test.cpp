@@ -171,7 +171,7 @@ TEST(SkinScript, EveryTruncationFailsCleanly) {
     }
 }
 
-TEST(SkinIni, NameIsTheFirstLineUpTo99CharactersAndIsWrittenBare) {
+TEST(SkinIni, NameIsTheFirstLineUpTo99CharactersAndIsWrittenBareKeepingTheLinesAfterIt) {
     const std::pair<std::string, std::string> cases[] = {
         {"Midnight\r\n", "Midnight"},
         {"Old Paper\nsecond line", "Old Paper"},
@@ -184,6 +184,7 @@ TEST(SkinIni, NameIsTheFirstLineUpTo99CharactersAndIsWrittenBare) {
     std::string error;
     ASSERT_TRUE(WriteSkinIni("/data/", "Old Paper", writer, error));
     EXPECT_EQ(writer.files, (std::map<std::string, std::string>{{"CineLedger.ini", "Old Paper"}}));
+    EXPECT_EQ(SerializeSkinIni("Old Paper", "Midnight\r\n[Hosts]\r\nSite=x"), "Old Paper\r\n[Hosts]\r\nSite=x");
 }
 
 }  // namespace
