@@ -7,10 +7,32 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace cl {
 
 inline constexpr int kPageEnd = -1;
+
+// A field's text as the fixed-size buffer it was read into holds it: characters past the limit are read and
+// lost, and a zero character ends the text (whatever follows is read and lost too).
+class FieldText {
+  public:
+    explicit FieldText(std::size_t limit) : limit_(limit) {}
+    void Put(char c) {
+        if (ended_ || text_.size() >= limit_) return;
+        if (c == '\0') {
+            ended_ = true;
+            return;
+        }
+        text_ += c;
+    }
+    std::string& Text() { return text_; }
+
+  private:
+    std::string text_;
+    std::size_t limit_;
+    bool ended_ = false;
+};
 
 class PageCursor {
   public:
@@ -44,8 +66,14 @@ class PageCursor {
     bool FindMarker(std::string_view triggers, std::initializer_list<std::string_view> tails) {
         const std::size_t length = tails.begin()->size();
         while (!AtEnd()) {
-            const int c = Get();
-            if (triggers.find(static_cast<char>(c)) == std::string_view::npos) continue;
+            // Characters that are no trigger are only passed over, so the search may jump to the next trigger.
+            const std::size_t at =
+                triggers.size() == 1 ? page_.find(triggers[0], pos_) : page_.find_first_of(triggers, pos_);
+            if (at == std::string_view::npos) {
+                pos_ = page_.size();
+                return false;
+            }
+            pos_ = at + 1;
             const std::string_view read = Read(length);
             for (std::string_view tail : tails)
                 if (read == tail) return true;
@@ -56,21 +84,23 @@ class PageCursor {
 
     // Reads up to and including the next `stop`; false when the page ends first.
     bool SkipPast(char stop) {
-        while (!AtEnd())
-            if (Get() == static_cast<unsigned char>(stop)) return true;
-        return false;
+        const std::size_t at = AtEnd() ? std::string_view::npos : page_.find(stop, pos_);
+        pos_ = at == std::string_view::npos ? (AtEnd() ? pos_ : page_.size()) : at + 1;
+        return at != std::string_view::npos;
     }
 
     // Reads up to and including the next `stop`; the characters before it, the first `limit` of them kept, go to
     // `text`. False when the page ends first (`text` then holds what was read).
     bool ReadUntil(char stop, std::size_t limit, std::string& text) {
-        text.clear();
-        while (!AtEnd()) {
+        FieldText field(limit);
+        bool found = false;
+        while (!found && !AtEnd()) {
             const int c = Get();
-            if (c == static_cast<unsigned char>(stop)) return true;
-            if (text.size() < limit) text += static_cast<char>(c);
+            found = c == static_cast<unsigned char>(stop);
+            if (!found) field.Put(static_cast<char>(c));
         }
-        return false;
+        text = std::move(field.Text());
+        return found;
     }
 
   private:

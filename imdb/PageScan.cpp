@@ -22,27 +22,6 @@ constexpr std::size_t kCastLookAhead = 150;
 enum class References { Kept, Decoded, DecodedDoubled };
 enum class LineEnds { Kept, Dropped, LastDropped };  // LastDropped: only a line end right before the '<'
 
-// A field's text as the fixed-size buffer it was read into holds it: characters past the limit are read and
-// lost, and a zero character ends the text (whatever follows is read and lost too).
-class FieldText {
-  public:
-    explicit FieldText(std::size_t limit) : limit_(limit) {}
-    void Put(char c) {
-        if (ended_ || text_.size() >= limit_) return;
-        if (c == '\0') {
-            ended_ = true;
-            return;
-        }
-        text_ += c;
-    }
-    std::string& Text() { return text_; }
-
-  private:
-    std::string text_;
-    std::size_t limit_;
-    bool ended_ = false;
-};
-
 // After an '&' that a '#' follows: the reference's character, the cursor behind its ';'. Without a ';' close
 // enough the '&' is an ordinary character and the cursor stays behind it.
 bool DecodeReference(PageCursor& cur, char& decoded) {
@@ -99,12 +78,13 @@ std::string ReadText(PageCursor& cur, std::size_t limit, References refs, LineEn
 
 // One line as a 256-byte line buffer reads it: up to and including the line end, at most 255 characters.
 std::string ReadLine(PageCursor& cur) {
-    std::string line;
-    while (line.size() < kGenreLineMax && !cur.AtEnd()) {
-        line += static_cast<char>(cur.Get());
-        if (line.back() == '\n') break;
+    FieldText line(kGenreLineMax);
+    for (std::size_t read = 0; read < kGenreLineMax && !cur.AtEnd(); ++read) {
+        const char c = static_cast<char>(cur.Get());
+        line.Put(c);
+        if (c == '\n') break;
     }
-    return line;
+    return std::move(line.Text());
 }
 
 bool FindPlotMarker(PageCursor& cur, std::size_t positionMin) {
@@ -161,7 +141,11 @@ std::string AsReadText(std::string_view bytes) {
 }
 
 SavedPage ReadSavedPage(std::string_view dataDirectory, std::string_view fileName) {
-    std::ifstream in(InDataDirectory(dataDirectory, fileName), std::ios::binary);
+    return ReadPageFile(InDataDirectory(dataDirectory, fileName));
+}
+
+SavedPage ReadPageFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
     if (!in) return {};
     std::string bytes(kSavedPageLimit, '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));

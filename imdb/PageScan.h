@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -84,6 +85,7 @@ struct SavedPage {
     std::string text;
 };
 SavedPage ReadSavedPage(std::string_view dataDirectory, std::string_view fileName);
+SavedPage ReadPageFile(const std::filesystem::path& file);
 // Text as the saved page would read: CR LF pairs as LF.
 std::string AsReadText(std::string_view bytes);
 

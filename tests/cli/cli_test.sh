@@ -60,4 +60,11 @@ check "info names the damage as the program does" "  damaged: History.dat, line 
 run resave --force "$dir"; check "resave --force" 0 $?
 check "the damaged file is kept beside it" "$before" "$(od -An -c <"$dir"/History.dat.damaged-*)"
 
+# scan: the fields of a saved page; the poster host comes from the environment.
+run scan; check "scan without a page exit code" 2 $?
+run scan "$dir/missing.html"; check "scan of a missing page exit code" 1 $?
+printf '<title>Heat (1995)</title>\r\nTagline:</b> A Los &#38; Angeles\r\ncrime saga<br><img src="http://localhost:8080/p/h.jpg">' >"$dir/page.html"
+CINELEDGER_POSTER_HOST=http://localhost:8080/ run scan "$dir/page.html"
+check "scan fields" $'title: Heat\nyear: 1995\ntagline: A Los & Angelescrime saga\ncover: http://localhost:8080/p/h.jpg' "$(grep -E '^(title|year|tagline|cover):' <<<"$out")"
+
 if [ "$failures" -eq 0 ]; then echo "cli tests passed"; else echo "$failures cli checks failed"; exit 1; fi

@@ -93,6 +93,7 @@ TEST(Covers, ImageHostAfterACoverMarkerElseThePosterHostsName) {
         {"cover <img src=\"http://img.test/c/heat.jpg\">", "http://img.test/c/heat.jpg"},
         {"http://img.test/x.jpg\" cover <img src=\"http://localhost:8080/p/heat.jpg\">",
          "http://localhost:8080/p/heat.jpg"},
+        {"<img src=\"//Localhost:8080/p/h.jpg\">", "http://localhost:8080/p/h.jpg"},  // from the second letter on
         {"no picture", ""},
     };
     for (const auto& [page, address] : cases) EXPECT_EQ(FindCoverAddress(page, hosts), address) << page;

@@ -13,6 +13,7 @@ int RunInfo(const Args& args, std::ostream& out, std::ostream& err);
 int RunList(const Args& args, std::ostream& out, std::ostream& err);
 int RunResave(const Args& args, std::ostream& out, std::ostream& err);
 int RunProbe(const Args& args, std::ostream& out, std::ostream& err);
+int RunScan(const Args& args, std::ostream& out, std::ostream& err);
 // Downloads an address into a file as the program does; Windows only (WinInet), elsewhere exit 2.
 int RunFetch(const Args& args, std::ostream& out, std::ostream& err);
 

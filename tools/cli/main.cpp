@@ -10,6 +10,7 @@ void PrintUsage(std::ostream& err) {
            "       cineledger-cli list DIR main|upcoming|gimme|quarantine\n"
            "       cineledger-cli resave [--force] DIR\n"
            "       cineledger-cli probe [--stats] FILE...\n"
+           "       cineledger-cli scan PAGE [SUMMARY]\n"
            "       cineledger-cli fetch [--binary] ADDRESS FILE   (Windows build)\n";
 }
 
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
     if (command == "list") return RunList(args, std::cout, std::cerr);
     if (command == "resave") return RunResave(args, std::cout, std::cerr);
     if (command == "probe") return RunProbe(args, std::cout, std::cerr);
+    if (command == "scan") return RunScan(args, std::cout, std::cerr);
     if (command == "fetch") return RunFetch(args, std::cout, std::cerr);
     PrintUsage(std::cerr);
     return 2;
