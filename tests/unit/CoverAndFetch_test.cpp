@@ -1,8 +1,7 @@
 // The cover's place on the database page, and the fetch's failure messages.
-#include "imdb/CoverLayout.h"
-
 #include <gtest/gtest.h>
 
+#include "imdb/CoverLayout.h"
 #include "imdb/FetchFailure.h"
 
 namespace cl {
