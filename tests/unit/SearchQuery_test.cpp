@@ -16,7 +16,7 @@ TEST(BuildSearchQuery, JoinsTheWordsAndDropsATrailingMark) {
     };
     const Case cases[] = {
         {"Heat", "Heat"},
-        {"Matrix, The", "Matrix%20The"},
+        {"Lord of the Rings, The", "Lord%20of%20the%20Rings%20The"},
         {"Mr. & Mrs. Smith", "Mr%20%20Mrs%20Smith"},  // "&" alone becomes an empty word
         {"Spider-Man 2", "Spider-Man%202"},           // only the last character of a word
         {"U.S.A.", "U.S.A"},
