@@ -1,6 +1,8 @@
 // The small Win32 helpers the dialogs share.
 #include "ui/Dialogs_win.h"
 
+#include <commdlg.h>
+
 namespace cl {
 
 std::string ControlText(HWND dialog, int id, std::size_t limit) {
@@ -13,6 +15,25 @@ std::string ControlText(HWND dialog, int id, std::size_t limit) {
 void FillComboBox(HWND combo, const std::vector<std::string>& values) {
     for (const std::string& value : values)
         SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(value.c_str()));
+}
+
+std::optional<std::string> ChooseListFile(HWND owner, FileChoice choice) {
+    // The filter is pairs of texts ending in an empty one; a string literal adds the last terminator itself.
+    static constexpr char kFilter[] = "All Files (*.*)\0*.*\0";
+    char path[MAX_PATH] = {};
+    OPENFILENAMEA dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = kFilter;
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = path;
+    dialog.nMaxFile = sizeof path;
+    dialog.lpstrDefExt = "txt";
+    dialog.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
+                   (choice == FileChoice::Open ? OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST : OFN_OVERWRITEPROMPT);
+    const BOOL chosen = choice == FileChoice::Open ? GetOpenFileNameA(&dialog) : GetSaveFileNameA(&dialog);
+    if (!chosen) return std::nullopt;
+    return std::string(path);
 }
 
 }  // namespace cl

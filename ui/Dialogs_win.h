@@ -53,6 +53,10 @@ INT_PTR RunModal(HINSTANCE instance, int resource, HWND owner, Dialog& self) {
 std::string ControlText(HWND dialog, int id, std::size_t limit);
 // Fills a combo box with the values in order (CB_ADDSTRING); the combo box sorts them when it is sorted.
 void FillComboBox(HWND combo, const std::vector<std::string>& values);
+// The system's open or save dialog for a list file: every file shown, "txt" added when no extension is typed;
+// opening wants an existing path and file, saving asks before overwriting. The path chosen, nothing when cancelled.
+enum class FileChoice { Open, Save };
+std::optional<std::string> ChooseListFile(HWND owner, FileChoice choice);
 // Enables or grays the entries of a popup menu by position.
 template <std::size_t N, typename Entry>
 void EnableMenuEntries(HMENU menu, const std::array<Entry, N>& entries, const std::array<bool, N>& enabled) {
