@@ -1,10 +1,11 @@
 // The little state that outlives a command: the movie the Movie Info dialog shows, whether that dialog fetches
-// the movie's details at once, and which list a send is pending for. MainShell owns the one instance and hands
+// the movie's details at once, which list a send is pending for, and the movies an import offers. MainShell owns the one instance and hands
 // it to the commands and dialogs that read or set it; nothing else carries input or output between dialogs.
 #pragma once
 
 #include <string_view>
 
+#include "exchange/ImportList.h"
 #include "media/MediaRecord.h"
 #include "model/Collection.h"
 
@@ -16,6 +17,7 @@ struct ProgramState {
     bool autoRetrieve = false;          // set while the Movie Info dialog that Auto-IMDb opens runs: it fetches at once
     bool movieListSendPending = false;  // set by the send commands before the Export Source dialog opens;
     bool gimmeSendPending = false;      // that dialog reads and clears them
+    ImportList importList;              // the movies a friend's list offers, while the exchange dialog runs
 };
 
 // Loads a Main Movie List movie with everything the Movie Info and add/edit dialogs show: its record, comments,
