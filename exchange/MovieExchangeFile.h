@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "exchange/ImportList.h"
+#include "exchange/ExchangeRecord.h"
 #include "model/Collection.h"
 #include "model/base/FileWriter.h"
 #include "model/base/Prompts.h"
@@ -34,6 +34,9 @@ inline constexpr std::string_view kCorruptSourceMessage = "Can Not Identify Sour
 inline constexpr std::string_view kNoNewMoviesMessage = "There Are No New Movies To Add To Your Upcoming List.";
 inline constexpr std::string_view kTrackingResultsCaption = "Tracking Results";
 
+// What the user is told when an exchange file could not be written.
+std::string ExchangeWriteFailureMessage(std::string_view path, std::string_view error);
+
 // How the reading of an exchange file ended.
 enum class ExchangeStop {
     End,            // the "end" line
@@ -47,7 +50,7 @@ enum class ExchangeStop {
 struct MovieExchange {
     ExchangeStop stop = ExchangeStop::Cut;
     std::string source;                    // without its "*"
-    std::vector<ExchangeRecord> records;   // in file order; title as in the file, source and "*" filled in
+    std::vector<ExchangeRecord> records;   // in file order, every line as in the file, source and "*" set
     std::optional<Damage> damage;          // where and why it stopped, unless at "end"
 };
 

@@ -5,8 +5,8 @@
 
 #include <string_view>
 
-#include "exchange/ImportList.h"
 #include "media/MediaRecord.h"
+#include "media/MediaStore.h"
 #include "model/Collection.h"
 
 namespace cl {
