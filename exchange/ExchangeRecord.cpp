@@ -10,14 +10,13 @@ namespace {
 
 using Field = std::optional<std::string> MediaFields::*;
 // The media field behind each block line; the medium (line 2) is the record's own.
-constexpr std::array<Field, kBlockLines> kBlockFields = {
-    &MediaFields::title,        nullptr,
-    &MediaFields::format,       &MediaFields::cds,
-    &MediaFields::width,        &MediaFields::height,
-    &MediaFields::length,       &MediaFields::videoBitRate,
-    &MediaFields::frameRate,    &MediaFields::codec,
-    &MediaFields::audioBitRate, &MediaFields::channels,
-    &MediaFields::audioCodec,   &MediaFields::samples};
+constexpr std::array<Field, kBlockLines> kBlockFields = {&MediaFields::title,        nullptr,
+                                                         &MediaFields::format,       &MediaFields::cds,
+                                                         &MediaFields::width,        &MediaFields::height,
+                                                         &MediaFields::length,       &MediaFields::videoBitRate,
+                                                         &MediaFields::frameRate,    &MediaFields::codec,
+                                                         &MediaFields::audioBitRate, &MediaFields::channels,
+                                                         &MediaFields::audioCodec,   &MediaFields::samples};
 
 }  // namespace
 

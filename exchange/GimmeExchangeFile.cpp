@@ -11,8 +11,8 @@ GimmeExchange ReadGimmeExchange(TextReader& reader) {
     const FieldStatus name = reader.ReadLine(line, kSourceLineMax);
     if (name == FieldStatus::TooLong || name == FieldStatus::EndOfData || !line.ends_with(kSourceMark)) {
         result.stop = GimmeExchangeStop::NoSource;
-        result.damage = Damage{1, "the name line does not end in \"*\" within " + std::to_string(kSourceLineMax) +
-                                      " characters"};
+        result.damage =
+            Damage{1, "the name line does not end in \"*\" within " + std::to_string(kSourceLineMax) + " characters"};
         return result;
     }
     line.pop_back();
@@ -49,8 +49,7 @@ bool WriteGimmeExchange(const std::filesystem::path& path, const MovieList& gimm
     return writer.Write(path, SerializeGimmeExchange(gimme, nameLine), error);
 }
 
-bool ImportGimmeList(const std::filesystem::path& path, const MovieList& main, MovieList& imported,
-                     Prompts& prompts) {
+bool ImportGimmeList(const std::filesystem::path& path, const MovieList& main, MovieList& imported, Prompts& prompts) {
     std::optional<TextReader> reader = TextReader::Open(path);
     if (!reader) return false;
     const GimmeExchange read = ReadGimmeExchange(*reader);

@@ -55,8 +55,8 @@ MovieExchange ReadMovieExchange(TextReader& reader) {
     const FieldStatus source = reader.ReadLine(line, kSourceLineMax);
     if (source == FieldStatus::TooLong || source == FieldStatus::EndOfData || !line.ends_with(kSourceMark)) {
         result.stop = ExchangeStop::NoSource;
-        result.damage = Damage{2, "the source line does not end in \"*\" within " + std::to_string(kSourceLineMax) +
-                                      " characters"};
+        result.damage =
+            Damage{2, "the source line does not end in \"*\" within " + std::to_string(kSourceLineMax) + " characters"};
         return result;
     }
     line.pop_back();
@@ -116,8 +116,8 @@ std::string SerializeMainListExchange(const MovieList& main, const MediaStore& m
         }
         const MediaFields& f = found->fields;
         AppendBlock(out, {movie.title, medium, text(f.format), text(f.cds), text(f.width), text(f.height),
-                          text(f.length), text(f.videoBitRate), text(f.frameRate), text(f.codec),
-                          text(f.audioBitRate), text(f.channels), text(f.audioCodec), text(f.samples)});
+                          text(f.length), text(f.videoBitRate), text(f.frameRate), text(f.codec), text(f.audioBitRate),
+                          text(f.channels), text(f.audioCodec), text(f.samples)});
     }
     out += kExchangeEnd;
     return out;
@@ -140,8 +140,7 @@ std::string SerializeImportList(const ImportList& list) {
     return out;
 }
 
-bool SaveImportList(const std::filesystem::path& path, const ImportList& list, FileWriter& writer,
-                    std::string& error) {
+bool SaveImportList(const std::filesystem::path& path, const ImportList& list, FileWriter& writer, std::string& error) {
     if (list.Count() == 0) return true;
     return writer.Write(path, SerializeImportList(list), error);
 }
