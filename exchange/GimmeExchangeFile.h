@@ -20,10 +20,10 @@ inline constexpr std::string_view kOwnedMarker = "G";
 inline constexpr std::string_view kNotOwnedMarker = "?";
 
 enum class GimmeExchangeStop {
-    End,        // the "end" line: success
-    Cut,        // the data ended first: failure, the titles read stay
-    Overlong,   // a title longer than its limit: failure, the titles before it stay
-    NoSource,   // the name line is empty, overlong or lacks its "*": nothing read
+    End,       // the "end" line: success
+    Cut,       // the data ended first: failure, the titles read stay
+    Overlong,  // a title longer than its limit: failure, the titles before it stay
+    NoSource,  // the name line is empty, overlong or lacks its "*": nothing read
 };
 
 struct GimmeExchange {
@@ -44,8 +44,7 @@ bool WriteGimmeExchange(const std::filesystem::path& path, const MovieList& gimm
 // the SameTitle, else "?"; location the sender). A name line without its "*" shows "Can Not Identify Source; File
 // Is Corrupt." (caption "Error"). False on any failure: the titles read before it stay. The caller shows
 // kInvalidGimmeFileMessage.
-bool ImportGimmeList(const std::filesystem::path& path, const MovieList& main, MovieList& imported,
-                     Prompts& prompts);
+bool ImportGimmeList(const std::filesystem::path& path, const MovieList& main, MovieList& imported, Prompts& prompts);
 
 // The sender of an imported list as its name line: its first record's location and "*", unformatted.
 std::string ImportedGimmeNameLine(const MovieList& imported);

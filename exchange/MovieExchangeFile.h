@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "exchange/ImportList.h"
+#include "exchange/ExchangeRecord.h"
 #include "model/Collection.h"
 #include "model/base/FileWriter.h"
 #include "model/base/Prompts.h"
@@ -34,21 +34,24 @@ inline constexpr std::string_view kCorruptSourceMessage = "Can Not Identify Sour
 inline constexpr std::string_view kNoNewMoviesMessage = "There Are No New Movies To Add To Your Upcoming List.";
 inline constexpr std::string_view kTrackingResultsCaption = "Tracking Results";
 
+// What the user is told when an exchange file could not be written.
+std::string ExchangeWriteFailureMessage(std::string_view path, std::string_view error);
+
 // How the reading of an exchange file ended.
 enum class ExchangeStop {
-    End,            // the "end" line
-    Cut,            // the data ended first (a block cut short is dropped)
-    Overlong,       // a line longer than its limit: reading stops there, the blocks before it stay
-    WrongVersion,   // nothing read
-    NoSource,       // the source line lacks its "*" (or is overlong): nothing read
+    End,           // the "end" line
+    Cut,           // the data ended first (a block cut short is dropped)
+    Overlong,      // a line longer than its limit: reading stops there, the blocks before it stay
+    WrongVersion,  // nothing read
+    NoSource,      // the source line lacks its "*" (or is overlong): nothing read
 };
 
 // A movie list exchange file as read, before any comparison with the collection.
 struct MovieExchange {
     ExchangeStop stop = ExchangeStop::Cut;
-    std::string source;                    // without its "*"
-    std::vector<ExchangeRecord> records;   // in file order; title as in the file, source and "*" filled in
-    std::optional<Damage> damage;          // where and why it stopped, unless at "end"
+    std::string source;                   // without its "*"
+    std::vector<ExchangeRecord> records;  // in file order, every line as in the file, source and "*" set
+    std::optional<Damage> damage;         // where and why it stopped, unless at "end"
 };
 
 MovieExchange ReadMovieExchange(TextReader& reader);
@@ -65,8 +68,7 @@ bool ExportMainList(const std::filesystem::path& path, const MovieList& main, co
 // The offered movies as an exchange file, the first record's source as the sender; empty for an empty list.
 std::string SerializeImportList(const ImportList& list);
 // Writes nothing for an empty list (true then).
-bool SaveImportList(const std::filesystem::path& path, const ImportList& list, FileWriter& writer,
-                    std::string& error);
+bool SaveImportList(const std::filesystem::path& path, const ImportList& list, FileWriter& writer, std::string& error);
 
 // Whether the user has the title already: it is put through entry formatting in place (the caller keeps the
 // formatted title) when the quarantine or the Main Movie List has entries, then looked up in the quarantine and

@@ -12,8 +12,8 @@
 namespace cl {
 namespace {
 
-// A Gimme list entry as the Movie Info dialog shows it: its title, its marker and its location (the sender's name
-// in an imported list); Gimme entries have no presence, medium or number.
+// An Internal Gimme List entry as the Movie Info dialog shows it: its title, its marker and its location; Gimme
+// entries have no presence, medium or number.
 void LoadGimmeEntry(const MovieList& gimme, std::string_view title, CurrentMovie& current) {
     const MovieRecord* record = gimme.Find(title);
     if (record == nullptr) return;
@@ -34,6 +34,20 @@ void AddSelectionToGimme(Workbench& w, Prompts& prompts, const std::vector<std::
         w.desktop.OwnerlessPrompts().ShowMessage(GimmeDuplicateMessage(refused), kErrorCaption,
                                                  MessageIcon::Exclamation);
     w.list.Show(View::InternalGimme());
+}
+
+void SearchImdbFor(Workbench& w, Prompts& prompts, std::string_view titleSearchHost, std::string_view title) {
+    const std::string address = TitleSearchAddress(titleSearchHost, title);
+    if (!w.desktop.IsConnected()) {
+        if (!prompts.Ask("You Must Be Connected To The Internet To Access the IMDb; Connect?", kAppCaption,
+                         MessageIcon::Exclamation, false))
+            return;
+        if (!w.desktop.AttemptConnect()) {
+            prompts.ShowMessage("Unable to Connect.", kAppCaption, MessageIcon::Stop);
+            return;
+        }
+    }
+    w.desktop.OpenWithShell(address);
 }
 
 // ---- Menu 107 ----
@@ -173,7 +187,8 @@ void MainListCommands::MovieInfo() {
             LoadGimmeEntry(c.internalGimme, title, current);
             break;
         case ViewMark::ImportedGimme:
-            LoadGimmeEntry(c.importedGimme, title, current);
+            // The user's own record of the wanted movie, so that it can be found and lent.
+            LoadMainForImported(c.main, title, current);
             break;
     }
     w_.dialogs.MovieInfo();
@@ -182,18 +197,7 @@ void MainListCommands::MovieInfo() {
 
 void MainListCommands::SearchImdb() {
     std::string title;
-    if (!CurrentTitle(title)) return;
-    const std::string address = TitleSearchAddress(titleSearchHost_, title);
-    if (!w_.desktop.IsConnected()) {
-        if (!w_.prompts.Ask("You Must Be Connected To The Internet To Access the IMDb; Connect?", kAppCaption,
-                            MessageIcon::Exclamation, false))
-            return;
-        if (!w_.desktop.AttemptConnect()) {
-            w_.prompts.ShowMessage("Unable to Connect.", kAppCaption, MessageIcon::Stop);
-            return;
-        }
-    }
-    w_.desktop.OpenWithShell(address);
+    if (CurrentTitle(title)) SearchImdbFor(w_, w_.prompts, titleSearchHost_, title);
 }
 
 void MainListCommands::MainShift() {

@@ -58,7 +58,7 @@ class ExchangeDialog {
   public:
     // `box` is list box 1144, `prompts` the dialog's message boxes.
     ExchangeDialog(Workbench& workbench, ListBoxView& box, Prompts& prompts, FileWriter& writer,
-                      std::string titleSearchHost);
+                   std::string titleSearchHost);
 
     // Opening: every offered title in the list box (which sorts them), the first selected.
     void Open();

@@ -1,12 +1,13 @@
 // The little state that outlives a command: the movie the Movie Info dialog shows, whether that dialog fetches
-// the movie's details at once, which list a send is pending for, and the movies an import offers. MainShell owns the one instance and hands
-// it to the commands and dialogs that read or set it; nothing else carries input or output between dialogs.
+// the movie's details at once, which list a send is pending for, and the movies an import offers. MainShell owns the
+// one instance and hands it to the commands and dialogs that read or set it; nothing else carries input or output
+// between dialogs.
 #pragma once
 
 #include <string_view>
 
-#include "exchange/ImportList.h"
 #include "media/MediaRecord.h"
+#include "media/MediaStore.h"
 #include "model/Collection.h"
 
 namespace cl {

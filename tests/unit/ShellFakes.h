@@ -140,7 +140,7 @@ class FakeDialogs : public Dialogs {
     std::function<std::optional<std::string>(PresenceChange&)> onPresence;
     std::function<void()> onMovieInfo;
     std::function<void()> onExchange;
-    std::vector<std::string> importInfos;  // the titles 234 showed
+    std::vector<std::string> importInfos;   // the titles 234 showed
     std::optional<std::string> chosenFile;  // what the file dialogs answer
 };
 

@@ -13,6 +13,7 @@ int RunInfo(const Args& args, std::ostream& out, std::ostream& err);
 int RunList(const Args& args, std::ostream& out, std::ostream& err);
 int RunResave(const Args& args, std::ostream& out, std::ostream& err);
 int RunProbe(const Args& args, std::ostream& out, std::ostream& err);
+int RunExchange(const Args& args, std::ostream& out, std::ostream& err);
 
 // Printed on wrong arguments, before exit code 2.
 void PrintUsage(std::ostream& err);

@@ -9,7 +9,8 @@ void PrintUsage(std::ostream& err) {
     err << "usage: cineledger-cli info DIR\n"
            "       cineledger-cli list DIR main|upcoming|gimme|quarantine\n"
            "       cineledger-cli resave [--force] DIR\n"
-           "       cineledger-cli probe [--stats] FILE...\n";
+           "       cineledger-cli probe [--stats] FILE...\n"
+           "       cineledger-cli exchange FILE\n";
 }
 
 }  // namespace cl::cli
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
     if (command == "list") return RunList(args, std::cout, std::cerr);
     if (command == "resave") return RunResave(args, std::cout, std::cerr);
     if (command == "probe") return RunProbe(args, std::cout, std::cerr);
+    if (command == "exchange") return RunExchange(args, std::cout, std::cerr);
     PrintUsage(std::cerr);
     return 2;
 }
