@@ -17,6 +17,32 @@ void FillComboBox(HWND combo, const std::vector<std::string>& values) {
         SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(value.c_str()));
 }
 
+HWND InnermostDialog(HWND main) {
+    struct Search {
+        HWND owner;
+        HWND found;
+    };
+    Search search{main, nullptr};
+    const DWORD thread = GetWindowThreadProcessId(main, nullptr);
+    // Modal dialogs nest one per owner, so each step down the chain finds at most one.
+    for (;;) {
+        search.found = nullptr;
+        EnumThreadWindows(
+            thread,
+            [](HWND window, LPARAM state) -> BOOL {
+                auto& s = *reinterpret_cast<Search*>(state);
+                char name[16] = {};
+                GetClassNameA(window, name, sizeof name);
+                if (GetWindow(window, GW_OWNER) != s.owner || std::string_view(name) != "#32770") return TRUE;
+                s.found = window;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        if (search.found == nullptr) return search.owner;
+        search.owner = search.found;
+    }
+}
+
 std::optional<std::string> ChooseListFile(HWND owner, FileChoice choice) {
     // The filter is pairs of texts ending in an empty one; a string literal adds the last terminator itself.
     static constexpr char kFilter[] = "All Files (*.*)\0*.*\0";
