@@ -72,6 +72,8 @@ TEST_F(ExchangeTest, AnExportedMainListOffersTheOtherCollectionOnlyItsNewMovies)
     EXPECT_FALSE(IsWindowVisible(externals));
     EXPECT_EQ(ListBoxItems(box), (Lines{"Emmanuelle", "Heat"}));
     EXPECT_EQ(ListBoxSelection(box), std::vector<int>{0});
+    ASSERT_TRUE(SendKey(box, VK_DOWN));
+    EXPECT_EQ(ListBoxSelection(box), std::vector<int>{1}) << "the arrow moves a single selection";
     EXPECT_EQ(Screenshot(GetParent(box), "MovieListExchange"), "");
     HWND popup = OpenContextMenu(box, 0, program.Id());
     EXPECT_EQ(Screenshot(popup, "MovieListExchange-Popup"), "");
