@@ -30,13 +30,6 @@ bool ReadBlockLine(TextReader& reader, std::string& out, std::size_t max, std::s
     return false;
 }
 
-void AppendBlock(std::string& out, const std::array<std::string_view, kBlockLines>& lines) {
-    for (std::string_view line : lines) {
-        out += line;
-        out += kLineEnd;
-    }
-}
-
 }  // namespace
 
 std::string ExchangeWriteFailureMessage(std::string_view path, std::string_view error) {
@@ -107,17 +100,11 @@ std::string SerializeMainListExchange(const MovieList& main, const MediaStore& m
         return value ? std::string_view(*value) : std::string_view();
     };
     for (const MovieRecord& movie : main) {
-        const std::string_view medium = text(movie.medium);
+        out.append(movie.title).append(kLineEnd).append(text(movie.medium)).append(kLineEnd);
+        // The media details by the title exactly as stored, the sender's display texts unchanged.
         const MediaRecord* found = media.Find(movie.title);
-        if (found == nullptr) {
-            const std::string_view na = kNotAvailable;
-            AppendBlock(out, {movie.title, medium, na, na, na, na, na, na, na, na, na, na, na, na});
-            continue;
-        }
-        const MediaFields& f = found->fields;
-        AppendBlock(out, {movie.title, medium, text(f.format), text(f.cds), text(f.width), text(f.height),
-                          text(f.length), text(f.videoBitRate), text(f.frameRate), text(f.codec), text(f.audioBitRate),
-                          text(f.channels), text(f.audioCodec), text(f.samples)});
+        for (std::size_t i = 2; i < kBlockLines; ++i)
+            out.append(found != nullptr ? text(BlockLine(*found, i)) : kNotAvailable).append(kLineEnd);
     }
     out += kExchangeEnd;
     return out;
