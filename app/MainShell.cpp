@@ -4,6 +4,8 @@
 #include <system_error>
 
 #include "imdb/Connection.h"
+#include "exchange/GimmeExchangeFile.h"
+#include "exchange/MovieExchangeFile.h"
 #include "model/MainListFile.h"
 #include "model/StoreDamage.h"
 #include "model/base/Title.h"
@@ -97,6 +99,38 @@ void MainShell::DeleteGimmeList() {
         collection_.internalGimme.Clear();
         list_.Show(View::InternalGimme());
     }
+    list_.Box().Focus();
+}
+
+void MainShell::ImportGimme() {
+    if (!collection_.importedGimme.Empty()) {
+        ui_.ShowMessage("Only One Gimme List At a Time! To Open a New Gimme List Close Existing One First.",
+                        kErrorCaption, MessageIcon::Exclamation);
+        list_.Box().Focus();
+        return;
+    }
+    const std::optional<std::string> path = dialogs_.OpenFile();
+    if (!path) return;
+    if (!ImportGimmeList(*path, collection_.main, collection_.importedGimme, ui_)) {
+        ui_.ShowMessage(kInvalidGimmeFileMessage, kErrorCaption, MessageIcon::Stop);
+        list_.Box().Focus();
+        list_.SetSelectionCount("");
+        return;
+    }
+    ShowView(View::ImportedGimme());
+}
+
+void MainShell::SaveImportedGimme() {
+    const MovieList& imported = collection_.importedGimme;
+    if (imported.Empty()) {
+        ui_.ShowMessage("There Is No Imported List to Save.", kErrorCaption, MessageIcon::Exclamation);
+        list_.Box().Focus();
+        return;
+    }
+    const std::optional<std::string> path = dialogs_.SaveFile();
+    std::string error;
+    if (path && !WriteGimmeExchange(*path, imported, ImportedGimmeNameLine(imported), writer_, error))
+        ui_.ShowMessage(ExchangeWriteFailureMessage(*path, error), kErrorCaption, MessageIcon::Stop);
     list_.Box().Focus();
 }
 
@@ -227,12 +261,7 @@ void MainShell::Execute(int command) {
             }
             break;
         case IDM_IMPORT_GIMME:
-            // Reading a Gimme list file comes with the list exchange; the refusal of a second list is already here.
-            if (!c.importedGimme.Empty()) {
-                ui_.ShowMessage("Only One Gimme List At a Time! To Open a New Gimme List Close Existing One First.",
-                                kErrorCaption, MessageIcon::Exclamation);
-                list_.Box().Focus();
-            }
+            ImportGimme();
             break;
         case IDM_CLOSE_IMPORTED_GIMME:
             c.importedGimme.Clear();
@@ -242,10 +271,7 @@ void MainShell::Execute(int command) {
             DeleteGimmeList();
             break;
         case IDM_SAVE_IMPORTED_GIMME:
-            if (c.importedGimme.Empty()) {
-                ui_.ShowMessage("There Is No Imported List to Save.", kErrorCaption, MessageIcon::Exclamation);
-                list_.Box().Focus();
-            }
+            SaveImportedGimme();
             break;
         case IDM_READ_HELP:
             dialogs_.Open(SimpleDialog::ReadHelp);

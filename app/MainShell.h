@@ -72,6 +72,8 @@ class MainShell {
     void ShowView(const View& view);
     void LoadBackup();
     void DeleteGimmeList();
+    void ImportGimme();
+    void SaveImportedGimme();
     std::filesystem::path Dir() const;
 
     Collection& collection_;

@@ -352,9 +352,12 @@ void MainWindow::Open(SimpleDialog dialog) {
         case SimpleDialog::CategorySearch:
             RunCategorySearchDialog(instance_, window_, collection_, list);
             break;
-        // These arrive with the movie database, printing, the about box and the list exchange.
-        case SimpleDialog::About:
         case SimpleDialog::Externals:
+            RunExternalsDialog(instance_, window_, w, DefaultFileWriter());
+            list.Box().Focus();
+            break;
+        // These arrive with the movie database, printing, the about box and the network exchange.
+        case SimpleDialog::About:
         case SimpleDialog::ServerStatus:
         case SimpleDialog::ExportSource:
         case SimpleDialog::ReadHelp:
@@ -362,6 +365,24 @@ void MainWindow::Open(SimpleDialog dialog) {
         case SimpleDialog::Print:
             break;
     }
+}
+
+// The exchange's dialogs and file choices open from inside other dialogs (Externals, Movie List Exchange), which
+// own them.
+void MainWindow::MovieListExchange() {
+    RunMovieListExchangeDialog(instance_, InnermostDialog(window_), shell_->Bench(), DefaultFileWriter());
+}
+
+void MainWindow::ImportInfo(const MediaScratch& offered) {
+    RunImportInfoDialog(instance_, InnermostDialog(window_), offered);
+}
+
+std::optional<std::string> MainWindow::OpenFile() {
+    return ChooseListFile(InnermostDialog(window_), FileChoice::Open);
+}
+
+std::optional<std::string> MainWindow::SaveFile() {
+    return ChooseListFile(InnermostDialog(window_), FileChoice::Save);
 }
 
 // ---- Desktop ----

@@ -43,6 +43,10 @@ class MainWindow final : public ShellUi, public Dialogs, public Desktop {
     std::optional<std::string> ChangePresence(PresenceChange& change) override;
     void MovieInfo() override;
     void Open(SimpleDialog dialog) override;
+    void MovieListExchange() override;
+    void ImportInfo(const MediaScratch& offered) override;
+    std::optional<std::string> OpenFile() override;
+    std::optional<std::string> SaveFile() override;
     // Desktop
     bool IsConnected() override;
     bool AttemptConnect() override;

@@ -25,7 +25,7 @@ ALLOWED = {
     "skin": {"model/base", "res"},
     "model": {"model/base", "media", "imdb"},
     "exchange": {"model/base", "media", "imdb", "model", "res"},
-    "ui": {"model/base", "media", "imdb", "skin", "model", "res"},
+    "ui": {"model/base", "media", "imdb", "skin", "model", "exchange", "res"},
     "app": {"model/base", "media", "imdb", "skin", "model", "exchange", "ui", "res"},
     "res": set(),
 }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "media/MediaRecord.h"
 #include "model/MovieList.h"
 
 namespace cl {
@@ -54,7 +55,17 @@ enum class AddEditOutcome {
 
 class PresenceChange;
 
-class Dialogs {
+// The system's open and save file dialogs for exchange files: every file shown ("All Files (*.*)"), "txt" added
+// when no extension is typed; opening wants an existing path and file, saving asks before overwriting. The path
+// chosen, nothing when cancelled.
+class FileChooser {
+  public:
+    virtual ~FileChooser() = default;
+    virtual std::optional<std::string> OpenFile() = 0;
+    virtual std::optional<std::string> SaveFile() = 0;
+};
+
+class Dialogs : public FileChooser {
   public:
     virtual ~Dialogs() = default;
     // 106.
@@ -65,6 +76,13 @@ class Dialogs {
     // 125 on the program's current movie.
     virtual void MovieInfo() = 0;
     virtual void Open(SimpleDialog dialog) = 0;
+    // 208 "Movie List Exchange..." over the program's import list (ProgramState::importList), owned by the window
+    // the user is in (the Externals or Server Status dialog); its logic is ui/ListExchange's ExchangeDialog. It
+    // empties the list when it closes.
+    virtual void MovieListExchange() = 0;
+    // 234 "Movie Import Info..." showing an offered movie, copied into the media scratch, over the window the user
+    // is in (the Movie List Exchange dialog).
+    virtual void ImportInfo(const MediaScratch& offered) = 0;
 };
 
 }  // namespace cl

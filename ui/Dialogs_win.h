@@ -30,17 +30,32 @@ void RunQuarantineDialog(HINSTANCE instance, HWND owner, Collection& c);        
 void RunUpcomingLocationsDialog(HINSTANCE instance, HWND owner, Workbench& w);                // 117
 void RunMainLocationsDialog(HINSTANCE instance, HWND owner, Collection& c, MainList& list);   // 103
 void RunCategorySearchDialog(HINSTANCE instance, HWND owner, Collection& c, MainList& list);  // 229
+void RunExternalsDialog(HINSTANCE instance, HWND owner, Workbench& w, FileWriter& writer);    // 113
+// 208 over the program's import list, which it empties when it closes.
+void RunMovieListExchangeDialog(HINSTANCE instance, HWND owner, Workbench& w, FileWriter& writer);
+void RunImportInfoDialog(HINSTANCE instance, HWND owner, const MediaScratch& offered);  // 234
+// The innermost modal dialog running over `main` (following the owner chain, hidden dialogs included): the window a
+// dialog opened from deep inside a command belongs to. `main` itself when none runs.
+HWND InnermostDialog(HWND main);
 
 // ---- What the dialogs share ----
 
 // The one way a dialog is run: `self` is handed over at creation, and from WM_INITDIALOG on every message goes to
-// self.Handle(dialog, message, wParam), whose result the dialog manager gets. Returns what EndDialog was given.
+// self.Handle(dialog, message, wParam), or self.Handle(dialog, message, wParam, lParam) for a dialog that reads it,
+// whose result the dialog manager gets. Returns what EndDialog was given.
 template <typename Dialog>
 INT_PTR CALLBACK ModalDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     if (message == WM_INITDIALOG) SetWindowLongPtrA(dialog, DWLP_USER, lParam);
     auto* self = reinterpret_cast<Dialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
     if (self == nullptr) return FALSE;
-    return Guarded([&] { return self->Handle(dialog, message, wParam); }, INT_PTR{FALSE});
+    return Guarded(
+        [&] {
+            if constexpr (requires { self->Handle(dialog, message, wParam, lParam); })
+                return self->Handle(dialog, message, wParam, lParam);
+            else
+                return self->Handle(dialog, message, wParam);
+        },
+        INT_PTR{FALSE});
 }
 
 template <typename Dialog>
@@ -53,6 +68,10 @@ INT_PTR RunModal(HINSTANCE instance, int resource, HWND owner, Dialog& self) {
 std::string ControlText(HWND dialog, int id, std::size_t limit);
 // Fills a combo box with the values in order (CB_ADDSTRING); the combo box sorts them when it is sorted.
 void FillComboBox(HWND combo, const std::vector<std::string>& values);
+// The system's open or save dialog for a list file: every file shown, "txt" added when no extension is typed;
+// opening wants an existing path and file, saving asks before overwriting. The path chosen, nothing when cancelled.
+enum class FileChoice { Open, Save };
+std::optional<std::string> ChooseListFile(HWND owner, FileChoice choice);
 // Enables or grays the entries of a popup menu by position.
 template <std::size_t N, typename Entry>
 void EnableMenuEntries(HMENU menu, const std::array<Entry, N>& entries, const std::array<bool, N>& enabled) {

@@ -32,6 +32,8 @@ class ListBoxView {
     virtual int FindExact(std::string_view text) = 0;
     virtual int FindStartingWith(std::string_view text) = 0;
     virtual void DeleteLine(int index) = 0;
+    // Adds one line where the sorting puts it; the selection stays.
+    virtual void AddLine(std::string_view text) = 0;
     // Replaces a line's text; the list box puts the new line where its sorting says and selects it.
     virtual void ReplaceLine(int index, std::string_view text) = 0;
     virtual void Focus() = 0;

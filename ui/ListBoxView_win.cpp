@@ -98,6 +98,11 @@ void ListBoxWin::DeleteLine(int index) {
     SendMessageA(list_, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
 }
 
+void ListBoxWin::AddLine(std::string_view text) {
+    const std::string line(text);
+    SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+}
+
 void ListBoxWin::ReplaceLine(int index, std::string_view text) {
     const std::string line(text);
     SendMessageA(list_, LB_DELETESTRING, static_cast<WPARAM>(index), 0);

@@ -28,6 +28,7 @@ class ListBoxWin final : public ListBoxView {
     int FindExact(std::string_view text) override;
     int FindStartingWith(std::string_view text) override;
     void DeleteLine(int index) override;
+    void AddLine(std::string_view text) override;
     void ReplaceLine(int index, std::string_view text) override;
     void Focus() override;
 

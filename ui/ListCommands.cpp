@@ -13,8 +13,8 @@
 namespace cl {
 namespace {
 
-// A Gimme list entry as the Movie Info dialog shows it: its title, its marker and its location (the sender's name
-// in an imported list); Gimme entries have no presence, medium or number.
+// An Internal Gimme List entry as the Movie Info dialog shows it: its title, its marker and its location; Gimme
+// entries have no presence, medium or number.
 void LoadGimmeEntry(const MovieList& gimme, std::string_view title, CurrentMovie& current) {
     const MovieRecord* record = gimme.Find(title);
     if (record == nullptr) return;
@@ -35,6 +35,11 @@ void AddSelectionToGimme(Workbench& w, Prompts& prompts, const std::vector<std::
         w.desktop.OwnerlessPrompts().ShowMessage(GimmeDuplicateMessage(refused), kErrorCaption,
                                                  MessageIcon::Exclamation);
     w.list.Show(View::InternalGimme());
+}
+
+void SearchImdbFor(Workbench& w, Prompts& prompts, std::string_view title) {
+    const std::string address = TitleSearchAddress(w.state.hosts.titleSearch, title);
+    if (EnsureInternetConnection(w.desktop, prompts, kMustConnectQuestion)) w.desktop.OpenWithShell(address);
 }
 
 // ---- Menu 107 ----
@@ -173,7 +178,8 @@ void MainListCommands::MovieInfo() {
             LoadGimmeEntry(c.internalGimme, title, current);
             break;
         case ViewMark::ImportedGimme:
-            LoadGimmeEntry(c.importedGimme, title, current);
+            // The user's own record of the wanted movie, so that it can be found and lent.
+            LoadMainForImported(c.main, title, current);
             break;
     }
     w_.dialogs.MovieInfo();
@@ -182,10 +188,7 @@ void MainListCommands::MovieInfo() {
 
 void MainListCommands::SearchImdb() {
     std::string title;
-    if (!CurrentTitle(title)) return;
-    const std::string address = TitleSearchAddress(w_.state.hosts.titleSearch, title);
-    if (!EnsureInternetConnection(w_.desktop, w_.prompts, kMustConnectQuestion)) return;
-    w_.desktop.OpenWithShell(address);
+    if (CurrentTitle(title)) SearchImdbFor(w_, w_.prompts, title);
 }
 
 void MainListCommands::MainShift() {

@@ -17,6 +17,10 @@ namespace cl {
 // refused with its message, which belongs to no window, and the next follows), then shows the Internal Gimme List.
 void AddSelectionToGimme(Workbench& w, Prompts& prompts, const std::vector<std::string>& titles);
 
+// Search the IMDb on a title: the configured title search opened with the shell, after asking to connect (over
+// `prompts`) when the computer is not connected.
+void SearchImdbFor(Workbench& w, Prompts& prompts, std::string_view title);
+
 // Menu 107 and the main list box's Enter key and double-click.
 class MainListCommands {
   public:

@@ -27,6 +27,11 @@ void MainList::Recount() {
     ShowCaptionAndCount(box_.LineCount(), status_.caption);
 }
 
+void MainList::AddLine(std::string_view title) {
+    box_.AddLine(title);
+    ShowCaptionAndCount(box_.LineCount(), CaptionOf(view_, collection_));
+}
+
 void MainList::SetSelectionCount(std::string_view text) {
     status_.selection = std::string(text);
     display_.ShowStatus(status_);

@@ -41,6 +41,8 @@ class MainList {
     void ShowKeepingMark(const View& content);
     // After lines were removed or added one by one: the count again, the first line selected.
     void Recount();
+    // One line added to the view shown (a title just put on its list): the count again, the first line selected.
+    void AddLine(std::string_view title);
     void SetSelectionCount(std::string_view text);
 
     const View& CurrentView() const { return view_; }

@@ -1,12 +1,14 @@
 // The little state that outlives a command: the movie the Movie Info dialog shows, whether that dialog fetches
-// the movie's details at once, and which list a send is pending for. MainShell owns the one instance and hands
-// it to the commands and dialogs that read or set it; nothing else carries input or output between dialogs.
+// the movie's details at once, which list a send is pending for, and the movies an import offers. MainShell owns the
+// one instance and hands it to the commands and dialogs that read or set it; nothing else carries input or output
+// between dialogs.
 #pragma once
 
 #include <string_view>
 
 #include "imdb/Hosts.h"
 #include "media/MediaRecord.h"
+#include "media/MediaStore.h"
 #include "model/Collection.h"
 
 namespace cl {
@@ -18,6 +20,7 @@ struct ProgramState {
     bool movieListSendPending = false;  // set by the send commands before the Export Source dialog opens;
     bool gimmeSendPending = false;      // that dialog reads and clears them
     DatabaseHosts hosts = DefaultHosts();  // the movie database's addresses, read at start
+    ImportList importList;              // the movies a friend's list offers, while the exchange dialog runs
 };
 
 // Loads a Main Movie List movie with everything the Movie Info and add/edit dialogs show: its record, comments,

@@ -9,6 +9,7 @@ enum class MessageIcon {
     Stop,         // errors
     Exclamation,  // warnings and refusals
     Question,     // Yes/No questions
+    Information,  // results worth knowing
 };
 
 }  // namespace cl

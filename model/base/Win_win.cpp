@@ -14,6 +14,8 @@ UINT IconStyle(MessageIcon icon) {
             return MB_ICONEXCLAMATION;
         case MessageIcon::Question:
             return MB_ICONQUESTION;
+        case MessageIcon::Information:
+            return MB_ICONINFORMATION;
         case MessageIcon::None:
             break;
     }

@@ -66,5 +66,18 @@ run scan "$dir/missing.html"; check "scan of a missing page exit code" 1 $?
 printf '<title>Heat (1995)</title>\r\nTagline:</b> A Los &#38; Angeles\r\ncrime saga<br><img src="http://localhost:8080/p/h.jpg">' >"$dir/page.html"
 CINELEDGER_POSTER_HOST=http://localhost:8080/ run scan "$dir/page.html"
 check "scan fields" $'title: Heat\nyear: 1995\ntagline: A Los & Angelescrime saga\ncover: http://localhost:8080/p/h.jpg' "$(grep -E '^(title|year|tagline|cover):' <<<"$out")"
+# Exchange files: the records with their fields named, or the import's own words and where the file is damaged.
+run exchange; check "exchange without a file" 2 $?
+printf 'CineLedger v3.15\r\nAnn*\r\nHeat\r\nDVD\r\nMPEG-4\r\n1\r\n640\r\n272\r\n1 min.\r\n9 kbit/s\r\n25.000 fps\r\nXviD\r\n8 kbit/s\r\n2\r\nMP3\r\n48000 Hz\r\nend' >"$dir/movies.txt"
+run exchange "$dir/movies.txt"; check "exchange of a movie list" 0 $?
+check "the fields named" $'movie list from: Ann\nmovie 1\n  title: Heat' "$(head -3 <<<"$out")"
+check "frame rate after the bit rate" "  frame rate: 25.000 fps" "$(sed -n 11p <<<"$out")"
+printf 'CineLedger v3.1\r\nAnn*\r\nend' >"$dir/old.txt"
+run exchange "$dir/old.txt"; check "exchange of another version" 1 $?
+check "the version message" "Program Version Is Not Compatible With Imported Movie List." "$(head -1 <<<"$err")"
+printf 'Ann*\r\nHeat\r\nRope' >"$dir/gimme.txt"
+run exchange "$dir/gimme.txt"; check "exchange of a Gimme list without its end" 1 $?
+check "the Gimme titles" $'Gimme list from: Ann\n  title: Heat\n  title: Rope' "$out"
+check "the Gimme failure and where" $'Invalid Gimme File; Load Failed.\ndamaged at line 3: the file ends before "end"' "$err"
 
 if [ "$failures" -eq 0 ]; then echo "cli tests passed"; else echo "$failures cli checks failed"; exit 1; fi

@@ -408,6 +408,13 @@ bool SendKey(HWND window, WPARAM virtualKey) {
     return Send(window, WM_KEYDOWN, virtualKey, 1).has_value();
 }
 
+bool AnswerFileDialog(DWORD processId, const std::filesystem::path& file) {
+    constexpr int kFileNameBox = 1148;  // the file name combo box of the open and save dialogs
+    HWND dialog = WaitForDialogWithControl(processId, kFileNameBox);
+    return dialog != nullptr && SetControlText(dialog, kFileNameBox, WinePath(file.string()).string()) &&
+           PostCommand(dialog, IDOK) && WaitForWindowGone(dialog);
+}
+
 // --- List boxes and their menus ----------------------------------------------------------------------------------
 
 bool ClickLine(HWND list, int index, WPARAM keys, bool wait) {

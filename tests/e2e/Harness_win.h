@@ -132,6 +132,10 @@ bool PressKeys(HWND window, std::initializer_list<WORD> keys);
 bool PostKey(HWND window, WPARAM virtualKey);
 bool SendKey(HWND window, WPARAM virtualKey);  // handled before this returns
 
+// The system's open or save dialog of the process, once one shows: the path typed into its file name box and its
+// OK button pressed; true once the dialog has gone (so a save names a new file: over an old one it asks first).
+bool AnswerFileDialog(DWORD processId, const std::filesystem::path& file);
+
 // --- List boxes and their menus ----------------------------------------------------------------------------------
 
 // Clicks a line (scrolled into view) with the key flags the list box reads (MK_CONTROL, MK_SHIFT). Sent, so the

@@ -1,4 +1,4 @@
-// The resources compiled into CineLedger.exe, read in this process from the program file: the main menu, the two
+// The resources compiled into CineLedger.exe, read in this process from the program file: the main menu, the three
 // list menus and the accelerator table against one table of what they must hold, command ids unique within each
 // menu.
 #include <gtest/gtest.h>
@@ -116,6 +116,22 @@ const Menu kMenus[] = {
          {1, "Add to Gimme List", 40071, false, At(UpcomingMenuEntry::AddToGimme)},
          {1, "-"},
          {1, "Add All to Gimme List", 40073, false, At(UpcomingMenuEntry::AddAllToGimme)},
+     }},
+    {"209",
+     MAKEINTRESOURCEA(209),
+     {
+         {0, "Exchange"},
+         {1, "Add to Upcoming Movie List", 40077},
+         {1, "Add All to Upcoming Movie List", 40078},
+         {1, "-"},
+         {1, "Quarantine", 40080},
+         {1, "Quarantine All Movies", 40079},
+         {1, "-"},
+         {1, "Search the IMDb", 40084},
+         {1, "Info...", 40095},
+         {1, "-"},
+         {1, "Remove", 40093},
+         {1, "Save To File", 40094},
      }},
 };
 

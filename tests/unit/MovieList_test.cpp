@@ -43,11 +43,11 @@ struct ReferenceList {
     }
 };
 
-// Random operations over titles full of near-ties ('a'/'A', '['/'{', ' '/'@'/'`'); `sorted` first fills the list
-// in order, as a load does.
+// Random operations over titles full of near-ties ('a'/'A', '['/'{', ' '/'@'/'`', '1'/'\x11'); `sorted` first fills the
+// list in order, as a load does.
 void CompareWithReference(unsigned seed, int pushFrontPercent, std::size_t sorted) {
     std::mt19937 rng(seed);
-    const std::string alphabet = "aAbB[{ @`";
+    const std::string alphabet = "aAbB[{ @`1\x11";
     const auto title = [&] {
         std::string t;
         for (std::size_t i = rng() % 4; i > 0; --i) t += alphabet[rng() % alphabet.size()];

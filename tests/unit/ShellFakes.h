@@ -61,6 +61,11 @@ class FakeListBox : public ListBoxView {
             if (Folded(lines[i]).starts_with(Folded(text))) return static_cast<int>(i);
         return -1;
     }
+    void AddLine(std::string_view text) override {
+        lines.emplace_back(text);
+        std::stable_sort(lines.begin(), lines.end(),
+                         [](const std::string& a, const std::string& b) { return Folded(a) < Folded(b); });
+    }
     void DeleteLine(int index) override {
         lines.erase(lines.begin() + index);
         selected.clear();
@@ -120,6 +125,13 @@ class FakeDialogs : public Dialogs {
         if (onMovieInfo) onMovieInfo();
     }
     void Open(SimpleDialog dialog) override { opened.push_back(static_cast<int>(dialog)); }
+    void MovieListExchange() override {
+        opened.push_back(208);
+        if (onExchange) onExchange();
+    }
+    void ImportInfo(const MediaScratch& offered) override { importInfos.push_back(offered.fields.title.value_or("")); }
+    std::optional<std::string> OpenFile() override { return chosenFile; }
+    std::optional<std::string> SaveFile() override { return chosenFile; }
 
     std::vector<AddEditRequest> addEdits;
     std::vector<int> opened;  // resource numbers
@@ -127,6 +139,9 @@ class FakeDialogs : public Dialogs {
     std::function<AddEditOutcome(const AddEditRequest&)> onAddEdit;
     std::function<std::optional<std::string>(PresenceChange&)> onPresence;
     std::function<void()> onMovieInfo;
+    std::function<void()> onExchange;
+    std::vector<std::string> importInfos;   // the titles 234 showed
+    std::optional<std::string> chosenFile;  // what the file dialogs answer
 };
 
 class FakeDesktop : public Desktop {

@@ -16,6 +16,7 @@ int RunProbe(const Args& args, std::ostream& out, std::ostream& err);
 int RunScan(const Args& args, std::ostream& out, std::ostream& err);
 // Downloads an address into a file as the program does; Windows only (WinInet), elsewhere exit 2.
 int RunFetch(const Args& args, std::ostream& out, std::ostream& err);
+int RunExchange(const Args& args, std::ostream& out, std::ostream& err);
 
 // Printed on wrong arguments, before exit code 2.
 void PrintUsage(std::ostream& err);

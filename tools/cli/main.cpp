@@ -11,7 +11,8 @@ void PrintUsage(std::ostream& err) {
            "       cineledger-cli resave [--force] DIR\n"
            "       cineledger-cli probe [--stats] FILE...\n"
            "       cineledger-cli scan PAGE [SUMMARY]\n"
-           "       cineledger-cli fetch [--binary] ADDRESS FILE   (Windows build)\n";
+           "       cineledger-cli fetch [--binary] ADDRESS FILE   (Windows build)\n"
+           "       cineledger-cli exchange FILE\n";
 }
 
 }  // namespace cl::cli
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
     if (command == "probe") return RunProbe(args, std::cout, std::cerr);
     if (command == "scan") return RunScan(args, std::cout, std::cerr);
     if (command == "fetch") return RunFetch(args, std::cout, std::cerr);
+    if (command == "exchange") return RunExchange(args, std::cout, std::cerr);
     PrintUsage(std::cerr);
     return 2;
 }

@@ -1,0 +1,170 @@
+// Writing and reading movie list exchange files, and the import's comparison with the collection.
+#include "exchange/MovieExchangeFile.h"
+
+#include "model/base/EntryFormat.h"
+
+namespace cl {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+// Reads one line of at most `max` characters. False with the stop (and where) when the line is missing or
+// overlong; `field` names the line in the damage text.
+bool ReadBlockLine(TextReader& reader, std::string& out, std::size_t max, std::string_view field, ExchangeStop& stop,
+                   std::optional<Damage>& damage) {
+    const std::size_t line = reader.Line();
+    switch (reader.ReadLine(out, max)) {
+        case FieldStatus::Ok:
+        case FieldStatus::LastField:
+            return true;
+        case FieldStatus::TooLong:
+            stop = ExchangeStop::Overlong;
+            damage = TooLongDamage(reader, field, max);
+            return false;
+        case FieldStatus::MissingBar:
+        case FieldStatus::EndOfData:
+            break;
+    }
+    stop = ExchangeStop::Cut;
+    damage = Damage{line, "the file ends before \"end\""};
+    return false;
+}
+
+}  // namespace
+
+std::string ExchangeWriteFailureMessage(std::string_view path, std::string_view error) {
+    return "Unable to Write \"" + std::string(path) + "\": " + std::string(error);
+}
+
+MovieExchange ReadMovieExchange(TextReader& reader) {
+    MovieExchange result;
+    std::string line;
+    const FieldStatus version = reader.ReadLine(line, kVersionLineMax);
+    if (version == FieldStatus::TooLong || line != kExchangeVersion) {
+        result.stop = ExchangeStop::WrongVersion;
+        result.damage = Damage{1, "the version line is not \"" + std::string(kExchangeVersion) + "\""};
+        return result;
+    }
+    const FieldStatus source = reader.ReadLine(line, kSourceLineMax);
+    if (source == FieldStatus::TooLong || source == FieldStatus::EndOfData || !line.ends_with(kSourceMark)) {
+        result.stop = ExchangeStop::NoSource;
+        result.damage =
+            Damage{2, "the source line does not end in \"*\" within " + std::to_string(kSourceLineMax) + " characters"};
+        return result;
+    }
+    line.pop_back();
+    result.source = line;
+    ExchangeRecord record;
+    record.source = result.source;
+    record.categoryMark = std::string(kCategoryMark);
+    std::string value;
+    for (;;) {
+        if (reader.AtEnd()) {
+            result.stop = ExchangeStop::Cut;
+            result.damage = Damage{reader.Line(), "the file ends before \"end\""};
+            return result;
+        }
+        if (!ReadBlockLine(reader, value, kExchangeTitleMax, "title", result.stop, result.damage)) return result;
+        if (value == kExchangeEnd) {
+            result.stop = ExchangeStop::End;
+            return result;
+        }
+        record.fields.title = value;
+        for (std::size_t i = 1; i < kBlockLines; ++i) {
+            if (!ReadBlockLine(reader, value, kExchangeValueMax, "line", result.stop, result.damage)) return result;
+            BlockLine(record, i) = value;
+        }
+        result.records.push_back(record);
+    }
+}
+
+std::string_view MovieExchangeStopMessage(ExchangeStop stop) {
+    switch (stop) {
+        case ExchangeStop::WrongVersion:
+            return kIncompatibleVersionMessage;
+        case ExchangeStop::NoSource:
+            return kCorruptSourceMessage;
+        case ExchangeStop::End:
+        case ExchangeStop::Cut:
+        case ExchangeStop::Overlong:
+            break;
+    }
+    return {};
+}
+
+std::string SerializeMainListExchange(const MovieList& main, const MediaStore& media, std::string_view sourceLine) {
+    std::string out;
+    out.reserve(64 + main.Count() * 160);
+    out.append(kExchangeVersion).append(kLineEnd).append(sourceLine).append(kLineEnd);
+    const auto text = [](const std::optional<std::string>& value) -> std::string_view {
+        return value ? std::string_view(*value) : std::string_view();
+    };
+    for (const MovieRecord& movie : main) {
+        out.append(movie.title).append(kLineEnd).append(text(movie.medium)).append(kLineEnd);
+        // The media details by the title exactly as stored, the sender's display texts unchanged.
+        const MediaRecord* found = media.Find(movie.title);
+        for (std::size_t i = 2; i < kBlockLines; ++i)
+            out.append(found != nullptr ? text(BlockLine(*found, i)) : kNotAvailable).append(kLineEnd);
+    }
+    out += kExchangeEnd;
+    return out;
+}
+
+bool ExportMainList(const std::filesystem::path& path, const MovieList& main, const MediaStore& media,
+                    std::string_view sourceLine, FileWriter& writer, std::string& error) {
+    return writer.Write(path, SerializeMainListExchange(main, media, sourceLine), error);
+}
+
+std::string SerializeImportList(const ImportList& list) {
+    if (list.Count() == 0) return {};
+    std::string out;
+    out.append(kExchangeVersion).append(kLineEnd);
+    out.append(list.begin()->source.value_or("")).append(kSourceMark).append(kLineEnd);
+    for (const ExchangeRecord& record : list) {
+        for (std::size_t i = 0; i < kBlockLines; ++i) out.append(BlockLine(record, i).value_or("")).append(kLineEnd);
+    }
+    out += kExchangeEnd;
+    return out;
+}
+
+bool SaveImportList(const std::filesystem::path& path, const ImportList& list, FileWriter& writer, std::string& error) {
+    if (list.Count() == 0) return true;
+    return writer.Write(path, SerializeImportList(list), error);
+}
+
+bool IsTitleKnown(std::string& title, const Collection& c) {
+    const MovieList& quarantine = c.quarantine.Titles();
+    if (quarantine.Empty() && c.main.Empty()) return false;
+    // Each list formats the title before it compares; formatting twice gives what formatting once gives.
+    FormatEntry(title, c.settings.formatConversion != 0);
+    return quarantine.Contains(title) || c.main.Contains(title);
+}
+
+std::size_t OfferNewMovies(std::vector<ExchangeRecord>& records, const Collection& c, ImportList& offered) {
+    std::size_t count = 0;
+    for (ExchangeRecord& record : records) {
+        if (!record.fields.title || IsTitleKnown(*record.fields.title, c)) continue;
+        offered.Append(std::move(record));
+        ++count;
+    }
+    return count;
+}
+
+std::size_t ImportMovieList(const std::filesystem::path& path, const Collection& c, ImportList& offered,
+                            Prompts& prompts) {
+    std::optional<TextReader> reader = TextReader::Open(path);
+    if (!reader) return 0;
+    MovieExchange read = ReadMovieExchange(*reader);
+    const std::string_view refusal = MovieExchangeStopMessage(read.stop);
+    if (!refusal.empty()) {
+        prompts.ShowMessage(refusal, {}, MessageIcon::Stop);
+        return 0;
+    }
+    const std::size_t count = OfferNewMovies(read.records, c, offered);
+    // A file cut short has no summary: the user sees what it brought, or nothing.
+    if (count == 0 && read.stop == ExchangeStop::End)
+        prompts.ShowMessage(kNoNewMoviesMessage, kTrackingResultsCaption, MessageIcon::Information);
+    return count;
+}
+
+}  // namespace cl
