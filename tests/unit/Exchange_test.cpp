@@ -283,7 +283,7 @@ TEST_F(ExchangeTest, MovieInfoOnAnImportedTitleShowsTheUsersOwnRecord) {
     Add("Heat", "Crime", "Absent", "Mike", 7);
     AddGimmeTitleWithLocation(c.importedGimme, "HEAT", "Ann");
     List().Show(View::ImportedGimme());
-    MainListCommands(W(), "").Execute(IDM_LIST_MOVIE_INFO);
+    MainListCommands(W()).Execute(IDM_LIST_MOVIE_INFO);
     EXPECT_EQ(W().state.currentMovie.location, "Mike");
     EXPECT_EQ(W().state.currentMovie.number, 7);
 }
