@@ -3,9 +3,9 @@
 
 #include <system_error>
 
-#include "imdb/Connection.h"
 #include "exchange/GimmeExchangeFile.h"
 #include "exchange/MovieExchangeFile.h"
+#include "imdb/Connection.h"
 #include "model/MainListFile.h"
 #include "model/StoreDamage.h"
 #include "model/base/Title.h"

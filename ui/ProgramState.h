@@ -20,7 +20,7 @@ struct ProgramState {
     bool movieListSendPending = false;  // set by the send commands before the Export Source dialog opens;
     bool gimmeSendPending = false;      // that dialog reads and clears them
     DatabaseHosts hosts = DefaultHosts();  // the movie database's addresses, read at start
-    ImportList importList;              // the movies a friend's list offers, while the exchange dialog runs
+    ImportList importList;                 // the movies a friend's list offers, while the exchange dialog runs
 };
 
 // Loads a Main Movie List movie with everything the Movie Info and add/edit dialogs show: its record, comments,

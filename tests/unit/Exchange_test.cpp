@@ -49,9 +49,17 @@ class ExchangeTest : public ::testing::Test, public ShellFixture {
 TEST_F(ExchangeTest, ExportWritesEveryMovieInBlockOrderWithNotAvailableWithoutMedia) {
     Add("Alien");
     Add("Emmanuelle", "Erotic");
-    c.media.AddOrReplace("Alien", {.format = "MPEG-4", .cds = "1", .width = "640", .height = "272", .length = "117 min.",
-                                   .frameRate = "25.000 fps", .videoBitRate = "900 kbit/s", .codec = "XviD",
-                                   .audioBitRate = "128 kbit/s", .audioCodec = "MP3", .channels = "2",
+    c.media.AddOrReplace("Alien", {.format = "MPEG-4",
+                                   .cds = "1",
+                                   .width = "640",
+                                   .height = "272",
+                                   .length = "117 min.",
+                                   .frameRate = "25.000 fps",
+                                   .videoBitRate = "900 kbit/s",
+                                   .codec = "XviD",
+                                   .audioBitRate = "128 kbit/s",
+                                   .audioCodec = "MP3",
+                                   .channels = "2",
                                    .samples = "48000 Hz"});
     EXPECT_EQ(SerializeMainListExchange(c.main, c.media, "Ann*"),
               kHead +
@@ -96,8 +104,8 @@ TEST_F(ExchangeTest, ImportOffersOnlyUnknownTitlesFormattedInPlaceAndInArrivalOr
     c.settings.formatConversion = 1;
     Add("Matrix, The");
     c.quarantine.Add("Alien");
-    EXPECT_EQ(Import(kHead + Block("the matrix") + Block("ALIEN") + Block("Heat") + Block("the thing") +
-                     Block("Heat") + "end"),
+    EXPECT_EQ(Import(kHead + Block("the matrix") + Block("ALIEN") + Block("Heat") + Block("the thing") + Block("Heat") +
+                     "end"),
               3u);
     EXPECT_EQ(Titles(Offered()), (Lines{"Heat", "Thing, The", "Heat"}));
     EXPECT_EQ(Offered().begin()->source, "Ann");
@@ -108,7 +116,8 @@ TEST_F(ExchangeTest, ImportOffersOnlyUnknownTitlesFormattedInPlaceAndInArrivalOr
     const MovieExchange read = ReadMovieExchange(again);
     ASSERT_EQ(read.records.size(), 3u);
     EXPECT_EQ(read.source, "Ann");
-    for (std::size_t i = 0; i < kBlockLines; ++i) EXPECT_EQ(BlockLine(read.records[1], i), BlockLine(*++Offered().begin(), i));
+    for (std::size_t i = 0; i < kBlockLines; ++i)
+        EXPECT_EQ(BlockLine(read.records[1], i), BlockLine(*++Offered().begin(), i));
     std::string error;
     EXPECT_TRUE(SaveImportList(dir / "none.txt", ImportList{}, writer, error));
     EXPECT_TRUE(writer.files.empty()) << "an empty list writes nothing";
@@ -122,7 +131,8 @@ TEST_F(ExchangeTest, ImportShowsItsMessages) {
     } cases[] = {
         {"CineLedger v2\r\nAnn*\r\nend", {std::string(kIncompatibleVersionMessage), "", MessageIcon::Stop}},
         {"CineLedger v3.15\r\nAnn\r\nend", {std::string(kCorruptSourceMessage), "", MessageIcon::Stop}},
-        {kHead + Block("heat") + "end", {std::string(kNoNewMoviesMessage), "Tracking Results", MessageIcon::Information}},
+        {kHead + Block("heat") + "end",
+         {std::string(kNoNewMoviesMessage), "Tracking Results", MessageIcon::Information}},
     };
     for (const auto& k : cases) {
         Prompts().messages.clear();
@@ -168,9 +178,9 @@ TEST_F(ExchangeTest, PopupEnablesItemsBySelectionCount) {
         for (const MenuItemState& s : ExchangePopupStates(selected)) ids.insert(s.enabled ? s.id : -s.id);
         return ids;
     };
-    EXPECT_EQ(enabled(0), (std::set<int>{-IDM_EXCHANGE_ADD_TO_UPCOMING, -IDM_EXCHANGE_QUARANTINE,
-                                         -IDM_EXCHANGE_SEARCH_IMDB, -IDM_EXCHANGE_INFO, IDM_EXCHANGE_REMOVE,
-                                         IDM_EXCHANGE_SAVE}));
+    EXPECT_EQ(enabled(0),
+              (std::set<int>{-IDM_EXCHANGE_ADD_TO_UPCOMING, -IDM_EXCHANGE_QUARANTINE, -IDM_EXCHANGE_SEARCH_IMDB,
+                             -IDM_EXCHANGE_INFO, IDM_EXCHANGE_REMOVE, IDM_EXCHANGE_SAVE}));
     EXPECT_EQ(enabled(1).count(IDM_EXCHANGE_INFO) + enabled(1).count(IDM_EXCHANGE_ADD_ALL), 2u);
     EXPECT_EQ(enabled(2).count(-IDM_EXCHANGE_INFO) + enabled(2).count(-IDM_EXCHANGE_SEARCH_IMDB) +
                   enabled(2).count(IDM_EXCHANGE_QUARANTINE_ALL),
