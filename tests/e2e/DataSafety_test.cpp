@@ -27,7 +27,7 @@ TEST_F(DataSafetyTest, DamagedFilesAreReportedAtStartAndSavedOnlyAfterTheyWereKe
     EXPECT_NE(box->text.find("\nHistory.dat, line 4: loan line longer than 99 characters"), std::string::npos)
         << box->text;
     ASSERT_TRUE(AnswerMessageBox(*box, IDOK));
-    HWND main = program.WaitForMainWindow();
+    main = program.WaitForMainWindow();
     ASSERT_NE(main, nullptr);
 
     PostCommand(main, IDM_SAVE);
@@ -42,8 +42,7 @@ TEST_F(DataSafetyTest, DamagedFilesAreReportedAtStartAndSavedOnlyAfterTheyWereKe
 }
 
 TEST_F(DataSafetyTest, ASecondStartOnTheSameFolderBringsTheFirstForwardAndEndsWhileOtherFoldersRunSideBySide) {
-    HWND main = StartMain();
-    ASSERT_NE(main, nullptr);
+    ASSERT_NE(StartMain(), nullptr);
     ShowWindow(main, SW_MINIMIZE);
     ASSERT_TRUE(WaitUntil([&] { return IsIconic(main) != FALSE; }));
 
