@@ -8,6 +8,7 @@
 #include "imdb/Connection.h"
 #include "model/MainListFile.h"
 #include "model/StoreDamage.h"
+#include "model/base/NativePath.h"
 #include "model/base/Title.h"
 #include "res/ResourceIds.h"
 #include "ui/AddEdit.h"
@@ -47,7 +48,7 @@ MainShell::MainShell(Collection& collection, std::string dataDirectory, const Sh
       workbench_{collection, list_, state_, parts.dialogs, parts.ui, parts.desktop, parts.clock, dataDirectory_} {}
 
 std::filesystem::path MainShell::Dir() const {
-    return std::filesystem::path(dataDirectory_);
+    return PathFromNative(dataDirectory_);
 }
 
 std::vector<StoreLoad> MainShell::LoadAtStart() {
@@ -111,7 +112,7 @@ void MainShell::ImportGimme() {
     }
     const std::optional<std::string> path = dialogs_.OpenFile();
     if (!path) return;
-    if (!ImportGimmeList(*path, collection_.main, collection_.importedGimme, ui_)) {
+    if (!ImportGimmeList(PathFromNative(*path), collection_.main, collection_.importedGimme, ui_)) {
         ui_.ShowMessage(kInvalidGimmeFileMessage, kErrorCaption, MessageIcon::Stop);
         list_.Box().Focus();
         list_.SetSelectionCount("");
@@ -129,7 +130,7 @@ void MainShell::SaveImportedGimme() {
     }
     const std::optional<std::string> path = dialogs_.SaveFile();
     std::string error;
-    if (path && !WriteGimmeExchange(*path, imported, ImportedGimmeNameLine(imported), writer_, error))
+    if (path && !WriteGimmeExchange(PathFromNative(*path), imported, ImportedGimmeNameLine(imported), writer_, error))
         ui_.ShowMessage(ExchangeWriteFailureMessage(*path, error), kErrorCaption, MessageIcon::Stop);
     list_.Box().Focus();
 }

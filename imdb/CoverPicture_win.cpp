@@ -10,8 +10,8 @@ namespace {
 constexpr DWORD kMaxCoverBytes = 32u << 20;
 
 // The file's bytes in a movable global block, or no block when the file cannot be read whole.
-OwnedGlobal ReadWholeFile(const std::string& path, DWORD& size) {
-    OwnedHandle file(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+OwnedGlobal ReadWholeFile(const std::filesystem::path& path, DWORD& size) {
+    OwnedHandle file(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     if (!file) return {};
     DWORD high = 0;
     size = GetFileSize(file.get(), &high);
@@ -29,7 +29,7 @@ OwnedGlobal ReadWholeFile(const std::string& path, DWORD& size) {
 
 }  // namespace
 
-bool LoadCoverPicture(const std::string& path, CoverPicture& picture) {
+bool LoadCoverPicture(const std::filesystem::path& path, CoverPicture& picture) {
     DWORD size = 0;
     OwnedGlobal block = ReadWholeFile(path, size);
     if (!block) return false;

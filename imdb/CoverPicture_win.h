@@ -5,7 +5,7 @@
 #include <ole2.h>
 #include <olectl.h>
 
-#include <string>
+#include <filesystem>
 
 #include "model/base/Handle_win.h"
 
@@ -20,7 +20,7 @@ inline constexpr int kDatabaseTab = 1;
 // Loads the picture file at `path` into `picture`, releasing the one held before. A file that cannot be read, is
 // empty or larger than any cover, or does not hold a picture leaves `picture` as it was; callers that must show
 // none release it first. Returns whether a new picture was loaded.
-bool LoadCoverPicture(const std::string& path, CoverPicture& picture);
+bool LoadCoverPicture(const std::filesystem::path& path, CoverPicture& picture);
 
 // Part of the database page's painting: when a picture is held and `currentTab` is the database tab, moves the
 // page's `frame` control around the picture's place at the right edge of a page `pageClientWidth` pixels wide and

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "imdb/PageCursor.h"
+#include "model/base/NativePath.h"
 
 namespace cl {
 namespace {
@@ -37,11 +38,11 @@ std::string PosterHostPass(std::string_view page, const std::string& poster) {
 }  // namespace
 
 std::filesystem::path CoverPath(std::string_view dataDirectory, int movieNumber) {
-    return std::filesystem::path(std::string(dataDirectory)) / kCoversFolder / (std::to_string(movieNumber) + ".jpg");
+    return PathFromNative(dataDirectory) / kCoversFolder / (std::to_string(movieNumber) + ".jpg");
 }
 
 std::filesystem::path CoverAsidePath(std::string_view dataDirectory) {
-    return std::filesystem::path(std::string(dataDirectory)) / kCoversFolder / kCoverAsideFile;
+    return PathFromNative(dataDirectory) / kCoversFolder / kCoverAsideFile;
 }
 
 std::string FindCoverAddress(std::string_view page, const DatabaseHosts& hosts) {
@@ -55,7 +56,7 @@ std::string FetchCover(PageFetcher& fetcher, const DatabaseHosts& hosts, std::st
     if (!page.readable) return {};
     std::string address = FindCoverAddress(page.text, hosts);
     if (!address.empty())
-        fetcher.FetchUrlToFile(CoverPath(dataDirectory, movieNumber).string(), address, FetchMode::Binary);
+        fetcher.FetchUrlToFile(NativeFromPath(CoverPath(dataDirectory, movieNumber)), address, FetchMode::Binary);
     return address;
 }
 

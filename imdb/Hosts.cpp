@@ -5,6 +5,8 @@
 #include <fstream>
 #include <utility>
 
+#include "model/base/NativePath.h"
+
 namespace cl {
 namespace {
 
@@ -85,7 +87,7 @@ void ApplyHostVariables(DatabaseHosts& hosts, VariableLookup lookup) {
 
 DatabaseHosts ReadDatabaseHosts(std::string_view dataDirectory) {
     DatabaseHosts hosts = DefaultHosts();
-    std::ifstream in(std::string(dataDirectory) + "CineLedger.ini", std::ios::binary);
+    std::ifstream in(PathFromNative(dataDirectory) / "CineLedger.ini", std::ios::binary);
     if (in) {
         std::string bytes(kIniReadLimit, '\0');
         in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));

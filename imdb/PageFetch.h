@@ -14,9 +14,9 @@ enum class FetchMode { Text, Binary };
 class PageFetcher {
   public:
     virtual ~PageFetcher() = default;
-    // Downloads what `address` returns into `outputPath`. Every failure has already been shown to the user when
-    // this returns; the caller learns of success only by what it finds in the file. A failure before the address
-    // opened leaves an earlier file of that name exactly as it was.
+    // Downloads what `address` returns into `outputPath` (narrow bytes, as NativeFromPath gives them). Every failure
+    // has already been shown to the user when this returns; the caller learns of success only by what it finds in
+    // the file. A failure before the address opened leaves an earlier file of that name exactly as it was.
     virtual void FetchUrlToFile(const std::string& outputPath, const std::string& address, FetchMode mode) = 0;
 };
 

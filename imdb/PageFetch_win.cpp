@@ -6,6 +6,7 @@
 
 #include "imdb/FetchFailure.h"
 #include "model/base/Handle_win.h"
+#include "model/base/NativePath.h"
 
 namespace cl {
 namespace {
@@ -37,7 +38,7 @@ void WinInetFetcher::FetchUrlToFile(const std::string& outputPath, const std::st
     // Only now is an earlier file of that name replaced: a search that could not connect leaves the last page in
     // place. Text mode writes line ends as the system's text files have them.
     const bool binary = mode == FetchMode::Binary;
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(outputPath.c_str(), binary ? "wb" : "w"));
+    std::unique_ptr<std::FILE, FileCloser> file(OpenStdFile(PathFromNative(outputPath), binary ? "wb" : "w"));
     if (!file) return;  // nowhere to write (a missing folder, a read-only file): the caller finds no new file
 
     char buffer[kChunk + 1] = {};

@@ -8,6 +8,7 @@
 
 #include "imdb/PageCursor.h"
 #include "imdb/SearchQuery.h"
+#include "model/base/NativePath.h"
 #include "model/base/Title.h"
 
 namespace cl {
@@ -105,8 +106,9 @@ std::string JoinGenres(const std::vector<std::string>& names) {
     return joined;
 }
 
+// In the narrow form the fetcher is given paths.
 std::string InDataDirectory(std::string_view dataDirectory, std::string_view fileName) {
-    return (std::filesystem::path(std::string(dataDirectory)) / std::string(fileName)).string();
+    return NativeFromPath(PathFromNative(dataDirectory) / std::string(fileName));
 }
 
 template <typename Scan>
@@ -141,7 +143,7 @@ std::string AsReadText(std::string_view bytes) {
 }
 
 SavedPage ReadSavedPage(std::string_view dataDirectory, std::string_view fileName) {
-    return ReadPageFile(InDataDirectory(dataDirectory, fileName));
+    return ReadPageFile(PathFromNative(InDataDirectory(dataDirectory, fileName)));
 }
 
 SavedPage ReadPageFile(const std::filesystem::path& file) {

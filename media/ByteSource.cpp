@@ -4,6 +4,8 @@
 #include <cstring>
 #include <limits>
 
+#include "model/base/NativePath.h"
+
 namespace cl {
 
 namespace {
@@ -68,7 +70,7 @@ bool MemorySource::ReadAt(std::uint64_t pos, void* dst, std::size_t n) {
 }
 
 std::unique_ptr<ByteFile> ByteFile::Open(const std::filesystem::path& path) {
-    std::unique_ptr<std::FILE, Closer> f(std::fopen(path.string().c_str(), "rb"));
+    std::unique_ptr<std::FILE, Closer> f(OpenStdFile(path, "rb"));
     if (!f) return nullptr;
     const std::optional<std::uint64_t> size = DeviceSize(f.get());
     if (!size) return nullptr;

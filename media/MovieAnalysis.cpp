@@ -7,6 +7,7 @@
 
 #include "media/AnalysisText.h"
 #include "media/ByteSource.h"
+#include "model/base/NativePath.h"
 
 namespace cl {
 
@@ -31,7 +32,7 @@ MediaKind KindForFile(std::string_view fileName) {
 
 CdOutcome AnalyseCd(const std::filesystem::path& file, MediaScratch& scratch, int cdIndex, AnalyserState& state,
                     Prompts& reporter) {
-    const MediaKind kind = KindForFile(file.string());
+    const MediaKind kind = KindForFile(NativeFromPath(file));
     if (kind == MediaKind::None) return CdOutcome::Skipped;
     const std::unique_ptr<ByteFile> in = ByteFile::Open(file);
     if (kind == MediaKind::Avi) {

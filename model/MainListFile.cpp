@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "model/ListOperations.h"
+#include "model/base/NativePath.h"
 
 namespace cl {
 
@@ -184,7 +185,7 @@ LoadReport ReadMainList(TextReader& reader, MainListStores stores, const OlderLa
 }
 
 bool MainListFileHasVersionLine(const std::filesystem::path& path) {
-    std::FILE* file = std::fopen(path.string().c_str(), "rb");
+    std::FILE* file = OpenStdFile(path, "rb");
     if (file == nullptr) return false;
     char start[kByteOrderMark.size() + kLayoutPrefix.size()];
     const std::size_t got = std::fread(start, 1, sizeof(start), file);

@@ -1,6 +1,8 @@
 // Start-up loading of the skin in use.
 #include "skin/SkinLoad.h"
 
+#include "model/base/NativePath.h"
+
 namespace cl {
 
 bool LoadSkinBitmaps(std::string_view dataDirectory, const SkinScript& skin, SkinBitmapLoader& loader,
@@ -33,7 +35,7 @@ SkinStartResult LoadSkinAtStart(std::string_view dataDirectory, SkinScript& skin
         messages.ShowMessage("Could Not Load File \"CineLedger.ini\"", kSkinScriptErrorCaption, MessageIcon::Stop);
         return SkinStartResult::NoIni;
     }
-    if (!LoadSkinScriptFile(skin.scriptPath, skin, messages)) {
+    if (!LoadSkinScriptFile(PathFromNative(skin.scriptPath), skin, messages)) {
         messages.ShowMessage("Could Not Load Skin Script.", kSkinScriptErrorCaption, MessageIcon::Stop);
         return SkinStartResult::BadScript;
     }

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "model/base/FileWriter.h"
+#include "model/base/NativePath.h"
 
 namespace cl {
 
@@ -411,14 +412,14 @@ std::string SerializeSkinIni(std::string_view skinName, std::string_view previou
 
 bool ReadSkinIni(std::string_view dataDirectory, SkinScript& skin) {
     std::string bytes;
-    if (!ReadWholeFile(std::string(dataDirectory) + std::string(kSkinIniFile), bytes)) return false;
+    if (!ReadWholeFile(PathFromNative(dataDirectory) / kSkinIniFile, bytes)) return false;
     skin.name = ParseSkinIni(bytes);
     skin.scriptPath = SkinScriptPath(dataDirectory, skin.name);
     return true;
 }
 
 bool WriteSkinIni(std::string_view dataDirectory, std::string_view skinName, FileWriter& writer, std::string& error) {
-    const std::string path = std::string(dataDirectory) + std::string(kSkinIniFile);
+    const std::filesystem::path path = PathFromNative(dataDirectory) / kSkinIniFile;
     std::string previous;  // a missing file has no further lines to keep
     if (!ReadWholeFile(path, previous)) previous.clear();
     return writer.Write(path, SerializeSkinIni(skinName, previous), error);

@@ -8,6 +8,7 @@
 #include "imdb/ImdbStore.h"
 #include "imdb/SearchQuery.h"
 #include "model/GimmeFile.h"
+#include "model/base/NativePath.h"
 #include "res/ListDialogIds.h"
 
 namespace cl {
@@ -138,8 +139,7 @@ void MainListCommands::Delete() {
             if (found) {
                 std::error_code ignored;  // a movie without a cover has no file to remove
                 std::filesystem::remove(
-                    std::filesystem::path(w_.dataDirectory) / "Covers" / (std::to_string(gone.number) + ".jpg"),
-                    ignored);
+                    PathFromNative(w_.dataDirectory) / "Covers" / (std::to_string(gone.number) + ".jpg"), ignored);
             }
             c.comments.Remove(title);
             c.history.Remove(title);

@@ -6,6 +6,7 @@
 #include "exchange/GimmeExchangeFile.h"
 #include "exchange/MovieExchangeFile.h"
 #include "model/base/EntryFormat.h"
+#include "model/base/NativePath.h"
 #include "res/ExchangeDialogIds.h"
 #include "ui/ListCommands.h"
 
@@ -30,7 +31,7 @@ std::optional<std::string> SourceLine(std::string_view typed, bool formatConvers
 ExternalsOutcome ExternalsImport(Workbench& w, ExternalsUi& ui, Prompts& prompts) {
     const std::optional<std::string> path = w.dialogs.OpenFile();
     if (!path) return ExternalsOutcome::End;
-    ImportMovieList(*path, w.collection, w.state.importList, prompts);
+    ImportMovieList(PathFromNative(*path), w.collection, w.state.importList, prompts);
     ui.Hide();
     if (w.state.importList.Count() != 0) w.dialogs.MovieListExchange();
     return ExternalsOutcome::End;
@@ -46,8 +47,9 @@ ExternalsOutcome ExternalsExport(Workbench& w, ExternalsUi& ui, Prompts& prompts
     const std::optional<std::string> path = w.dialogs.SaveFile();
     if (!path) return ExternalsOutcome::End;
     std::string error;
-    const bool written = ui.GimmeListChosen() ? WriteGimmeExchange(*path, c.internalGimme, *line, writer, error)
-                                              : ExportMainList(*path, c.main, c.media, *line, writer, error);
+    const std::filesystem::path file = PathFromNative(*path);
+    const bool written = ui.GimmeListChosen() ? WriteGimmeExchange(file, c.internalGimme, *line, writer, error)
+                                              : ExportMainList(file, c.main, c.media, *line, writer, error);
     if (!written) ReportWriteFailure(prompts, *path, error);
     return ExternalsOutcome::End;
 }
@@ -175,7 +177,8 @@ void ExchangeDialog::SaveToFile() {
     const std::optional<std::string> path = w_.dialogs.SaveFile();
     if (!path) return;
     std::string error;
-    if (!SaveImportList(*path, w_.state.importList, writer_, error)) ReportWriteFailure(prompts_, *path, error);
+    if (!SaveImportList(PathFromNative(*path), w_.state.importList, writer_, error))
+        ReportWriteFailure(prompts_, *path, error);
 }
 
 }  // namespace cl

@@ -5,6 +5,7 @@
 
 #include "model/ListOperations.h"
 #include "model/MainListFile.h"
+#include "model/base/NativePath.h"
 #include "model/base/Title.h"
 
 namespace cl {
@@ -46,8 +47,7 @@ bool ApplySettings(Collection& c, MainList& list, const SettingsChoice& choice, 
     c.settings.autoBackup = Flag(choice.autoBackup);
     c.settings.autoImdb = Flag(choice.autoImdb);
     c.settings.titleCorrection = Flag(choice.titleCorrection);
-    return SaveSettingsFile(writer, std::filesystem::path(dataDirectory) / std::string(kSettingsFileName), c.settings,
-                            error);
+    return SaveSettingsFile(writer, PathFromNative(dataDirectory) / std::string(kSettingsFileName), c.settings, error);
 }
 
 }  // namespace cl

@@ -8,6 +8,8 @@
 #include <iterator>
 #include <system_error>
 
+#include "model/base/NativePath.h"
+
 namespace cl {
 
 namespace {
@@ -25,9 +27,9 @@ std::filesystem::path TempPathFor(const std::filesystem::path& target) {
 bool AtomicFileWriter::Write(const std::filesystem::path& target, std::string_view bytes, std::string& error) {
     const std::filesystem::path tmp = TempPathFor(target);
     {
-        std::FILE* f = std::fopen(tmp.string().c_str(), "wb");
+        std::FILE* f = OpenStdFile(tmp, "wb");
         if (f == nullptr) {
-            error = "cannot create " + tmp.string();
+            error = "cannot create " + NativeFromPath(tmp);
             return false;
         }
         const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size() && std::fflush(f) == 0;
@@ -35,7 +37,7 @@ bool AtomicFileWriter::Write(const std::filesystem::path& target, std::string_vi
         if (!ok || !closed) {
             std::error_code ec;
             std::filesystem::remove(tmp, ec);
-            error = "cannot write " + tmp.string();
+            error = "cannot write " + NativeFromPath(tmp);
             return false;
         }
     }
@@ -71,7 +73,7 @@ void RemoveLeftTemporaries(const std::filesystem::path& dir, const std::vector<s
     std::error_code ec;
     std::vector<std::filesystem::path> left;
     for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-        if (IsTemporaryOf(it->path().filename().string(), targets)) left.push_back(it->path());
+        if (IsTemporaryOf(NativeFromPath(it->path().filename()), targets)) left.push_back(it->path());
     }
     for (const std::filesystem::path& path : left) std::filesystem::remove(path, ec);
 }

@@ -9,6 +9,8 @@
 #include <stdexcept>
 #include <thread>
 
+#include "model/base/NativePath.h"
+
 namespace cl::e2e {
 namespace {
 
@@ -147,7 +149,7 @@ TempDataDir::TempDataDir(std::string_view name) {
     for (int attempt = 0;; ++attempt) {
         std::ostringstream leaf;
         leaf << name << '-' << GetCurrentProcessId() << '-' << serial++;
-        path_ = root / leaf.str();
+        path_ = root / PathFromNative(leaf.str());
         std::error_code error;
         if (std::filesystem::create_directory(path_, error)) break;
         if (attempt > 100) throw std::runtime_error("cannot create a data directory under " + root.string());
@@ -208,12 +210,13 @@ Program Program::Start(const TempDataDir& dir) {
         std::filesystem::copy_file(ProgramUnderTest(), copy, std::filesystem::copy_options::overwrite_existing, error);
     if (error) throw std::runtime_error("cannot copy the program to " + copy.string() + ": " + error.message());
 
-    std::string commandLine = "\"" + copy.string() + "\"";
+    const std::string file = NativeFromPath(copy);
+    std::string commandLine = "\"" + file + "\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
-    if (!CreateProcessA(copy.string().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info))
+    if (!CreateProcessA(file.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &info))
         throw std::runtime_error("cannot start " + copy.string() + ": " + LastWin32Error());
     OwnedHandle thread(info.hThread);
     return Program(OwnedHandle(info.hProcess), info.dwProcessId);

@@ -35,7 +35,8 @@ std::filesystem::path ScreenshotFolder();
 std::optional<std::string> ReadBytes(const std::filesystem::path& file);
 
 // A new, empty data directory for one program run, in the build folder. It is removed when the owner goes unless
-// Keep() was called, which a failing test does so that the files can be looked at.
+// Keep() was called, which a failing test does so that the files can be looked at. `name` is in the system's narrow
+// bytes.
 class TempDataDir {
   public:
     explicit TempDataDir(std::string_view name);

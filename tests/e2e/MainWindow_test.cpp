@@ -67,12 +67,25 @@ TEST_F(MainWindowTest, EachViewShowsItsListCaptionAndCount) {
     EXPECT_TRUE(CloseMenu(menu));
 }
 
-TEST_F(MainWindowTest, SaveWritesEveryStoreByteForByte) {
+// The per-user installer puts the program under the profile folder, which bears the user's name: here
+// "\x8Atefan-J\xFCrgen" in the ANSI code page of Western systems (S with caron, u with diaeresis).
+class AccentedFolderTest : public ProgramTest {
+  protected:
+    AccentedFolderTest() : ProgramTest("\x8Atefan-J\xFCrgen") {}
+};
+
+TEST_F(AccentedFolderTest, SaveWritesEveryStoreByteForByteIntoTheProgramsFolder) {
     UseSample("collection");
-    ASSERT_NE(StartMain(), nullptr);
+    ASSERT_TRUE(StartOn(IDC_VIEW_BUTTON, "Main Movie List"));
+    EXPECT_EQ(Listed(), (Lines{"Alien", "Heat", "Ronin"}));
     ASSERT_TRUE(SaveAll());
     for (const char* store : kStores) EXPECT_EQ(File(store), SampleFile("collection", store)) << store;
     EXPECT_FALSE(data.Exists("Settings.dat")) << "the save-all does not write the settings";
+    // The folder's name spelled in another encoding would be a sibling ending in the same "-<process>-<serial>".
+    const std::string leaf = data.Path().filename().string();
+    const std::string tail = leaf.substr(leaf.rfind('-', leaf.rfind('-') - 1));
+    for (const auto& entry : std::filesystem::directory_iterator(data.Path().parent_path()))
+        EXPECT_TRUE(entry.path() == data.Path() || !entry.path().filename().string().ends_with(tail)) << entry.path();
 }
 
 TEST_F(MainWindowTest, LoadBackupBringsBackWhatBackupCopied) {

@@ -21,6 +21,9 @@ inline constexpr const char* kStores[] = {"CineLedger.dat", "Quarantine.dat", "G
 
 class ProgramTest : public testing::Test {
   protected:
+    // The data directory is named after the test, or `folder` (in the system's narrow bytes).
+    explicit ProgramTest(std::string_view folder = testing::UnitTest::GetInstance()->current_test_info()->name())
+        : data(folder) {}
     void SetUp() override { data.InstallSkins(); }
     void TearDown() override {
         if (HasFailure()) data.Keep();
@@ -56,7 +59,7 @@ class ProgramTest : public testing::Test {
     std::string SelectionCount() const { return WindowText(Child(IDC_STATUS_SELECTION, "Static")); }
     Lines Listed() const { return ListBoxItems(list); }
 
-    TempDataDir data{testing::UnitTest::GetInstance()->current_test_info()->name()};
+    TempDataDir data;
     Program program;
     HWND main = nullptr;
     HWND list = nullptr;

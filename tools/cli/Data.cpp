@@ -6,6 +6,7 @@
 #include "model/Collection.h"
 #include "model/StoreDamage.h"
 #include "model/base/Date.h"
+#include "model/base/NativePath.h"
 #include "tools/cli/Commands.h"
 
 namespace cl::cli {
@@ -16,16 +17,17 @@ namespace fs = std::filesystem;
 
 // Checks that DIR names a readable directory; prints why not.
 bool UsableDirectory(const std::string& dir, std::ostream& err) {
+    const fs::path path = PathFromNative(dir);
     std::error_code ec;
-    if (!fs::exists(dir, ec)) {
+    if (!fs::exists(path, ec)) {
         err << "cineledger-cli: no such directory: " << dir << "\n";
         return false;
     }
-    if (!fs::is_directory(dir, ec)) {
+    if (!fs::is_directory(path, ec)) {
         err << "cineledger-cli: not a directory: " << dir << "\n";
         return false;
     }
-    fs::directory_iterator it(dir, ec);
+    fs::directory_iterator it(path, ec);
     if (ec) {
         err << "cineledger-cli: cannot read directory " << dir << ": " << ec.message() << "\n";
         return false;
@@ -96,10 +98,10 @@ int RunInfo(const Args& args, std::ostream& out, std::ostream& err) {
     }
     if (!UsableDirectory(args[0], err)) return 1;
     Collection c;
-    const auto loads = LoadStores(c, args[0], SystemClock().Today());
+    const auto loads = LoadStores(c, PathFromNative(args[0]), SystemClock().Today());
     for (const StoreLoad& load : loads) PrintStore(c, load, out);
     AppSettings settings;
-    const LoadReport report = LoadSettingsFile(fs::path(args[0]) / "Settings.dat", settings);
+    const LoadReport report = LoadSettingsFile(PathFromNative(args[0]) / "Settings.dat", settings);
     out << "Settings.dat: " << (report.opened ? "" : "missing (built-in values) ") << "view mode " << settings.viewMode
         << ", format conversion " << settings.formatConversion << ", auto-save " << settings.autoSave
         << ", auto-backup " << settings.autoBackup << ", auto-database " << settings.autoImdb << ", title correction "
@@ -120,7 +122,7 @@ int RunList(const Args& args, std::ostream& out, std::ostream& err) {
     }
     if (!UsableDirectory(args[0], err)) return 1;
     Collection c;
-    const auto loads = LoadStores(c, args[0], SystemClock().Today());
+    const auto loads = LoadStores(c, PathFromNative(args[0]), SystemClock().Today());
     if (which == "main") PrintTitles(c.main, out);
     if (which == "upcoming") PrintTitles(c.upcoming, out);
     if (which == "gimme") PrintTitles(c.internalGimme, out);
@@ -138,7 +140,7 @@ int RunResave(const Args& args, std::ostream& out, std::ostream& err) {
     }
     if (!UsableDirectory(rest[0], err)) return 1;
     Collection c;
-    const auto loads = LoadStores(c, rest[0], SystemClock().Today());
+    const auto loads = LoadStores(c, PathFromNative(rest[0]), SystemClock().Today());
     // A damaged store was not read to its last byte: saving needs --force, and even then the damaged
     // file is first kept whole beside it, as the program does.
     if (AnyDamage(loads) && !force) {
@@ -147,7 +149,7 @@ int RunResave(const Args& args, std::ostream& out, std::ostream& err) {
                "which keeps each damaged file beside it first)\n";
         return 1;
     }
-    const auto failures = SaveAll(c, rest[0], DefaultFileWriter());
+    const auto failures = SaveAll(c, PathFromNative(rest[0]), DefaultFileWriter());
     for (const StoreSaveFailure& failure : failures) err << failure.fileName << ": " << failure.error << "\n";
     if (!failures.empty()) return 1;
     out << "saved " << c.main.Count() << " movies and every store in " << rest[0] << "\n";

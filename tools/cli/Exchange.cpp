@@ -4,6 +4,7 @@
 
 #include "exchange/GimmeExchangeFile.h"
 #include "exchange/MovieExchangeFile.h"
+#include "model/base/NativePath.h"
 #include "tools/cli/Commands.h"
 
 namespace cl::cli {
@@ -57,7 +58,7 @@ int RunExchange(const Args& args, std::ostream& out, std::ostream& err) {
         PrintUsage(err);
         return 2;
     }
-    std::optional<TextReader> reader = TextReader::Open(args[0]);
+    std::optional<TextReader> reader = TextReader::Open(PathFromNative(args[0]));
     if (!reader) {
         err << "cineledger-cli: cannot read " << args[0] << "\n";
         return 1;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "media/MovieAnalysis.h"
+#include "model/base/NativePath.h"
 #include "tools/cli/Commands.h"
 #include "tools/cli/PrintingPrompts.h"
 
@@ -17,7 +18,7 @@ int RunProbe(const Args& args, std::ostream& out, std::ostream& err) {
         if (a == "--stats") {
             stats = true;
         } else {
-            files.emplace_back(a);
+            files.push_back(PathFromNative(a));
         }
     }
     if (files.empty() || files.size() > 9) {

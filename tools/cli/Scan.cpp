@@ -5,6 +5,7 @@
 
 #include "imdb/Covers.h"
 #include "imdb/PageScan.h"
+#include "model/base/NativePath.h"
 #include "tools/cli/Commands.h"
 
 namespace cl::cli {
@@ -34,7 +35,7 @@ int RunScan(const Args& args, std::ostream& out, std::ostream& err) {
         PrintUsage(err);
         return 2;
     }
-    const SavedPage page = ReadPageFile(args[0]);
+    const SavedPage page = ReadPageFile(PathFromNative(args[0]));
     const TitleSearchOutcome outcome = ClassifyFirstPage(page);
     out << "outcome: " << kOutcomeNames[static_cast<int>(outcome)] << '\n';
     if (!page.readable) {
@@ -59,7 +60,7 @@ int RunScan(const Args& args, std::ostream& out, std::ostream& err) {
     if (plot.kind == PlotScan::Kind::Link) {
         line("summary link", plot.link);
         if (args.size() == 2) {
-            const SavedPage summary = ReadPageFile(args[1]);
+            const SavedPage summary = ReadPageFile(PathFromNative(args[1]));
             line("plot", summary.readable ? ScanSummaryPage(summary.text) : std::string(kNoSummary));
         }
     } else {

@@ -3,6 +3,8 @@
 
 #include <fstream>
 
+#include "model/base/NativePath.h"
+
 namespace cl::resgen {
 
 RgbaImage::RgbaImage(int w, int h) : width(w), height(h), pixels(static_cast<std::size_t>(w) * h, 0) {}
@@ -92,13 +94,13 @@ std::vector<std::uint8_t> WriteIconFile(IconKind kind, const std::vector<IconIma
 bool WriteBytesFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes, std::string& error) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (!out) {
-        error = "cannot create " + path.string();
+        error = "cannot create " + NativeFromPath(path);
         return false;
     }
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     out.close();
     if (!out) {
-        error = "cannot write " + path.string();
+        error = "cannot write " + NativeFromPath(path);
         return false;
     }
     return true;

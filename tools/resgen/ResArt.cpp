@@ -7,6 +7,7 @@
 #include <cmath>
 #include <functional>
 
+#include "model/base/NativePath.h"
 #include "tools/skingen/Canvas.h"
 
 namespace cl::resgen {
@@ -206,13 +207,13 @@ bool GenerateResourceImages(const std::filesystem::path& out, std::string& error
     std::error_code ec;
     std::filesystem::create_directories(out, ec);
     if (ec) {
-        error = "cannot create " + out.string() + ": " + ec.message();
+        error = "cannot create " + NativeFromPath(out) + ": " + ec.message();
         return false;
     }
     if (!WriteBytesFile(out / kIconFile, WriteIconFile(IconKind::Icon, ProgramIcon()), error)) return false;
     if (!WriteBytesFile(out / kCursorFile, WriteIconFile(IconKind::Cursor, {LogoCursor()}), error)) return false;
     if (!WriteBmpFile(out / kWaitFile, WaitPicture(), error)) {
-        error = (out / kWaitFile).string() + ": " + error;
+        error = NativeFromPath(out / kWaitFile) + ": " + error;
         return false;
     }
     return true;

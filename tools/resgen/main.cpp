@@ -1,6 +1,7 @@
 // resgen: writes the icon, cursor and bitmap that res/Images.rc puts into CineLedger.exe.
 #include <iostream>
 
+#include "model/base/NativePath.h"
 #include "tools/resgen/ResArt.h"
 
 int main(int argc, char** argv) {
@@ -10,7 +11,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::string error;
-    if (!cl::resgen::GenerateResourceImages(argv[1], error)) {
+    if (!cl::resgen::GenerateResourceImages(cl::PathFromNative(argv[1]), error)) {
         std::cerr << "resgen: " << error << "\n";
         return 1;
     }

@@ -9,6 +9,7 @@
 #include <functional>
 #include <utility>
 
+#include "model/base/NativePath.h"
 #include "tools/skingen/Canvas.h"
 #include "tools/skingen/Font5x7.h"
 
@@ -411,7 +412,7 @@ bool WriteSkin(const GeneratedSkin& skin, const std::filesystem::path& skinsDir,
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
     if (ec) {
-        error = "cannot create " + dir.string() + ": " + ec.message();
+        error = "cannot create " + NativeFromPath(dir) + ": " + ec.message();
         return false;
     }
     const std::string script = SerializeSkinScript(skin.script);
@@ -423,7 +424,7 @@ bool WriteSkin(const GeneratedSkin& skin, const std::filesystem::path& skinsDir,
     };
     for (const auto& [image, file] : images) {
         if (!WriteBmpFile(dir / *file, *image, error)) {
-            error = (dir / *file).string() + ": " + error;
+            error = NativeFromPath(dir / *file) + ": " + error;
             return false;
         }
     }
@@ -446,7 +447,7 @@ bool GenerateSkins(const std::filesystem::path& out, std::string& error) {
     f.write(ini.data(), static_cast<std::streamsize>(ini.size()));
     f.close();
     if (!f) {
-        error = "cannot write " + (out / std::string(kSkinIniFile)).string();
+        error = "cannot write " + NativeFromPath(out / std::string(kSkinIniFile));
         return false;
     }
     return true;

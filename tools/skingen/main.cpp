@@ -1,6 +1,7 @@
 // skingen: writes the skins that ship with the program, and the ini file naming the default one, into a folder.
 #include <iostream>
 
+#include "model/base/NativePath.h"
 #include "tools/skingen/SkinArt.h"
 
 int main(int argc, char** argv) {
@@ -10,7 +11,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::string error;
-    if (!cl::skingen::GenerateSkins(argv[1], error)) {
+    if (!cl::skingen::GenerateSkins(cl::PathFromNative(argv[1]), error)) {
         std::cerr << "skingen: " << error << "\n";
         return 1;
     }
