@@ -8,10 +8,29 @@
 
 namespace cl {
 
+namespace {
+
+// A virus scanner, a backup tool or an indexer may hold the old file open for a moment; the replace then fails with
+// a sharing violation or access denied. A save waits that long rather than report a store it could have written.
+constexpr int kReplaceAttempts = 20;
+constexpr DWORD kReplacePauseMs = 50;
+
+bool Transient(DWORD code) {
+    return code == ERROR_SHARING_VIOLATION || code == ERROR_ACCESS_DENIED || code == ERROR_LOCK_VIOLATION;
+}
+
+}  // namespace
+
 bool MoveFileOver(const std::filesystem::path& from, const std::filesystem::path& to, std::string& error) {
-    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
-    error = "cannot replace " + NativeFromPath(to) + ": " + LastWin32Error();
-    return false;
+    for (int attempt = 1;; ++attempt) {
+        if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+        const DWORD code = GetLastError();
+        if (attempt == kReplaceAttempts || !Transient(code)) {
+            error = "cannot replace " + NativeFromPath(to) + ": " + FormatWin32Error(code);
+            return false;
+        }
+        Sleep(kReplacePauseMs);
+    }
 }
 
 }  // namespace cl
