@@ -93,11 +93,11 @@ void ExchangeDialog::Execute(int command) {
             AddToUpcomingList(box_.SelectedLines());
             break;
         case IDM_EXCHANGE_ADD_ALL:
-            if (prompts_.AskQuestion("Add All Movies To the Upcoming Movie List?", kConfirmationCaption))
+            if (prompts_.AskPlain("Add All Movies To the Upcoming Movie List?", kConfirmationCaption))
                 AddToUpcomingList(AllLines());
             break;
         case IDM_EXCHANGE_QUARANTINE_ALL:
-            if (prompts_.AskQuestion("Add All Movies To Quarantine?", kConfirmationCaption)) Quarantine(AllLines());
+            if (prompts_.AskPlain("Add All Movies To Quarantine?", kConfirmationCaption)) Quarantine(AllLines());
             break;
         case IDM_EXCHANGE_QUARANTINE:
             Quarantine(box_.SelectedLines());

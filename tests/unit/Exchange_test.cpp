@@ -168,7 +168,7 @@ TEST_F(ExchangeTest, AddToUpcomingAddsReplacesOrLeavesAlone) {
         EXPECT_EQ(c.upcoming.Find("Heat")->location, k.location);
         EXPECT_EQ(c.knownUpcomingLocations.Count(), k.result == UpcomingAddResult::NotAdded ? 0u : 1u);
     }
-    EXPECT_EQ(Prompts().questions.front().text, "Movie \"Heat\" Already Exists; Replace?");
+    EXPECT_EQ(Prompts().questions.front(), (Box{"Movie \"Heat\" Already Exists; Replace?", "Confirmation"}));
     EXPECT_EQ(c.upcoming.Find("Alien"), nullptr);
 }
 
@@ -218,7 +218,7 @@ TEST_F(ExchangeTest, ExchangeDialogHandlesLinesFromTheLastAndTheFirstRecordOfATi
     EXPECT_EQ(writer.files["saved.txt"], "CineLedger v3.15\r\nBob*\r\nAlien\r\n" + empties + "end");
     dialogPrompts.answers = {true};
     dialog.Execute(IDM_EXCHANGE_ADD_ALL);
-    EXPECT_EQ(dialogPrompts.questions.back().text, "Add All Movies To the Upcoming Movie List?");
+    EXPECT_EQ(dialogPrompts.questions.back(), (Box{"Add All Movies To the Upcoming Movie List?", "Confirmation"}));
     EXPECT_EQ(exchangeBox.LineCount(), 0);
     EXPECT_EQ(Offered().Count(), 0u);
 }
