@@ -224,6 +224,7 @@ TEST_F(ExchangeTest, ExchangeDialogHandlesLinesFromTheLastAndTheFirstRecordOfATi
     dialog.Execute(IDM_EXCHANGE_ADD_ALL);
     EXPECT_EQ(dialogPrompts.questions.back(), (Box{"Add All Movies To the Upcoming Movie List?", "Confirmation"}));
     EXPECT_EQ(exchangeBox.LineCount(), 0);
+    EXPECT_EQ(box.lines, (Lines{"Alien", "Heat"}));
     EXPECT_EQ(Offered().Count(), 0u);
 }
 
