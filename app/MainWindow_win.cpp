@@ -378,11 +378,11 @@ void MainWindow::ImportInfo(const MediaScratch& offered) {
 }
 
 std::optional<std::string> MainWindow::OpenFile() {
-    return ChooseListFile(InnermostDialog(window_), FileChoice::Open);
+    return ChooseListFile(InnermostDialog(window_), FileChoice::Open, shell_->Bench().state.listFile);
 }
 
 std::optional<std::string> MainWindow::SaveFile() {
-    return ChooseListFile(InnermostDialog(window_), FileChoice::Save);
+    return ChooseListFile(InnermostDialog(window_), FileChoice::Save, shell_->Bench().state.listFile);
 }
 
 // ---- Desktop ----

@@ -37,7 +37,7 @@ UpcomingAddResult AddToUpcoming(const ImportList& offered, std::string_view titl
         knownUpcomingLocations.Append(source);
         return UpcomingAddResult::Added;
     }
-    if (!prompts.AskQuestion("Movie \"" + std::string(title) + "\" Already Exists; Replace?", kConfirmationCaption))
+    if (!prompts.AskPlain("Movie \"" + std::string(title) + "\" Already Exists; Replace?", kConfirmationCaption))
         return UpcomingAddResult::NotAdded;
     // The entry in the way is the one equal under TitleOrder, which a SameTitle removal could miss for another
     // entry SameTitle-equal to the title ('[' against '{'): take out exactly that one.

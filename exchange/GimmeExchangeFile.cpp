@@ -15,6 +15,11 @@ GimmeExchange ReadGimmeExchange(TextReader& reader) {
             Damage{1, "the name line does not end in \"*\" within " + std::to_string(kSourceLineMax) + " characters"};
         return result;
     }
+    if (HasUnstorableByte(line)) {
+        result.stop = GimmeExchangeStop::NoSource;
+        result.damage = UnstorableDamage(1, "name line");
+        return result;
+    }
     line.pop_back();
     result.sender = line;
     for (;;) {
@@ -23,6 +28,7 @@ GimmeExchange ReadGimmeExchange(TextReader& reader) {
             result.damage = Damage{reader.Line(), "the file ends before \"end\""};
             return result;
         }
+        const std::size_t titleLine = reader.Line();
         if (reader.ReadLine(line, kExchangeTitleMax) == FieldStatus::TooLong) {
             result.stop = GimmeExchangeStop::Overlong;
             result.damage = TooLongDamage(reader, "title", kExchangeTitleMax);
@@ -30,6 +36,11 @@ GimmeExchange ReadGimmeExchange(TextReader& reader) {
         }
         if (line == kExchangeEnd) {
             result.stop = GimmeExchangeStop::End;
+            return result;
+        }
+        if (HasUnstorableByte(line)) {
+            result.stop = GimmeExchangeStop::BadByte;
+            result.damage = UnstorableDamage(titleLine, "title");
             return result;
         }
         result.titles.push_back(line);

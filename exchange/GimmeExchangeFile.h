@@ -23,7 +23,8 @@ enum class GimmeExchangeStop {
     End,       // the "end" line: success
     Cut,       // the data ended first: failure, the titles read stay
     Overlong,  // a title longer than its limit: failure, the titles before it stay
-    NoSource,  // the name line is empty, overlong or lacks its "*": nothing read
+    BadByte,   // a title holding an unstorable byte: as Overlong
+    NoSource,  // the name line is empty, overlong, lacks its "*" or holds an unstorable byte: nothing read
 };
 
 struct GimmeExchange {

@@ -1,12 +1,16 @@
 // Writing and reading movie list exchange files, and the import's comparison with the collection.
 #include "exchange/MovieExchangeFile.h"
 
+#include "model/MainListFile.h"
+#include "model/TitleLines.h"
 #include "model/base/EntryFormat.h"
 
 namespace cl {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+// An offered title goes as it is onto the Upcoming Movie List or into the quarantine.
+static_assert(kExchangeTitleMax <= kMainTitleMax && kExchangeTitleMax <= kTitleLineMax);
 
 // Reads one line of at most `max` characters. False with the stop (and where) when the line is missing or
 // overlong; `field` names the line in the damage text.
@@ -32,6 +36,14 @@ bool ReadBlockLine(TextReader& reader, std::string& out, std::size_t max, std::s
 
 }  // namespace
 
+bool HasUnstorableByte(std::string_view text) {
+    return text.find_first_of(kUnstorableBytes) != std::string_view::npos;
+}
+
+Damage UnstorableDamage(std::size_t line, std::string_view field) {
+    return Damage{line, "the " + std::string(field) + " holds a \"|\" or a NUL byte"};
+}
+
 std::string ExchangeWriteFailureMessage(std::string_view path, std::string_view error) {
     return "Unable to Write \"" + std::string(path) + "\": " + std::string(error);
 }
@@ -52,6 +64,11 @@ MovieExchange ReadMovieExchange(TextReader& reader) {
             Damage{2, "the source line does not end in \"*\" within " + std::to_string(kSourceLineMax) + " characters"};
         return result;
     }
+    if (HasUnstorableByte(line)) {
+        result.stop = ExchangeStop::NoSource;
+        result.damage = UnstorableDamage(2, "source line");
+        return result;
+    }
     line.pop_back();
     result.source = line;
     ExchangeRecord record;
@@ -64,9 +81,15 @@ MovieExchange ReadMovieExchange(TextReader& reader) {
             result.damage = Damage{reader.Line(), "the file ends before \"end\""};
             return result;
         }
+        const std::size_t titleLine = reader.Line();
         if (!ReadBlockLine(reader, value, kExchangeTitleMax, "title", result.stop, result.damage)) return result;
         if (value == kExchangeEnd) {
             result.stop = ExchangeStop::End;
+            return result;
+        }
+        if (HasUnstorableByte(value)) {
+            result.stop = ExchangeStop::BadByte;
+            result.damage = UnstorableDamage(titleLine, "title");
             return result;
         }
         record.fields.title = value;
@@ -87,6 +110,7 @@ std::string_view MovieExchangeStopMessage(ExchangeStop stop) {
         case ExchangeStop::End:
         case ExchangeStop::Cut:
         case ExchangeStop::Overlong:
+        case ExchangeStop::BadByte:
             break;
     }
     return {};
@@ -135,8 +159,12 @@ bool SaveImportList(const std::filesystem::path& path, const ImportList& list, F
 bool IsTitleKnown(std::string& title, const Collection& c) {
     const MovieList& quarantine = c.quarantine.Titles();
     if (quarantine.Empty() && c.main.Empty()) return false;
-    // Each list formats the title before it compares; formatting twice gives what formatting once gives.
-    FormatEntry(title, c.settings.formatConversion != 0);
+    // Each list formats the title before it compares; formatting twice gives what formatting once gives. A leading
+    // article moved to the end adds a character, which a title at the limit has no room for: kept as sent, it
+    // still fits the stores it may go to.
+    std::string formatted = title;
+    FormatEntry(formatted, c.settings.formatConversion != 0);
+    if (formatted.size() <= kExchangeTitleMax) title = std::move(formatted);
     return quarantine.Contains(title) || c.main.Contains(title);
 }
 

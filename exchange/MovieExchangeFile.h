@@ -28,6 +28,12 @@ inline constexpr std::size_t kSourceLineMax = 31;  // the "*" included
 inline constexpr std::size_t kExchangeTitleMax = 109;
 inline constexpr std::size_t kExchangeValueMax = 49;
 
+// A title or a sender's name holding one of these bytes ends the reading as damage: "CineLedger.dat" separates its
+// fields with a bar, and a list box line ends at a NUL, after which no lookup by the line's text finds its record.
+inline constexpr std::string_view kUnstorableBytes{"|\0", 2};
+bool HasUnstorableByte(std::string_view text);
+Damage UnstorableDamage(std::size_t line, std::string_view field);
+
 inline constexpr std::string_view kIncompatibleVersionMessage =
     "Program Version Is Not Compatible With Imported Movie List.";
 inline constexpr std::string_view kCorruptSourceMessage = "Can Not Identify Source; File Is Corrupt.";
@@ -42,8 +48,9 @@ enum class ExchangeStop {
     End,           // the "end" line
     Cut,           // the data ended first (a block cut short is dropped)
     Overlong,      // a line longer than its limit: reading stops there, the blocks before it stay
+    BadByte,       // a title holding an unstorable byte: as Overlong
     WrongVersion,  // nothing read
-    NoSource,      // the source line lacks its "*" (or is overlong): nothing read
+    NoSource,      // the source line lacks its "*" (or is overlong, or holds an unstorable byte): nothing read
 };
 
 // A movie list exchange file as read, before any comparison with the collection.
@@ -72,7 +79,7 @@ bool SaveImportList(const std::filesystem::path& path, const ImportList& list, F
 
 // Whether the user has the title already: it is put through entry formatting in place (the caller keeps the
 // formatted title) when the quarantine or the Main Movie List has entries, then looked up in the quarantine and
-// in the Main Movie List by SameTitle.
+// in the Main Movie List by SameTitle. A title that formatting would make longer than the stores take stays as sent.
 bool IsTitleKnown(std::string& title, const Collection& c);
 
 // Appends the movies the user does not have to `offered`; the number appended.

@@ -43,10 +43,11 @@ HWND InnermostDialog(HWND main) {
     }
 }
 
-std::optional<std::string> ChooseListFile(HWND owner, FileChoice choice) {
+std::optional<std::string> ChooseListFile(HWND owner, FileChoice choice, std::string& lastFile) {
     // The filter is pairs of texts ending in an empty one; a string literal adds the last terminator itself.
     static constexpr char kFilter[] = "All Files (*.*)\0*.*\0";
     char path[MAX_PATH] = {};
+    lastFile.copy(path, sizeof path - 1);
     OPENFILENAMEA dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
@@ -59,7 +60,8 @@ std::optional<std::string> ChooseListFile(HWND owner, FileChoice choice) {
                    (choice == FileChoice::Open ? OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST : OFN_OVERWRITEPROMPT);
     const BOOL chosen = choice == FileChoice::Open ? GetOpenFileNameA(&dialog) : GetSaveFileNameA(&dialog);
     if (!chosen) return std::nullopt;
-    return std::string(path);
+    lastFile = path;
+    return lastFile;
 }
 
 }  // namespace cl

@@ -69,9 +69,10 @@ std::string ControlText(HWND dialog, int id, std::size_t limit);
 // Fills a combo box with the values in order (CB_ADDSTRING); the combo box sorts them when it is sorted.
 void FillComboBox(HWND combo, const std::vector<std::string>& values);
 // The system's open or save dialog for a list file: every file shown, "txt" added when no extension is typed;
-// opening wants an existing path and file, saving asks before overwriting. The path chosen, nothing when cancelled.
+// opening wants an existing path and file, saving asks before overwriting. It opens with `lastFile`, which becomes
+// the path chosen. The path chosen, nothing when cancelled.
 enum class FileChoice { Open, Save };
-std::optional<std::string> ChooseListFile(HWND owner, FileChoice choice);
+std::optional<std::string> ChooseListFile(HWND owner, FileChoice choice, std::string& lastFile);
 // Enables or grays the entries of a popup menu by position.
 template <std::size_t N, typename Entry>
 void EnableMenuEntries(HMENU menu, const std::array<Entry, N>& entries, const std::array<bool, N>& enabled) {

@@ -131,6 +131,10 @@ class MovieListExchangeDialog {
         : menu_(LoadMenuA(instance, MAKEINTRESOURCEA(IDR_EXCHANGE_MENU))),
           logic_(w, box_, prompts_, writer),
           list_(logic_, menu_ ? GetSubMenu(menu_.get(), 0) : nullptr) {}
+    // However the dialog ended, or if it never opened, the offers go: a later import starts from none.
+    ~MovieListExchangeDialog() { logic_.Close(); }
+    MovieListExchangeDialog(const MovieListExchangeDialog&) = delete;
+    MovieListExchangeDialog& operator=(const MovieListExchangeDialog&) = delete;
 
     INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam) {
         switch (message) {
@@ -146,7 +150,6 @@ class MovieListExchangeDialog {
             }
             case WM_COMMAND:
                 if (LOWORD(wParam) != IDCANCEL) return FALSE;
-                logic_.Close();
                 EndDialog(dialog, 0);
                 return TRUE;
             default:

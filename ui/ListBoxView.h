@@ -37,6 +37,21 @@ class ListBoxView {
     // Replaces a line's text; the list box puts the new line where its sorting says and selects it.
     virtual void ReplaceLine(int index, std::string_view text) = 0;
     virtual void Focus() = 0;
+    // Off: the list box stops repainting while many lines change; on: it repaints once. A view that draws nothing
+    // has nothing to pause.
+    virtual void SetRedraw(bool /*on*/) {}
+};
+
+// Keeps a list box from repainting for as long as it lives.
+class RedrawPause {
+  public:
+    explicit RedrawPause(ListBoxView& box) : box_(box) { box_.SetRedraw(false); }
+    ~RedrawPause() { box_.SetRedraw(true); }
+    RedrawPause(const RedrawPause&) = delete;
+    RedrawPause& operator=(const RedrawPause&) = delete;
+
+  private:
+    ListBoxView& box_;
 };
 
 }  // namespace cl

@@ -114,4 +114,9 @@ void ListBoxWin::Focus() {
     SetFocus(list_);
 }
 
+void ListBoxWin::SetRedraw(bool on) {
+    SendMessageA(list_, WM_SETREDRAW, on ? TRUE : FALSE, 0);
+    if (on) InvalidateRect(list_, nullptr, TRUE);
+}
+
 }  // namespace cl

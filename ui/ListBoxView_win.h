@@ -31,6 +31,7 @@ class ListBoxWin final : public ListBoxView {
     void AddLine(std::string_view text) override;
     void ReplaceLine(int index, std::string_view text) override;
     void Focus() override;
+    void SetRedraw(bool on) override;
 
   private:
     HWND list_;

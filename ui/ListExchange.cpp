@@ -95,11 +95,11 @@ void ExchangeDialog::Execute(int command) {
             AddToUpcomingList(box_.SelectedLines());
             break;
         case IDM_EXCHANGE_ADD_ALL:
-            if (prompts_.AskQuestion("Add All Movies To the Upcoming Movie List?", kConfirmationCaption))
+            if (prompts_.AskPlain("Add All Movies To the Upcoming Movie List?", kConfirmationCaption))
                 AddToUpcomingList(AllLines());
             break;
         case IDM_EXCHANGE_QUARANTINE_ALL:
-            if (prompts_.AskQuestion("Add All Movies To Quarantine?", kConfirmationCaption)) Quarantine(AllLines());
+            if (prompts_.AskPlain("Add All Movies To Quarantine?", kConfirmationCaption)) Quarantine(AllLines());
             break;
         case IDM_EXCHANGE_QUARANTINE:
             Quarantine(box_.SelectedLines());
@@ -144,6 +144,7 @@ template <class Handle>
 void ExchangeDialog::Walk(const std::vector<int>& lines, Handle handle) {
     std::vector<int> sorted(lines);
     std::sort(sorted.begin(), sorted.end());
+    RedrawPause pause(box_);
     // From the last line up, so that deleting a line leaves the indexes still to come where they were.
     for (auto it = sorted.rbegin(); it != sorted.rend(); ++it) {
         const std::string title = box_.LineText(*it);
@@ -162,11 +163,15 @@ std::vector<int> ExchangeDialog::AllLines() {
 void ExchangeDialog::AddToUpcomingList(const std::vector<int>& lines) {
     Collection& c = w_.collection;
     const bool upcomingShown = w_.list.CurrentView().kind == ViewKind::Upcoming;
+    // The main list takes the added titles at the end, in one go: counting and selecting after each title would
+    // make adding many titles to a long list quadratic.
+    std::vector<std::string> added;
     Walk(lines, [&](const std::string& title) {
         const UpcomingAddResult result =
             AddToUpcoming(w_.state.importList, title, c.upcoming, c.knownUpcomingLocations, prompts_);
-        if (result == UpcomingAddResult::Added && upcomingShown) w_.list.AddLine(title);
+        if (result == UpcomingAddResult::Added && upcomingShown) added.push_back(title);
     });
+    w_.list.AddLines(added);
 }
 
 void ExchangeDialog::Quarantine(const std::vector<int>& lines) {

@@ -70,7 +70,7 @@ class ExchangeDialog {
 
   private:
     // Handles the lines from the last to the first, each deleted from the box and its record (the first of that
-    // title) from the import list once `handle(title)` has run.
+    // title) from the import list once `handle(title)` has run; the box repaints once, at the end.
     template <class Handle>
     void Walk(const std::vector<int>& lines, Handle handle);
     std::vector<int> AllLines();

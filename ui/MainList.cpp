@@ -27,8 +27,12 @@ void MainList::Recount() {
     ShowCaptionAndCount(box_.LineCount(), status_.caption);
 }
 
-void MainList::AddLine(std::string_view title) {
-    box_.AddLine(title);
+void MainList::AddLines(const std::vector<std::string>& titles) {
+    if (titles.empty()) return;
+    {
+        RedrawPause pause(box_);
+        for (const std::string& title : titles) box_.AddLine(title);
+    }
     ShowCaptionAndCount(box_.LineCount(), CaptionOf(view_, collection_));
 }
 

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/Collection.h"
 #include "model/View.h"
@@ -41,8 +42,8 @@ class MainList {
     void ShowKeepingMark(const View& content);
     // After lines were removed or added one by one: the count again, the first line selected.
     void Recount();
-    // One line added to the view shown (a title just put on its list): the count again, the first line selected.
-    void AddLine(std::string_view title);
+    // Lines added to the view shown (titles just put on its list): the count again, the first line selected, once.
+    void AddLines(const std::vector<std::string>& titles);
     void SetSelectionCount(std::string_view text);
 
     const View& CurrentView() const { return view_; }

@@ -4,6 +4,7 @@
 // between dialogs.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "imdb/Hosts.h"
@@ -21,6 +22,7 @@ struct ProgramState {
     bool gimmeSendPending = false;      // that dialog reads and clears them
     DatabaseHosts hosts = DefaultHosts();  // the movie database's addresses, read at start
     ImportList importList;                 // the movies a friend's list offers, while the exchange dialog runs
+    std::string listFile;                  // the file a list-file dialog chose last; each of them opens with it
 };
 
 // Loads a Main Movie List movie with everything the Movie Info and add/edit dialogs show: its record, comments,

@@ -24,6 +24,10 @@ class Prompts {
     bool AskQuestion(std::string_view text, std::string_view caption) {
         return Ask(text, caption, MessageIcon::Question, false);
     }
+    // A question in a plain box: no icon, Yes focused.
+    bool AskPlain(std::string_view text, std::string_view caption) {
+        return Ask(text, caption, MessageIcon::None, false);
+    }
 };
 
 }  // namespace cl

@@ -75,6 +75,7 @@ check "frame rate after the bit rate" "  frame rate: 25.000 fps" "$(sed -n 11p <
 printf 'CineLedger v3.1\r\nAnn*\r\nend' >"$dir/old.txt"
 run exchange "$dir/old.txt"; check "exchange of another version" 1 $?
 check "the version message" "Program Version Is Not Compatible With Imported Movie List." "$(head -1 <<<"$err")"
+check "either kind named" 'damaged at line 1: the first line is neither "CineLedger v3.15" (a movie list) nor a name ending in "*" (a Gimme list)' "$(sed -n 3p <<<"$err")"
 printf 'Ann*\r\nHeat\r\nRope' >"$dir/gimme.txt"
 run exchange "$dir/gimme.txt"; check "exchange of a Gimme list without its end" 1 $?
 check "the Gimme titles" $'Gimme list from: Ann\n  title: Heat\n  title: Rope' "$out"

@@ -179,6 +179,8 @@ TEST_F(ExchangeTest, AGimmeListIsImportedSavedRefusedASecondTimeAndClosed) {
     EXPECT_EQ(Listed(), (Lines{"Casablanca", "Vertigo"}));
     EXPECT_EQ(Screenshot(main, "ImportedGimme"), "");
     ASSERT_TRUE(PostCommand(main, IDM_SAVE_IMPORTED_GIMME));
+    HWND chooser = WaitForDialogWithControl(program.Id(), 1148);  // the file name box
+    EXPECT_TRUE(WaitUntil([&] { return ControlText(chooser, 1148).ends_with("gimme.txt"); })) << "the last file";
     ASSERT_TRUE(AnswerFileDialog(program.Id(), files / "kept.txt"));
     EXPECT_TRUE(WaitUntil([&] { return files.ReadFile("kept.txt") == sent; }));
     ASSERT_TRUE(PostCommand(main, IDM_IMPORT_GIMME));

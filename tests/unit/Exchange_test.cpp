@@ -84,6 +84,9 @@ TEST_F(ExchangeTest, DamagedFilesStopCleanlyKeepingTheWholeBlocksBefore) {
         {"cut in a block", kHead + two.substr(0, two.size() - 9), ExchangeStop::Cut, 1, 29},
         {"overlong title", kHead + Block(std::string(110, 'x')) + "end", ExchangeStop::Overlong, 0, 3},
         {"overlong value", kHead + Block("Heat") + Block("Alien", std::string(50, '9')), ExchangeStop::Overlong, 1, 19},
+        {"bar in a title", kHead + Block("Heat") + Block("A|B") + "end", ExchangeStop::BadByte, 1, 17},
+        {"NUL in a title", kHead + Block(std::string("A\0B", 3)) + "end", ExchangeStop::BadByte, 0, 3},
+        {"bar in the source", "CineLedger v3.15\r\nA|n*\r\nend", ExchangeStop::NoSource, 0, 2},
         {"no star", "CineLedger v3.15\r\nAnn\r\n" + two, ExchangeStop::NoSource, 0, 2},
         {"overlong source", "CineLedger v3.15\r\n" + std::string(31, 'a') + "*\r\nend", ExchangeStop::NoSource, 0, 2},
         {"other version", "CineLedger v3.14\r\nAnn*\r\nend", ExchangeStop::WrongVersion, 0, 1},
@@ -104,17 +107,18 @@ TEST_F(ExchangeTest, ImportOffersOnlyUnknownTitlesFormattedInPlaceAndInArrivalOr
     c.settings.formatConversion = 1;
     Add("Matrix, The");
     c.quarantine.Add("Alien");
+    const std::string longest = "The " + std::string(105, 'x');  // formatted it would not fit the stores
     EXPECT_EQ(Import(kHead + Block("the matrix") + Block("ALIEN") + Block("Heat") + Block("the thing") + Block("Heat") +
-                     "end"),
-              3u);
-    EXPECT_EQ(Titles(Offered()), (Lines{"Heat", "Thing, The", "Heat"}));
+                     Block(longest) + "end"),
+              4u);
+    EXPECT_EQ(Titles(Offered()), (Lines{"Heat", "Thing, The", "Heat", longest}));
     EXPECT_EQ(Offered().begin()->source, "Ann");
     EXPECT_TRUE(Prompts().messages.empty());
 
     // Saved and read back: the same records.
     TextReader again(SerializeImportList(Offered()));
     const MovieExchange read = ReadMovieExchange(again);
-    ASSERT_EQ(read.records.size(), 3u);
+    ASSERT_EQ(read.records.size(), 4u);
     EXPECT_EQ(read.source, "Ann");
     for (std::size_t i = 0; i < kBlockLines; ++i)
         EXPECT_EQ(BlockLine(read.records[1], i), BlockLine(*++Offered().begin(), i));
@@ -168,7 +172,7 @@ TEST_F(ExchangeTest, AddToUpcomingAddsReplacesOrLeavesAlone) {
         EXPECT_EQ(c.upcoming.Find("Heat")->location, k.location);
         EXPECT_EQ(c.knownUpcomingLocations.Count(), k.result == UpcomingAddResult::NotAdded ? 0u : 1u);
     }
-    EXPECT_EQ(Prompts().questions.front().text, "Movie \"Heat\" Already Exists; Replace?");
+    EXPECT_EQ(Prompts().questions.front(), (Box{"Movie \"Heat\" Already Exists; Replace?", "Confirmation"}));
     EXPECT_EQ(c.upcoming.Find("Alien"), nullptr);
 }
 
@@ -218,8 +222,9 @@ TEST_F(ExchangeTest, ExchangeDialogHandlesLinesFromTheLastAndTheFirstRecordOfATi
     EXPECT_EQ(writer.files["saved.txt"], "CineLedger v3.15\r\nBob*\r\nAlien\r\n" + empties + "end");
     dialogPrompts.answers = {true};
     dialog.Execute(IDM_EXCHANGE_ADD_ALL);
-    EXPECT_EQ(dialogPrompts.questions.back().text, "Add All Movies To the Upcoming Movie List?");
+    EXPECT_EQ(dialogPrompts.questions.back(), (Box{"Add All Movies To the Upcoming Movie List?", "Confirmation"}));
     EXPECT_EQ(exchangeBox.LineCount(), 0);
+    EXPECT_EQ(box.lines, (Lines{"Alien", "Heat"}));
     EXPECT_EQ(Offered().Count(), 0u);
 }
 
@@ -276,6 +281,8 @@ TEST_F(ExchangeTest, GimmeFilesRoundTripWithMarkersAndRefuseDamage) {
         {std::string(32, 'a') + "*\r\nend", 0, true},
         {"Ann*\r\nRope\r\nHeat", 2, false},
         {"Ann*\r\nRope\r\n" + std::string(110, 'x') + "\r\nend", 1, false},
+        {"Ann*\r\nRope\r\nA|B\r\nend", 1, false},
+        {std::string("A\0n*\r\nend", 9), 0, true},
     };
     for (const auto& k : failures) {
         shell.Execute(IDM_CLOSE_IMPORTED_GIMME);

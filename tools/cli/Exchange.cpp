@@ -63,13 +63,18 @@ int RunExchange(const Args& args, std::ostream& out, std::ostream& err) {
         err << "cineledger-cli: cannot read " << args[0] << "\n";
         return 1;
     }
-    // A Gimme list starts with its sender's name and "*"; anything else is read as a movie list, whose version
-    // line then decides.
+    // A movie list starts with the version line, a Gimme list with its sender's name and "*". A first line of
+    // neither kind gets both imports' words: which one the user meant cannot be told.
     std::string first;
     TextReader peek = *reader;
-    peek.ReadLine(first, kSourceLineMax);
+    if (peek.ReadLine(first, kSourceLineMax) != FieldStatus::TooLong && first == kExchangeVersion)
+        return PrintMovieList(*reader, out, err);
     if (first.ends_with(kSourceMark)) return PrintGimmeList(*reader, out, err);
-    return PrintMovieList(*reader, out, err);
+    err << kIncompatibleVersionMessage << "\n" << kCorruptSourceMessage << "\n";
+    PrintDamage(Damage{1, "the first line is neither \"" + std::string(kExchangeVersion) +
+                              "\" (a movie list) nor a name ending in \"*\" (a Gimme list)"},
+                err);
+    return 1;
 }
 
 }  // namespace cl::cli
