@@ -121,15 +121,18 @@ TitleSearchOutcome OutcomeFromNumber(int number) {
 }
 
 void TitleSearchResults::Add(std::string text, std::string link) {
-    for (const Entry& e : entries_)
-        if (e.text == text) return;
+    if (!index_.try_emplace(text, entries_.size()).second) return;  // the first link stays
     entries_.push_back({std::move(text), std::move(link)});
 }
 
 std::string TitleSearchResults::LinkOf(std::string_view text) const {
-    for (const Entry& e : entries_)
-        if (e.text == text) return e.link;
-    return std::string(kNoTitle);
+    const auto found = index_.find(std::string(text));
+    return found == index_.end() ? std::string(kNoTitle) : entries_[found->second].link;
+}
+
+void TitleSearchResults::Clear() {
+    entries_.clear();
+    index_.clear();
 }
 
 std::string AsReadText(std::string_view bytes) {
