@@ -135,13 +135,6 @@ TEST(PageScan, SearchPlotAndCoverFetchIntoTheDataDirectory) {
     EXPECT_EQ(ScanPlot(ReadSavedPage(data, "FirstPage.txt"), fetcher, hosts, data), "Cops.");
     EXPECT_EQ(FetchCover(fetcher, hosts, data, 7), "http://posters/7.jpg");
     EXPECT_EQ(fetcher.requests.back(), "http://posters/7.jpg binary");
-
-    std::ofstream(CoverPath(data, 7)) << "old";
-    SetCoverAside(data, 7);
-    EXPECT_FALSE(std::filesystem::exists(CoverPath(data, 7)));
-    const std::filesystem::path restored = RestoreCover(data, 7);
-    EXPECT_EQ((std::stringstream() << std::ifstream(restored).rdbuf()).str(), "old");
-    EXPECT_FALSE(std::filesystem::exists(CoverAsidePath(data)));
     std::filesystem::remove_all(dir);
 }
 
