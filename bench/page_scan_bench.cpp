@@ -1,6 +1,6 @@
 // Scanning a title page of about 300 KB for every field, as a retrieval does: once from memory, and once with the
-// saved file read first. Each scanner walks the page from its start; the fields sit near the end so that every
-// walk is nearly the whole page.
+// saved file read first; and a long result list. Each scanner walks the page from its start; the fields sit near the
+// end so that every walk is nearly the whole page.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -37,7 +37,7 @@ std::string TitlePage() {
     page +=
         "</table>&nbsp;<br><b class=\"ch\">Runtime:</b>\r\n171 min\r\n<br><b class=\"ch\">Languages:</b>\r\n"
         "<a href=\"/Sections/Languages/English/\">English</a><br>\r\n"
-        "<a name=\"poster\"><img src=\"http://posters.imdb.cn/posters/heat.jpg\"></a>\r\n</body></html>\r\n";
+        "<a name=\"poster\"><img src=\"https://posters.imdb.com/posters/heat.jpg\"></a>\r\n</body></html>\r\n";
     return page;
 }
 
@@ -73,5 +73,18 @@ void BM_ReadAndScanEveryField(benchmark::State& state) {
     std::filesystem::remove_all(dir);
 }
 BENCHMARK(BM_ReadAndScanEveryField)->Unit(benchmark::kMillisecond);
+
+// A result list of 1 MB of short anchors, every text different: each one added must not look through all before it.
+void BM_ScanLongResultList(benchmark::State& state) {
+    std::string page = "<title>IMDb title search</title>The following titles matched\n";
+    for (int i = 0; page.size() < (std::size_t{1} << 20); ++i)
+        page += "<a href=\"/Title?" + std::to_string(i) + "\">T" + std::to_string(i) + "</a>\n";
+    for (auto _ : state) {
+        cl::TitleSearchResults results;
+        cl::ScanResultList(page, results);
+        benchmark::DoNotOptimize(results.Entries().size());
+    }
+}
+BENCHMARK(BM_ScanLongResultList)->Unit(benchmark::kMillisecond);
 
 }  // namespace

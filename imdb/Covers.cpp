@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "imdb/PageCursor.h"
+#include "model/base/FileWriter.h"
 #include "model/base/NativePath.h"
 
 namespace cl {
@@ -61,19 +62,20 @@ std::string FetchCover(PageFetcher& fetcher, const DatabaseHosts& hosts, std::st
 }
 
 void SetCoverAside(std::string_view dataDirectory, int movieNumber) {
-    std::error_code ignored;
+    std::string ignored;
+    std::error_code ignoredCode;
     const std::filesystem::path cover = CoverPath(dataDirectory, movieNumber);
-    std::filesystem::copy_file(cover, CoverAsidePath(dataDirectory), std::filesystem::copy_options::overwrite_existing,
-                               ignored);
-    std::filesystem::remove(cover, ignored);
+    CopyFileOver(cover, CoverAsidePath(dataDirectory), ignored);
+    std::filesystem::remove(cover, ignoredCode);
 }
 
 std::filesystem::path RestoreCover(std::string_view dataDirectory, int movieNumber) {
-    std::error_code ignored;
+    std::string ignored;
+    std::error_code ignoredCode;
     const std::filesystem::path cover = CoverPath(dataDirectory, movieNumber);
     const std::filesystem::path aside = CoverAsidePath(dataDirectory);
-    std::filesystem::copy_file(aside, cover, std::filesystem::copy_options::overwrite_existing, ignored);
-    std::filesystem::remove(aside, ignored);
+    CopyFileOver(aside, cover, ignored);
+    std::filesystem::remove(aside, ignoredCode);
     return cover;
 }
 

@@ -2,20 +2,16 @@
 #include "imdb/Hosts.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <utility>
 
-#include "model/base/NativePath.h"
+#include "model/base/IniFile.h"
 
 namespace cl {
 namespace {
 
-// The ini file is a few lines; reading stops here whatever the file holds.
-constexpr std::size_t kIniReadLimit = 64 * 1024;
-
 std::string_view Trim(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
     return s;
 }
 
@@ -58,7 +54,8 @@ void ApplyHostsSection(std::string_view iniBytes, DatabaseHosts& hosts) {
     bool inHosts = false;
     bool firstLine = true;  // the skin's name, whatever it looks like
     while (!iniBytes.empty()) {
-        const std::size_t end = iniBytes.find('\n');
+        // A line ends at CR, LF or CR LF (the pair leaves an empty line behind, which is passed over).
+        const std::size_t end = iniBytes.find_first_of("\r\n");
         const std::string_view line = Trim(iniBytes.substr(0, end));
         iniBytes.remove_prefix(end == std::string_view::npos ? iniBytes.size() : end + 1);
         if (std::exchange(firstLine, false) || line.empty() || line.front() == ';' || line.front() == '#') continue;
@@ -87,13 +84,8 @@ void ApplyHostVariables(DatabaseHosts& hosts, VariableLookup lookup) {
 
 DatabaseHosts ReadDatabaseHosts(std::string_view dataDirectory) {
     DatabaseHosts hosts = DefaultHosts();
-    std::ifstream in(PathFromNative(dataDirectory) / "CineLedger.ini", std::ios::binary);
-    if (in) {
-        std::string bytes(kIniReadLimit, '\0');
-        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        bytes.resize(static_cast<std::size_t>(in.gcount()));
-        ApplyHostsSection(bytes, hosts);
-    }
+    std::string bytes;
+    if (ReadIniFile(dataDirectory, bytes)) ApplyHostsSection(bytes, hosts);
     ApplyHostVariables(hosts, [](const char* name) -> const char* { return std::getenv(name); });
     return hosts;
 }

@@ -35,7 +35,8 @@ DatabaseHosts DefaultHosts();
 
 // Applies the [Hosts] section of the ini file's bytes: keys TitleSearch, Site, Image, Poster (case ignored), each
 // "Key=address". The first line is the skin's name and never a setting; blanks around keys and values, lines
-// starting with ';' or '#', unknown keys and empty values are ignored; trailing slashes are dropped.
+// starting with ';' or '#', unknown keys and empty values are ignored; trailing slashes are dropped. Lines end at
+// CR LF, LF or CR alone.
 void ApplyHostsSection(std::string_view iniBytes, DatabaseHosts& hosts);
 
 // Applies the environment variables that are set and not empty. `lookup` is getenv's shape (tests pass their own).

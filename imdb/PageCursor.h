@@ -18,13 +18,15 @@ inline constexpr int kPageEnd = -1;
 class FieldText {
   public:
     explicit FieldText(std::size_t limit) : limit_(limit) {}
-    void Put(char c) {
-        if (ended_ || text_.size() >= limit_) return;
+    // Whether the character was taken.
+    bool Put(char c) {
+        if (ended_ || text_.size() >= limit_) return false;
         if (c == '\0') {
             ended_ = true;
-            return;
+            return false;
         }
         text_ += c;
+        return true;
     }
     std::string& Text() { return text_; }
 

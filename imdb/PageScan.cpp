@@ -50,13 +50,14 @@ bool DecodeReference(PageCursor& cur, char& decoded) {
 // Reads up to and including the next '<' (or the end) into a field of `limit` characters.
 std::string ReadText(PageCursor& cur, std::size_t limit, References refs, LineEnds lineEnds) {
     FieldText field(limit);
-    bool lastWasLineEnd = false;
+    bool storedLineEndLast = false;  // the last character read was a line end, and the field took it
     const auto put = [&](char c) {
-        lastWasLineEnd = c == '\n';
-        if (lastWasLineEnd && lineEnds == LineEnds::Dropped) return;
-        field.Put(c);
+        storedLineEndLast = false;
+        if (c == '\n' && lineEnds == LineEnds::Dropped) return;
+        storedLineEndLast = field.Put(c) && c == '\n';
     };
-    for (int c = cur.Get(); c != kPageEnd && c != '<'; c = cur.Get()) {
+    int c = cur.Get();
+    for (; c != kPageEnd && c != '<'; c = cur.Get()) {
         if (c == '&' && refs != References::Kept) {
             if (cur.Get() != '#') {
                 cur.Step(-1);
@@ -73,7 +74,8 @@ std::string ReadText(PageCursor& cur, std::size_t limit, References refs, LineEn
         put(static_cast<char>(c));
     }
     std::string& text = field.Text();
-    if (lineEnds == LineEnds::LastDropped && lastWasLineEnd && !text.empty() && text.back() == '\n') text.pop_back();
+    // A page that ends without a '<' has no line end "right before the '<'": its last line end stays.
+    if (lineEnds == LineEnds::LastDropped && c == '<' && storedLineEndLast) text.pop_back();
     return std::move(text);
 }
 
@@ -123,15 +125,18 @@ TitleSearchOutcome OutcomeFromNumber(int number) {
 }
 
 void TitleSearchResults::Add(std::string text, std::string link) {
-    for (const Entry& e : entries_)
-        if (e.text == text) return;
+    if (!index_.try_emplace(text, entries_.size()).second) return;  // the first link stays
     entries_.push_back({std::move(text), std::move(link)});
 }
 
 std::string TitleSearchResults::LinkOf(std::string_view text) const {
-    for (const Entry& e : entries_)
-        if (e.text == text) return e.link;
-    return std::string(kNoTitle);
+    const auto found = index_.find(std::string(text));
+    return found == index_.end() ? std::string(kNoTitle) : entries_[found->second].link;
+}
+
+void TitleSearchResults::Clear() {
+    entries_.clear();
+    index_.clear();
 }
 
 std::string AsReadText(std::string_view bytes) {

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "imdb/Hosts.h"
@@ -72,10 +73,12 @@ class TitleSearchResults {
     std::string LinkOf(std::string_view text) const;
     const std::vector<Entry>& Entries() const { return entries_; }
     bool Empty() const { return entries_.empty(); }
-    void Clear() { entries_.clear(); }
+    void Clear();
 
   private:
     std::vector<Entry> entries_;
+    // Each text's place in entries_: a result page may hold many thousands of anchors.
+    std::unordered_map<std::string, std::size_t> index_;
 };
 
 // A page saved in the data directory, read once. Each CR LF pair reads as one LF, as the file's text-mode reader

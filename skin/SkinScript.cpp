@@ -412,7 +412,7 @@ std::string SerializeSkinIni(std::string_view skinName, std::string_view previou
 
 bool ReadSkinIni(std::string_view dataDirectory, SkinScript& skin) {
     std::string bytes;
-    if (!ReadWholeFile(PathFromNative(dataDirectory) / kSkinIniFile, bytes)) return false;
+    if (!ReadIniFile(dataDirectory, bytes)) return false;
     skin.name = ParseSkinIni(bytes);
     skin.scriptPath = SkinScriptPath(dataDirectory, skin.name);
     return true;
@@ -421,7 +421,7 @@ bool ReadSkinIni(std::string_view dataDirectory, SkinScript& skin) {
 bool WriteSkinIni(std::string_view dataDirectory, std::string_view skinName, FileWriter& writer, std::string& error) {
     const std::filesystem::path path = PathFromNative(dataDirectory) / kSkinIniFile;
     std::string previous;  // a missing file has no further lines to keep
-    if (!ReadWholeFile(path, previous)) previous.clear();
+    if (!ReadIniFile(dataDirectory, previous)) previous.clear();
     return writer.Write(path, SerializeSkinIni(skinName, previous), error);
 }
 

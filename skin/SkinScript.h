@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/base/IniFile.h"
 #include "model/base/Prompts.h"
 
 namespace cl {
@@ -173,7 +174,7 @@ char PathSeparatorOf(std::string_view dataDirectory);
 
 // "CineLedger.ini": the name of the skin in use on its first line; further lines belong to other settings (the
 // movie database's [Hosts]) and are kept when the skin changes.
-inline constexpr std::string_view kSkinIniFile = "CineLedger.ini";
+inline constexpr std::string_view kSkinIniFile = kIniFile;
 
 // The name from the ini file's bytes: the first line without its line end, cut to 99 characters.
 std::string ParseSkinIni(std::string_view bytes);
@@ -186,7 +187,7 @@ std::string SerializeSkinIni(std::string_view skinName, std::string_view previou
 // script path; false, with the skin untouched, when the file cannot be opened.
 bool ReadSkinIni(std::string_view dataDirectory, SkinScript& skin);
 
-// Makes the skin name the ini file's first line, keeping the lines after it.
+// Makes the skin name the ini file's first line, keeping the lines after it (those within the bytes read).
 bool WriteSkinIni(std::string_view dataDirectory, std::string_view skinName, FileWriter& writer, std::string& error);
 
 }  // namespace cl

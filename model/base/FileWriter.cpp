@@ -49,6 +49,21 @@ bool AtomicFileWriter::Write(const std::filesystem::path& target, std::string_vi
     return true;
 }
 
+bool CopyFileOver(const std::filesystem::path& from, const std::filesystem::path& to, std::string& error) {
+    const std::filesystem::path tmp = TempPathFor(to);
+    std::error_code ec;
+    if (!std::filesystem::copy_file(from, tmp, ec)) {
+        std::filesystem::remove(tmp, ec);
+        error = "cannot copy " + NativeFromPath(from) + ": " + ec.message();
+        return false;
+    }
+    if (!MoveFileOver(tmp, to, error)) {
+        std::filesystem::remove(tmp, ec);
+        return false;
+    }
+    return true;
+}
+
 namespace {
 
 // Whether `name` is "<target>.<digits>.tmp" or "<target>.<anything>.<digits>.tmp" for one of the targets.

@@ -29,6 +29,11 @@ FileWriter& DefaultFileWriter();
 // Moves `from` over `to`, replacing it in one step. Platform file (FileReplace_win / _posix).
 bool MoveFileOver(const std::filesystem::path& from, const std::filesystem::path& to, std::string& error);
 
+// Copies `from` over `to` through a temporary beside `to`, so that `to` holds either its old bytes or all of the new
+// ones. A missing or unreadable `from` leaves `to` as it was. (The runtime's own copy with "overwrite existing" is
+// not used: on Windows it sees every file as the same one and refuses to replace an existing `to`.)
+bool CopyFileOver(const std::filesystem::path& from, const std::filesystem::path& to, std::string& error);
+
 // A write that was cut short (the process killed between creating its temporary file and moving it over
 // the target) leaves the temporary beside the target: "<target>.<n>.tmp". No reader opens such a file;
 // this removes the ones left for the targets named (and for copies of them named "<target>.<suffix>").

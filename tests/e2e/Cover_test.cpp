@@ -11,7 +11,7 @@ TEST(Cover, LoadsAJpegAndPaintsItUprightInItsFrame) {
     const std::string folder = WinePath(CL_E2E_COVERS_DIR).string();
     CoverPicture picture;
     ASSERT_FALSE(LoadCoverPicture(folder + "\\missing.jpg", picture));
-    ASSERT_TRUE(LoadCoverPicture(folder + "\\heat.jpg", picture));  // 300 x 450: red above blue
+    ASSERT_TRUE(LoadCoverPicture(folder + "\\heat.jpg", picture));  // 300 x 448: red above blue
 
     constexpr int kWidth = 400, kHeight = 200;
     BITMAPINFO info{};

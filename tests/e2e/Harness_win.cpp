@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "model/base/FileWriter.h"
 #include "model/base/NativePath.h"
 
 namespace cl::e2e {
@@ -93,7 +94,7 @@ HWND FindTopLevelWindow(DWORD processId, const char* className, std::optional<st
 void CopyTree(const std::filesystem::path& from, const std::filesystem::path& into) {
     const std::filesystem::path to = into / from.filename();
     if (!std::filesystem::is_directory(from)) {
-        std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing);
+        if (std::string error; !CopyFileOver(from, to, error)) throw std::runtime_error(error);
         return;
     }
     std::filesystem::create_directories(to);
@@ -206,8 +207,7 @@ Program Program::Start(const TempDataDir& dir) {
     std::error_code error;
     // A second start in the same directory finds the copy already there (and possibly still held open by the
     // system for a moment after the first copy ended).
-    if (!std::filesystem::exists(copy, error))
-        std::filesystem::copy_file(ProgramUnderTest(), copy, std::filesystem::copy_options::overwrite_existing, error);
+    if (!std::filesystem::exists(copy, error)) std::filesystem::copy_file(ProgramUnderTest(), copy, error);
     if (error) throw std::runtime_error("cannot copy the program to " + copy.string() + ": " + error.message());
 
     const std::string file = NativeFromPath(copy);

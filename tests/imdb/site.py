@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
 """A stand-in for the movie database site, for tests and for trying the program by hand.
 
-Serves the pages under pages/ on 127.0.0.1 only, at a free port, as all four database hosts at once: the title
+Serves the pages under pages/ on the loopback only, at a free port, as all four database hosts at once: the title
 search (/M/Tsearch?<query>), title pages (/Title?<number>), plot summaries (/Plot?<number>), covers on the image
 host (/images/M/<file>) and on the poster host (/posters/<file>). Pages name the image host as
-http://127.0.0.1:PORT and the poster host as http://localhost:PORT, which is what the hosts must be set to:
+http://127.0.0.1:PORT and the poster host as http://localhost:PORT, which is what the hosts must be set to. The
+port is taken on 127.0.0.1 and, where the machine has an IPv6 loopback, on ::1 as well: a system that resolves
+localhost to ::1 first then finds the site there too.
 
     python3 tests/imdb/site.py            # prints the port, then the settings to use
     CINELEDGER_TITLE_SEARCH_HOST=http://127.0.0.1:PORT CINELEDGER_SITE_HOST=http://127.0.0.1:PORT \\
@@ -17,6 +19,8 @@ The server ends after --idle seconds without a request and after --max seconds i
 import argparse
 import http.server
 import pathlib
+import select
+import socket
 import sys
 import time
 
@@ -33,19 +37,20 @@ ZERO_TEXT = b"A" * 100 + b"\0" + b"B" * 1500 + b"C" * 900
 
 
 class Site(http.server.HTTPServer):
-    """Bound to a free port of 127.0.0.1; the pages name it under both host names."""
+    """Bound to one loopback address (port 0: a free one); the pages name the port under both host names."""
 
-    def __init__(self):
-        super().__init__(("127.0.0.1", 0), Handler)
+    def __init__(self, address, port, activity):
+        self.address_family = socket.AF_INET6 if ":" in address else socket.AF_INET
+        super().__init__((address, port), Handler)
         self.port = self.server_address[1]
         self.hosts = {b"@IMAGE_HOST@": b"http://127.0.0.1:%d" % self.port,
                       b"@POSTER_HOST@": b"http://localhost:%d" % self.port}
-        self.last_request = time.monotonic()
+        self.activity = activity  # shared by both addresses: {"last": time of the last request}
 
 
 class Handler(http.server.BaseHTTPRequestHandler):
     def do_GET(self):
-        self.server.last_request = time.monotonic()
+        self.server.activity["last"] = time.monotonic()
         path, _, query = self.path.partition("?")
         routes = {
             "/M/Tsearch": lambda: self.page(SEARCHES.get(query, "nomatch.html")),
@@ -99,8 +104,13 @@ def main():
     parser.add_argument("--max", type=float, default=3600, help="end after this many seconds in any case")
     args = parser.parse_args()
 
-    site = Site()
-    port = site.port
+    activity = {"last": time.monotonic()}
+    sites = [Site("127.0.0.1", 0, activity)]
+    port = sites[0].port
+    try:
+        sites.append(Site("::1", port, activity))
+    except OSError:
+        pass  # no IPv6 loopback (or the port is taken there): localhost can only mean 127.0.0.1 then
     print(port, flush=True)
     if args.port_file:
         pathlib.Path(args.port_file).write_text("%d\n" % port)
@@ -112,10 +122,12 @@ def main():
     )
 
     start = time.monotonic()
-    site.timeout = 1
-    while time.monotonic() - start < args.max and time.monotonic() - site.last_request < args.idle:
-        site.handle_request()
-    site.server_close()
+    while time.monotonic() - start < args.max and time.monotonic() - activity["last"] < args.idle:
+        ready, _, _ = select.select(sites, [], [], 1)
+        for site in ready:
+            site.handle_request()
+    for site in sites:
+        site.server_close()
 
 
 if __name__ == "__main__":

@@ -25,6 +25,7 @@ TEST(PageScan, FieldScannersFollowTheReadingRules) {
         return s.kind == PlotScan::Kind::Link ? s.link : s.kind == PlotScan::Kind::NoLink ? "NOLINK" : "NOSUMMARY";
     };
     const Scan outline = [](std::string_view p) { return ScanOutline(p); };
+    const Scan summary = [](std::string_view p) { return ScanSummaryPage(p); };
     const struct {
         const char* what;
         Scan scan;
@@ -59,8 +60,10 @@ TEST(PageScan, FieldScannersFollowTheReadingRules) {
          "/Plot?0113277"},
         {"plot link to the title list", plot, kHead + "Plot Outline: x <a href=\"/Tr\">", "NOLINK"},
         {"outline past 200", outline, std::string(210, ' ') + "Plot Outline:</b> A &#38; B.\n<br>", "A & B."},
-        {"summary page", [](std::string_view p) { return ScanSummaryPage(p); }, "<p class=\"plotpar\">A &#38; B\n</p>",
-         "A & B"},
+        {"summary page", summary, "<p class=\"plotpar\">A &#38; B\n</p>", "A & B"},
+        {"summary cut at 4999 keeps its line end", summary, "plotpar\">" + std::string(4998, 'x') + "\nyy\n<",
+         std::string(4998, 'x') + "\n"},
+        {"summary ending the page keeps its line end", summary, "plotpar\">A\n", "A\n"},
     };
     for (const auto& c : cases) EXPECT_EQ(c.scan(c.page), c.want) << c.what;
 }
@@ -132,13 +135,6 @@ TEST(PageScan, SearchPlotAndCoverFetchIntoTheDataDirectory) {
     EXPECT_EQ(ScanPlot(ReadSavedPage(data, "FirstPage.txt"), fetcher, hosts, data), "Cops.");
     EXPECT_EQ(FetchCover(fetcher, hosts, data, 7), "http://posters/7.jpg");
     EXPECT_EQ(fetcher.requests.back(), "http://posters/7.jpg binary");
-
-    std::ofstream(CoverPath(data, 7)) << "old";
-    SetCoverAside(data, 7);
-    EXPECT_FALSE(std::filesystem::exists(CoverPath(data, 7)));
-    const std::filesystem::path restored = RestoreCover(data, 7);
-    EXPECT_EQ((std::stringstream() << std::ifstream(restored).rdbuf()).str(), "old");
-    EXPECT_FALSE(std::filesystem::exists(CoverAsidePath(data)));
     std::filesystem::remove_all(dir);
 }
 

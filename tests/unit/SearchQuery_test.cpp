@@ -57,8 +57,8 @@ TEST(TitleSearchAddress, PutsThePathAndQueryBehindTheHost) {
 TEST(DatabaseHosts, EnvironmentOverTheIniSectionOverTheDefaults) {
     DatabaseHosts hosts = DefaultHosts();
     ApplyHostsSection(
-        "Site=http://skin.name\r\n[hosts]\r\n site = http://127.0.0.1:8080/ \r\n;Image=http://x\r\nPoster=\r\n"
-        "Image=http://img.test\r\n[Other]\r\nTitleSearch=http://other",
+        "Site=http://skin.name\r[hosts]\r\n site = http://127.0.0.1:8080/ \n;Image=http://x\rPoster=\r\n"
+        "Image=http://img.test\r[Other]\nTitleSearch=http://other",
         hosts);
     EXPECT_EQ(hosts, (DatabaseHosts{"https://www.imdb.com", "http://127.0.0.1:8080", "http://img.test",
                                     std::string(kDefaultPosterHost)}));

@@ -67,6 +67,9 @@ TEST(SkinLoad, LoadsIniScriptAndBitmapsInOrder) {
     const std::string folder = data.path + "Skins/Blue/";
     EXPECT_EQ(data.loader.asked,
               (std::vector<std::string>{folder + "Main.bmp", folder + "Buttons.bmp", folder + "Logo.bmp"}));
+    data.Put("CineLedger.ini", "Blue\n" + std::string(kIniReadLimit, 'x'));
+    std::string bytes;
+    EXPECT_TRUE(ReadIniFile(data.path, bytes) && bytes.size() == kIniReadLimit);
 }
 
 TEST(SkinLoad, EachFailureShowsItsOwnMessagesAndStopsTheLaterSteps) {
