@@ -8,20 +8,10 @@ namespace cl {
 GimmeExchange ReadGimmeExchange(TextReader& reader) {
     GimmeExchange result;
     std::string line;
-    const FieldStatus name = reader.ReadLine(line, kSourceLineMax);
-    if (name == FieldStatus::TooLong || name == FieldStatus::EndOfData || !line.ends_with(kSourceMark)) {
+    if ((result.damage = ReadSourceLine(reader, 1, "name line", result.sender))) {
         result.stop = GimmeExchangeStop::NoSource;
-        result.damage =
-            Damage{1, "the name line does not end in \"*\" within " + std::to_string(kSourceLineMax) + " characters"};
         return result;
     }
-    if (HasUnstorableByte(line)) {
-        result.stop = GimmeExchangeStop::NoSource;
-        result.damage = UnstorableDamage(1, "name line");
-        return result;
-    }
-    line.pop_back();
-    result.sender = line;
     for (;;) {
         if (reader.AtEnd()) {
             result.stop = GimmeExchangeStop::Cut;

@@ -44,6 +44,18 @@ Damage UnstorableDamage(std::size_t line, std::string_view field) {
     return Damage{line, "the " + std::string(field) + " holds a \"|\" or a NUL byte"};
 }
 
+std::optional<Damage> ReadSourceLine(TextReader& reader, std::size_t lineNumber, std::string_view what,
+                                     std::string& source) {
+    const FieldStatus status = reader.ReadLine(source, kSourceLineMax);
+    if (status == FieldStatus::TooLong || status == FieldStatus::EndOfData || !source.ends_with(kSourceMark)) {
+        return Damage{lineNumber, "the " + std::string(what) + " does not end in \"*\" within " +
+                                      std::to_string(kSourceLineMax) + " characters"};
+    }
+    if (HasUnstorableByte(source)) return UnstorableDamage(lineNumber, what);
+    source.pop_back();
+    return std::nullopt;
+}
+
 std::string ExchangeWriteFailureMessage(std::string_view path, std::string_view error) {
     return "Unable to Write \"" + std::string(path) + "\": " + std::string(error);
 }
@@ -57,20 +69,10 @@ MovieExchange ReadMovieExchange(TextReader& reader) {
         result.damage = Damage{1, "the version line is not \"" + std::string(kExchangeVersion) + "\""};
         return result;
     }
-    const FieldStatus source = reader.ReadLine(line, kSourceLineMax);
-    if (source == FieldStatus::TooLong || source == FieldStatus::EndOfData || !line.ends_with(kSourceMark)) {
+    if ((result.damage = ReadSourceLine(reader, 2, "source line", result.source))) {
         result.stop = ExchangeStop::NoSource;
-        result.damage =
-            Damage{2, "the source line does not end in \"*\" within " + std::to_string(kSourceLineMax) + " characters"};
         return result;
     }
-    if (HasUnstorableByte(line)) {
-        result.stop = ExchangeStop::NoSource;
-        result.damage = UnstorableDamage(2, "source line");
-        return result;
-    }
-    line.pop_back();
-    result.source = line;
     ExchangeRecord record;
     record.source = result.source;
     record.categoryMark = std::string(kCategoryMark);

@@ -33,6 +33,10 @@ inline constexpr std::size_t kExchangeValueMax = 49;
 inline constexpr std::string_view kUnstorableBytes{"|\0", 2};
 bool HasUnstorableByte(std::string_view text);
 Damage UnstorableDamage(std::size_t line, std::string_view field);
+// The line naming the sender, "<name>*", into `source` without its "*"; the damage when it is missing, overlong, lacks
+// the "*" or holds a byte the stores cannot keep. `what` names the line in that damage.
+std::optional<Damage> ReadSourceLine(TextReader& reader, std::size_t lineNumber, std::string_view what,
+                                     std::string& source);
 
 inline constexpr std::string_view kIncompatibleVersionMessage =
     "Program Version Is Not Compatible With Imported Movie List.";
