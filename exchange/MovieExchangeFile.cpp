@@ -161,9 +161,9 @@ bool SaveImportList(const std::filesystem::path& path, const ImportList& list, F
 bool IsTitleKnown(std::string& title, const Collection& c) {
     const MovieList& quarantine = c.quarantine.Titles();
     if (quarantine.Empty() && c.main.Empty()) return false;
-    // Each list formats the title before it compares; formatting twice gives what formatting once gives. A leading
-    // article moved to the end adds a character, which a title at the limit has no room for: kept as sent, it
-    // still fits the stores it may go to.
+    // The title is formatted once for both lists (formatting again would change only titles that begin with two
+    // articles, and the result would depend on where a match stands). A leading article moved to the end adds a
+    // character, which a title at the limit has no room for: kept as sent, it still fits the stores it may go to.
     std::string formatted = title;
     FormatEntry(formatted, c.settings.formatConversion != 0);
     if (formatted.size() <= kExchangeTitleMax) title = std::move(formatted);
