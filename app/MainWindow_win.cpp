@@ -135,6 +135,7 @@ bool MainWindow::OnCreate() {
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_BAR_CLASSES | ICC_TAB_CLASSES | ICC_INTERNET_CLASSES};
     InitCommonControlsEx(&controls);
     listBrush_.reset(CreateSolidBrush(ToColorRef(skin_.listBox.background)));
+    fonts_ = CreateSkinFonts();
 
     SetCurrentDirectoryA(dataDirectory_.c_str());
     shell_ = std::make_unique<MainShell>(collection_, dataDirectory_,
@@ -166,6 +167,8 @@ void MainWindow::CreateChildren() {
                         WS_BORDER | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_SORT | LBS_EXTENDEDSEL, IDC_MOVIE_LIST,
                         box.x, box.y, box.width, box.height);
     ShowWindow(list_, SW_HIDE);
+    // Lines as tall as the list's font at its unscaled size, so that the skin's box holds as many as it was drawn for.
+    if (fonts_.list) SendMessageA(list_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.list.get()), FALSE);
     listBox_.SetWindow(list_);
 
     for (std::size_t i = 0; i < kSkinStatusCount; ++i) {
@@ -224,7 +227,7 @@ void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
     const std::string* texts[kSkinStatusCount] = {&status_.caption, &status_.count, &status_.selection};
     for (std::size_t i = 0; i < kSkinStatusCount; ++i) {
         if (item.hwndItem == statusFields_[i]) {
-            DrawStatusField(item, skin_.status[i], bitmaps_, *texts[i]);
+            DrawStatusField(item, skin_.status[i], bitmaps_, *texts[i], fonts_.status.get());
             return;
         }
     }
@@ -235,7 +238,7 @@ LRESULT MainWindow::OnListColors(HDC dc) {
     SetTextColor(dc, ToColorRef(skin_.listBox.text));
     SetBkColor(dc, ToColorRef(skin_.listBox.background));
     SetBkMode(dc, TRANSPARENT);
-    SelectObject(dc, GetStockObject(SYSTEM_FONT));
+    SelectObject(dc, fonts_.list ? static_cast<HGDIOBJ>(fonts_.list.get()) : GetStockObject(SYSTEM_FONT));
     return reinterpret_cast<LRESULT>(listBrush_.get());
 }
 

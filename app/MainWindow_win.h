@@ -92,6 +92,7 @@ class MainWindow final : public ShellUi, public Dialogs, public Desktop {
     SkinBitmaps bitmaps_;
     SkinButtons buttons_;
     OwnedBrush listBrush_;
+    SkinFonts fonts_;
     Logo logoHandler_;
 
     OwnedMenu menuResource_;      // "CINELEDGER"; mainMenu_ is its first popup

@@ -105,12 +105,30 @@ void PaintSkinBackground(HDC target, const SkinScript& skin, const SkinBitmaps& 
     BlitFromBitmap(target, bitmaps.Main(), 0, 0, skin.windowWidth, skin.windowHeight);
 }
 
+namespace {
+
+OwnedFont UnscaledStockFont(int stockFont, int dpi) {
+    LOGFONTA font{};
+    if (GetObjectA(GetStockObject(stockFont), sizeof font, &font) != sizeof font || dpi <= 0) return {};
+    font.lfHeight = MulDiv(font.lfHeight, USER_DEFAULT_SCREEN_DPI, dpi);
+    font.lfWidth = 0;  // the face's own proportions at that height
+    return OwnedFont(CreateFontIndirectA(&font));
+}
+
+}  // namespace
+
+SkinFonts CreateSkinFonts() {
+    const OwnedWindowDc screen = GetWindowDcOwned(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : USER_DEFAULT_SCREEN_DPI;
+    return {UnscaledStockFont(SYSTEM_FONT, dpi), UnscaledStockFont(SYSTEM_FIXED_FONT, dpi)};
+}
+
 void DrawStatusField(const DRAWITEMSTRUCT& item, const SkinStatusField& field, const SkinBitmaps& bitmaps,
-                     const std::string& text) {
+                     const std::string& text, HFONT font) {
     BlitFromBitmap(item.hDC, bitmaps.Main(), field.x, field.y, field.width, field.height);
     SetTextColor(item.hDC, ToColorRef(field.text));
     SetBkMode(item.hDC, TRANSPARENT);
-    SelectGuard font(item.hDC, GetStockObject(SYSTEM_FIXED_FONT));
+    SelectGuard selected(item.hDC, font != nullptr ? font : GetStockObject(SYSTEM_FIXED_FONT));
     RECT area = item.rcItem;
     area.left += field.textOffsetX;
     area.top += field.textOffsetY;

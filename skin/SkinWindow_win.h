@@ -38,10 +38,20 @@ void BlitFromBitmap(HDC target, HBITMAP bitmap, int sourceX, int sourceY, int wi
 // The main window's background: the main bitmap, window width x window height from its top-left corner.
 void PaintSkinBackground(HDC target, const SkinScript& skin, const SkinBitmaps& bitmaps);
 
-// A status field: the part of the main bitmap behind it, then its text in the field's colour and the fixed-pitch
-// system font, moved by the text offset.
+// The system font (list box) and the fixed-pitch system font (status fields) at the pixel size they have at 100 %
+// text scale. The skin is drawn pixel for pixel and keeps its size on a screen set to a larger scale, so texts that
+// grew with the scale would no longer fit the boxes the skin draws for them. A font that cannot be made stays null,
+// and the stock font is used instead.
+struct SkinFonts {
+    OwnedFont list;
+    OwnedFont status;
+};
+SkinFonts CreateSkinFonts();
+
+// A status field: the part of the main bitmap behind it, then its text in the field's colour and `font` (the
+// fixed-pitch system font when null), moved by the text offset.
 void DrawStatusField(const DRAWITEMSTRUCT& item, const SkinStatusField& field, const SkinBitmaps& bitmaps,
-                     const std::string& text);
+                     const std::string& text, HFONT font);
 
 // The logo window: the top-left 310 x 200 pixels of the logo bitmap.
 void DrawLogo(const DRAWITEMSTRUCT& item, const SkinBitmaps& bitmaps);
