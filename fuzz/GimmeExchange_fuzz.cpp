@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const cl::GimmeExchange first = cl::ReadGimmeExchange(reader);
     if ((first.stop == cl::GimmeExchangeStop::End) == first.damage.has_value()) std::abort();
     if (first.stop == cl::GimmeExchangeStop::NoSource) return 0;
-    cl::MovieList list(cl::ListKind::ImportedGimme);
+    cl::MovieList list;
     for (const std::string& title : first.titles) list.InsertOrderedWith(title, [](cl::MovieRecord&) {});
 
     cl::TextReader again(cl::SerializeGimmeExchange(list, first.sender + "*"));

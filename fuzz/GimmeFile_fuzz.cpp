@@ -6,7 +6,7 @@
 #include "model/GimmeFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    cl::MovieList first(cl::ListKind::InternalGimme);
+    cl::MovieList first;
     cl::TextReader reader(std::string(reinterpret_cast<const char*>(data), size));
     cl::ReadGimme(reader, first);
     if (!first.IsOrdered()) std::abort();
@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     std::string bytes = cl::SerializeGimme(first);
 
-    cl::MovieList second(cl::ListKind::InternalGimme);
+    cl::MovieList second;
     cl::TextReader again(bytes);
     cl::LoadReport report = cl::ReadGimme(again, second);
     if (report.damage || second.Count() != first.Count()) std::abort();

@@ -8,8 +8,8 @@
 namespace {
 
 struct Stores {
-    cl::MovieList main{cl::ListKind::Main};
-    cl::MovieList upcoming{cl::ListKind::Upcoming};
+    cl::MovieList main;
+    cl::MovieList upcoming;
     cl::KnownValueList categories, locations, upcomingLocations, media;
     cl::FreeNumberPool pool;
     std::string password, version;

@@ -22,10 +22,10 @@
 namespace cl {
 
 struct Collection {
-    MovieList main{ListKind::Main};
-    MovieList upcoming{ListKind::Upcoming};
-    MovieList internalGimme{ListKind::InternalGimme};
-    MovieList importedGimme{ListKind::ImportedGimme};
+    MovieList main;
+    MovieList upcoming;
+    MovieList internalGimme;
+    MovieList importedGimme;
     KnownValueList knownCategories;
     KnownValueList knownLocations;
     KnownValueList knownUpcomingLocations;

@@ -17,8 +17,6 @@
 
 namespace cl {
 
-enum class ListKind { Main, Upcoming, InternalGimme, ImportedGimme };
-
 // One entry of a movie list. A field that the list's kind does not use is absent, not empty.
 // The values of a record's presence, and the category the erotic-category lock hides.
 inline constexpr std::string_view kPresent = "Present";
@@ -48,7 +46,7 @@ class MovieList {
     using Sequence = std::list<MovieRecord, PoolAllocator<MovieRecord>>;
     using const_iterator = Sequence::const_iterator;
 
-    explicit MovieList(ListKind kind = ListKind::Main) : kind_(kind) {}
+    MovieList() = default;
     MovieList(const MovieList&) = delete;
     MovieList& operator=(const MovieList&) = delete;
     MovieList(MovieList&&) = default;
@@ -132,7 +130,6 @@ class MovieList {
     template <class Match>
     Iter FindFirst(std::string_view title, Match match);
 
-    ListKind kind_;
     Sequence records_;
     bool ordered_ = true;
     // While ordered_ and titleIndexed_, every record in title order. It is built by the first insertion

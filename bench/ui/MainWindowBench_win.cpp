@@ -57,8 +57,8 @@ std::vector<std::string> MakeTitles(int count) {
 
 // The main list file of those titles, as the program writes it.
 std::string MainListBytes(const std::vector<std::string>& titles, std::vector<std::string>& fileOrder) {
-    MovieList main(ListKind::Main);
-    MovieList upcoming(ListKind::Upcoming);
+    MovieList main;
+    MovieList upcoming;
     for (std::size_t i = 0; i < titles.size(); ++i)
         InsertMainMovie(main, {titles[i], "Drama", "Present", "Default", "DVD"}, static_cast<std::int32_t>(i + 1));
     for (const MovieRecord& record : main) fileOrder.push_back(record.title);

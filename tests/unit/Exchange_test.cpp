@@ -258,7 +258,7 @@ TEST_F(ExchangeTest, ExternalsChecksTheSourceExportsAndLeadsTheImportToTheExchan
 
 TEST_F(ExchangeTest, GimmeFilesRoundTripWithMarkersAndRefuseDamage) {
     Add("Heat");
-    MovieList wanted(ListKind::InternalGimme);
+    MovieList wanted;
     for (const char* title : {"Rope", "heat", "Rope"}) AddGimmeTitleWithLocation(wanted, title, "G");
     EXPECT_EQ(SerializeGimmeExchange(wanted, "Ann*"), "Ann*\r\nheat\r\nRope\r\nend");
     dialogs.chosenFile = Put("Ann*\r\nRope\r\nheat\r\nROPE\r\nend");

@@ -19,7 +19,7 @@ Strings Titles(const MovieList& list) {
 }
 
 MovieList SampleMain() {
-    MovieList main(ListKind::Main);
+    MovieList main;
     InsertMainMovie(main, {"Alien", "Horror", "Present", "Default", "DVD"}, 1);
     InsertMainMovie(main, {"Matrix, The", "Action", "Absent", "Mike", "DivX"}, 2);
     InsertMainMovie(main, {"Nameless", "Drama", "Present", "", "VHS"}, 3);
@@ -96,7 +96,7 @@ TEST(MainList, PresenceModesSetPresenceAndLocation) {
 }
 
 TEST(UpcomingList, OperationsCopyOnlyTheFieldsTheyName) {
-    MovieList upcoming(ListKind::Upcoming);
+    MovieList upcoming;
     EXPECT_TRUE(InsertUpcomingMovie(upcoming, "Gladiator", "@", "Video Store"));
     EXPECT_FALSE(InsertUpcomingMovie(upcoming, "gladiator", "@", "Elsewhere"));
     CurrentMovie all, two, imported;
@@ -115,7 +115,7 @@ TEST(UpcomingList, OperationsCopyOnlyTheFieldsTheyName) {
 }
 
 TEST(GimmeList, TitlesGoToTheFrontUnlessTheExactTitleIsThereAndTheFileMarksThemG) {
-    MovieList g(ListKind::InternalGimme);
+    MovieList g;
     TextReader file(std::string("alien\r\nend"));
     ReadGimme(file, g);
     EXPECT_EQ(g.Find("alien")->category.value_or("") + g.Find("alien")->location.value_or(""), "GG");
@@ -147,7 +147,7 @@ TEST(QuarantineList, AskedTitlesAreFormattedFirstAndMatchInAnyCase) {
 }
 
 TEST(FillListBox, ShowsTheTitlesOfTheViewInListOrderAndKeepsEroticOnesBehindTheLock) {
-    MovieList main(ListKind::Main);
+    MovieList main;
     InsertMainMovie(main, {"Alien", "Horror", "Present", "Default", "DVD"}, 1);
     InsertMainMovie(main, {"A Very Long Erotic Title Indeed", "Erotic", "Present", "Default", "DVD"}, 2);
     InsertMainMovie(main, {"Shouting", "EROTIC", "Absent", "Mike", "DVD"}, 3);
@@ -177,7 +177,7 @@ TEST(FillListBox, ShowsTheTitlesOfTheViewInListOrderAndKeepsEroticOnesBehindTheL
         EXPECT_EQ(fill.longestTitle, c.longest);
     }
     // A record without the field a view filters by is not shown by it.
-    MovieList gimme(ListKind::InternalGimme);
+    MovieList gimme;
     AddGimmeTitles(gimme, {"Alien"});
     EXPECT_TRUE(FillListBox(gimme, FillVariant::ByLocation, "", true).titles.empty());
     EXPECT_EQ(FillListBox(gimme, FillVariant::All, "", false).titles.size(), 1u);

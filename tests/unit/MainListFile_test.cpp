@@ -23,8 +23,8 @@ const std::string kExample =
     "end";
 
 struct Loaded {
-    MovieList main{ListKind::Main};
-    MovieList upcoming{ListKind::Upcoming};
+    MovieList main;
+    MovieList upcoming;
     KnownValueList categories, locations, upcomingLocations, media;
     FreeNumberPool pool;
     std::string password = "unset";
