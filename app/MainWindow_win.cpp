@@ -256,6 +256,51 @@ void MainWindow::EndProgram() {
     PostQuitMessage(0);
 }
 
+void MainWindow::ChangeSkin(const std::string& folder) {
+    // The window's side of the change, reached from ApplySkin between hiding and showing the window.
+    class Target final : public SkinTarget {
+      public:
+        explicit Target(MainWindow& w) : w_(w) {}
+        bool Load(SkinBitmap which, const std::string& path) override { return w_.bitmaps_.Load(which, path); }
+        void Hide() override { ShowWindow(w_.window_, SW_HIDE); }
+        void FreeBitmaps() override { w_.bitmaps_.Free(); }
+        void Reshape(const SkinScript&) override { w_.FitChildrenToSkin(); }
+        void Show() override {
+            ShowWindow(w_.window_, SW_SHOW);
+            RedrawWindow(w_.window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        }
+
+      private:
+        MainWindow& w_;
+    } target(*this);
+    ApplySkin(dataDirectory_, folder, skin_, target, *this, DefaultFileWriter());
+    SetCurrentDirectoryA(dataDirectory_.c_str());
+}
+
+void MainWindow::FitChildrenToSkin() {
+    OwnedRegion region = RegionFromBitmap(bitmaps_.Main(), skin_.mask);
+    if (region && SetWindowRgn(window_, region.get(), FALSE) != 0) {
+        region.release();  // the window owns it now
+    } else {
+        SetWindowRgn(window_, nullptr, FALSE);
+    }
+    SetWindowPos(window_, nullptr, 0, 0, skin_.windowWidth, skin_.windowHeight, SWP_NOMOVE | SWP_NOZORDER);
+    for (std::size_t i = 0; i < kSkinButtonCount; ++i) {
+        const ButtonLookGeometry& look = skin_.buttons[i].Look(ButtonLook::Default);
+        MoveWindow(buttons_.Window(i), look.destX, look.destY, look.width, look.height, FALSE);
+    }
+    buttons_.BuildLooks(skin_, bitmaps_);
+    const SkinListBox& box = skin_.listBox;
+    MoveWindow(list_, box.x, box.y, box.width, box.height, FALSE);
+    for (std::size_t i = 0; i < kSkinStatusCount; ++i) {
+        const SkinStatusField& field = skin_.status[i];
+        MoveWindow(statusFields_[i], field.x, field.y, field.width, field.height, FALSE);
+    }
+    if (logo_ != nullptr) MoveWindow(logo_, skin_.logo.x, skin_.logo.y, skin_.logo.width, skin_.logo.height, FALSE);
+    listBrush_.reset(CreateSolidBrush(ToColorRef(skin_.listBox.background)));
+    shell_->SetHomePage(skin_.homepage);
+}
+
 // ---- Prompts and status ----
 
 void MainWindow::ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) {
@@ -359,12 +404,21 @@ void MainWindow::Open(SimpleDialog dialog) {
             RunExternalsDialog(instance_, window_, w, DefaultFileWriter());
             list.Box().Focus();
             break;
-        // These arrive with the movie database, printing, the about box and the network exchange.
         case SimpleDialog::About:
+            RunAboutDialog(instance_, window_, skin_, *this);
+            list.Box().Focus();
+            break;
+        case SimpleDialog::ReadHelp:
+            RunDocumentationDialog(instance_, window_);
+            list.Box().Focus();
+            break;
+        case SimpleDialog::Skins:
+            RunSkinsDialog(instance_, window_, dataDirectory_, *this,
+                           [this](const std::string& folder) { ChangeSkin(folder); });
+            break;
+        // These arrive with the movie database, printing and the network exchange.
         case SimpleDialog::ServerStatus:
         case SimpleDialog::ExportSource:
-        case SimpleDialog::ReadHelp:
-        case SimpleDialog::Skins:
         case SimpleDialog::Print:
             break;
     }

@@ -74,6 +74,9 @@ class MainWindow final : public ShellUi, public Dialogs, public Desktop {
     LRESULT OnListColors(HDC dc);
     void OnClose();
     void EndProgram();
+    // The skin of the folder `folder` in place of the one in use, which comes back when the new one fails.
+    void ChangeSkin(const std::string& folder);
+    void FitChildrenToSkin();
 
     HINSTANCE instance_;
     HWND window_ = nullptr;

@@ -46,4 +46,41 @@ SkinStartResult LoadSkinAtStart(std::string_view dataDirectory, SkinScript& skin
     return SkinStartResult::Loaded;
 }
 
+namespace {
+
+// One attempt at a skin; the window is hidden and shown around it by the caller.
+bool TrySkin(std::string_view dataDirectory, std::string_view folder, SkinScript& skin, SkinTarget& target,
+             Prompts& messages, FileWriter& writer) {
+    skin.FreeStrings();
+    target.FreeBitmaps();
+    if (!LoadSkinScriptFile(PathFromNative(SkinScriptPath(dataDirectory, folder)), skin, messages)) {
+        messages.ShowMessage("Unable To Load Skin Script.", {}, MessageIcon::Stop);
+        return false;
+    }
+    if (!LoadSkinBitmaps(dataDirectory, skin, target, messages)) {
+        messages.ShowMessage("Could Not Load Skin Bitmaps.", kSkinScriptErrorCaption, MessageIcon::Stop);
+        return false;
+    }
+    skin.scriptPath = SkinScriptPath(dataDirectory, folder);
+    target.Reshape(skin);
+    // The skin is on screen whether or not the ini can be written; the next start then keeps the old one.
+    std::string ignored;
+    WriteSkinIni(dataDirectory, skin.name, writer, ignored);
+    return true;
+}
+
+}  // namespace
+
+SkinApplyResult ApplySkin(std::string_view dataDirectory, std::string_view wanted, SkinScript& skin, SkinTarget& target,
+                          Prompts& messages, FileWriter& writer) {
+    const std::string fallback = skin.name;
+    target.Hide();
+    SkinApplyResult result = SkinApplyResult::Applied;
+    if (!TrySkin(dataDirectory, wanted, skin, target, messages, writer))
+        result = TrySkin(dataDirectory, fallback, skin, target, messages, writer) ? SkinApplyResult::FellBack
+                                                                                  : SkinApplyResult::Failed;
+    target.Show();
+    return result;
+}
+
 }  // namespace cl

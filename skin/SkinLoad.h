@@ -32,4 +32,25 @@ inline constexpr std::string_view kSkinScriptErrorCaption = "Skin Script Error";
 SkinStartResult LoadSkinAtStart(std::string_view dataDirectory, SkinScript& skin, SkinBitmapLoader& loader,
                                 Prompts& messages);
 
+// The main window's side of changing the skin: it loads the bitmaps (SkinBitmapLoader) and is hidden, freed,
+// fitted to a loaded skin and shown again.
+class SkinTarget : public SkinBitmapLoader {
+  public:
+    virtual void Hide() = 0;
+    virtual void FreeBitmaps() = 0;
+    // Cuts the window and buttons from the new bitmaps and moves every child to the skin's places.
+    virtual void Reshape(const SkinScript& skin) = 0;
+    virtual void Show() = 0;
+};
+
+enum class SkinApplyResult { Applied, FellBack, Failed };
+
+// Replaces the skin in use by the skin in the folder `wanted`, with the window hidden meanwhile. A script that
+// cannot be loaded shows "Unable To Load Skin Script." (stop icon, no caption), bitmaps that cannot be loaded
+// "Could Not Load Skin Bitmaps." under "Skin Script Error"; either way the skin that was in use is applied again
+// by the same steps, once: when that fails too the window is shown as it is (Failed). A skin that took is named
+// in "CineLedger.ini".
+SkinApplyResult ApplySkin(std::string_view dataDirectory, std::string_view wanted, SkinScript& skin, SkinTarget& target,
+                          Prompts& messages, FileWriter& writer);
+
 }  // namespace cl

@@ -5,13 +5,16 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "model/base/FileWriter.h"
 #include "model/base/Win_win.h"
+#include "skin/SkinScript.h"
 #include "ui/AddEdit.h"
+#include "ui/Desktop.h"
 #include "ui/Presence.h"
 #include "ui/Workbench.h"
 
@@ -34,6 +37,12 @@ void RunExternalsDialog(HINSTANCE instance, HWND owner, Workbench& w, FileWriter
 // 208 over the program's import list, which it empties when it closes.
 void RunMovieListExchangeDialog(HINSTANCE instance, HWND owner, Workbench& w, FileWriter& writer);
 void RunImportInfoDialog(HINSTANCE instance, HWND owner, const MediaScratch& offered);  // 234
+// 226: lists the skin folders, previews one and applies it through `apply` (given the folder's name).
+using SkinApplier = std::function<void(const std::string&)>;
+void RunSkinsDialog(HINSTANCE instance, HWND owner, const std::string& dataDirectory, Desktop& desktop,
+                    const SkinApplier& apply);
+void RunAboutDialog(HINSTANCE instance, HWND owner, const SkinScript& skin, Desktop& desktop);  // 112
+void RunDocumentationDialog(HINSTANCE instance, HWND owner);                                    // 124
 // The innermost modal dialog running over `main` (following the owner chain, hidden dialogs included): the window a
 // dialog opened from deep inside a command belongs to. `main` itself when none runs.
 HWND InnermostDialog(HWND main);

@@ -111,5 +111,58 @@ TEST(SkinLoad, EachFailureShowsItsOwnMessagesAndStopsTheLaterSteps) {
     }
 }
 
+// The window's side of a change of skin: what it was fitted to, between one hide and one show.
+class FakeTarget : public SkinTarget {
+  public:
+    bool Load(SkinBitmap which, const std::string& path) override { return files.Load(which, path); }
+    void Hide() override { events += "hide "; }
+    void FreeBitmaps() override { events += "free "; }
+    void Reshape(const SkinScript& skin) override { events += "shape:" + skin.name + " "; }
+    void Show() override { events += "show"; }
+    FileLoader files;
+    std::string events;
+};
+
+TEST(SkinLoad, ApplyFallsBackOnceToTheSkinInUse) {
+    const test::Box noScript{"Unable To Load Skin Script.", "", MessageIcon::Stop};
+    const test::Box noBitmaps{"Could Not Load Skin Bitmaps.", "Skin Script Error", MessageIcon::Stop};
+    const test::Box noMain{"Could Not Load Main Bitmap.", ""};
+    using enum SkinApplyResult;
+    const struct {
+        const char* wanted;
+        bool blueBroken;  // the skin in use has lost its main bitmap since it was loaded
+        SkinApplyResult result;
+        const char* events;
+        std::vector<test::Box> shown;
+        const char* ini;  // the first line after the apply
+    } cases[] = {
+        {"Red", false, Applied, "hide free shape:Red show", {}, "Red"},
+        {"Gone", false, FellBack, "hide free free shape:Blue show", {noScript}, "Blue"},
+        {"Bare", false, FellBack, "hide free free shape:Blue show", {noMain, noBitmaps}, "Blue"},
+        {"Gone", true, Failed, "hide free free show", {noScript, noMain, noBitmaps}, "Old"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.wanted);
+        DataDirectory data;
+        fs::create_directories(data.dir / "Skins" / "Red");
+        fs::create_directories(data.dir / "Skins" / "Bare");
+        data.Put("Skins/Red/Red.lsk", Script("Red"));
+        data.Put("Skins/Bare/Bare.lsk", Script("Bare"));
+        for (const char* bitmap : {"Main.bmp", "Buttons.bmp", "Logo.bmp"})
+            data.Put(std::string("Skins/Red/") + bitmap, "x");
+        if (c.blueBroken) fs::remove(data.dir / "Skins/Blue/Main.bmp");
+        data.Put("CineLedger.ini", "Old\r\n[Hosts]");
+        ASSERT_TRUE(LoadSkinScriptFile(data.dir / "Skins/Blue/Blue.lsk", data.skin, data.messages));
+        FakeTarget target;
+        AtomicFileWriter writer;
+        EXPECT_EQ(ApplySkin(data.path, c.wanted, data.skin, target, data.messages, writer), c.result);
+        EXPECT_EQ(target.events, c.events);
+        EXPECT_EQ(data.messages.messages, c.shown);
+        std::string ini;
+        ASSERT_TRUE(ReadIniFile(data.path, ini));
+        EXPECT_EQ(ini, std::string(c.ini) + "\r\n[Hosts]");
+    }
+}
+
 }  // namespace
 }  // namespace cl

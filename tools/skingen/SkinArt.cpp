@@ -94,7 +94,7 @@ void FillAttributes(SkinScript& s, std::string_view name) {
     s.author = "CineLedger Artwork";
     s.email = "skins@cineledger.example";
     s.homepage = "http://www.cineledger.example/skins";
-    s.screenshot = "Screenshot.bmp";
+    s.screenshot = "Screenshot.jpg";
     s.mainBitmap = "Main.bmp";
     s.buttonBitmap = "Buttons.bmp";
     s.logo.bitmap = "Logo.bmp";
@@ -107,46 +107,6 @@ void FillAttributes(SkinScript& s, std::string_view name) {
 void PlaceLogo(SkinScript& s) {
     s.logo.x = s.listBox.x + (s.listBox.width - s.logo.width) / 2;
     s.logo.y = s.listBox.y + (s.listBox.height - s.logo.height) / 2;
-}
-
-// A picture of the skin as the user will see it: the window with its buttons, logo and sample status texts, on a
-// neutral background where the window is cut away, at half size.
-BgrImage MakeScreenshot(const GeneratedSkin& g) {
-    const SkinScript& s = g.script;
-    BgrImage full = g.main;
-    Canvas c(full);
-    for (const SkinButton& b : s.buttons) {
-        const ButtonLookGeometry& d = b.Look(ButtonLook::Default);
-        for (int y = 0; y < d.height; ++y)
-            for (int x = 0; x < d.width; ++x) {
-                const Rgb px = g.buttons.Rgb(d.sourceX + x, d.sourceY + y);
-                if (px != kMagenta && full.InBounds(d.destX + x, d.destY + y)) full.Set(d.destX + x, d.destY + y, px);
-            }
-    }
-    c.Copy(g.logo, 0, 0, s.logo.width, s.logo.height, s.logo.x, s.logo.y);
-    const std::array<std::string_view, kSkinStatusCount> samples = {"Main Movie List", "Number of Movies: 0", ""};
-    for (std::size_t f = 0; f < kSkinStatusCount; ++f) {
-        const SkinStatusField& st = s.status[f];
-        const Rgb colour =
-            static_cast<Rgb>(st.text.Red()) << 16 | static_cast<Rgb>(st.text.Green()) << 8 | st.text.Blue();
-        c.Text(st.x + st.textOffsetX, st.y + st.textOffsetY + 3, samples[f], 1, colour);
-    }
-    BgrImage half(full.width / 2, full.height / 2);
-    for (int y = 0; y < half.height; ++y)
-        for (int x = 0; x < half.width; ++x) {
-            int sum[3] = {0, 0, 0};
-            for (int k = 0; k < 4; ++k) {
-                Rgb px = full.Rgb(2 * x + k % 2, 2 * y + k / 2);
-                if (px == kMagenta) px = 0xC8C8D0;
-                sum[0] += static_cast<int>(px >> 16 & 0xFF);
-                sum[1] += static_cast<int>(px >> 8 & 0xFF);
-                sum[2] += static_cast<int>(px & 0xFF);
-            }
-            half.Set(
-                x, y,
-                static_cast<Rgb>(sum[0] / 4) << 16 | static_cast<Rgb>(sum[1] / 4) << 8 | static_cast<Rgb>(sum[2] / 4));
-        }
-    return half;
 }
 
 // ---- Midnight: deep blue glass, amber lettering, round window corners, round title buttons, pill buttons. ----
@@ -276,7 +236,6 @@ GeneratedSkin MakeMidnight() {
     }};
     g.buttons = MakeButtonSheet(s, plans, midnight::DrawButton);
     g.logo = midnight::Logo();
-    g.screenshot = MakeScreenshot(g);
     return g;
 }
 
@@ -396,7 +355,6 @@ GeneratedSkin MakePaper() {
     }};
     g.buttons = MakeButtonSheet(s, plans, paper::DrawButton);
     g.logo = paper::Logo();
-    g.screenshot = MakeScreenshot(g);
     return g;
 }
 
@@ -407,7 +365,8 @@ std::vector<GeneratedSkin> AllSkins() {
     return skins;
 }
 
-bool WriteSkin(const GeneratedSkin& skin, const std::filesystem::path& skinsDir, std::string& error) {
+bool WriteSkin(const GeneratedSkin& skin, const std::filesystem::path& skinsDir,
+               const std::filesystem::path& screenshots, std::string& error) {
     const std::filesystem::path dir = skinsDir / skin.script.name;
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
@@ -420,13 +379,20 @@ bool WriteSkin(const GeneratedSkin& skin, const std::filesystem::path& skinsDir,
         {&skin.main, &skin.script.mainBitmap},
         {&skin.buttons, &skin.script.buttonBitmap},
         {&skin.logo, &skin.script.logo.bitmap},
-        {&skin.screenshot, &skin.script.screenshot},
     };
     for (const auto& [image, file] : images) {
         if (!WriteBmpFile(dir / *file, *image, error)) {
             error = NativeFromPath(dir / *file) + ": " + error;
             return false;
         }
+    }
+    // The screenshot is a picture of the program itself in the skin, taken once and kept with the sources.
+    // Removed first: MinGW's copy_file refuses to overwrite even when told to.
+    std::filesystem::remove(dir / skin.script.screenshot, ec);
+    std::filesystem::copy_file(screenshots / (skin.script.name + ".jpg"), dir / skin.script.screenshot, ec);
+    if (ec) {
+        error = "cannot copy the screenshot of " + skin.script.name + ": " + ec.message();
+        return false;
     }
     std::ofstream out(dir / (skin.script.name + ".lsk"), std::ios::binary | std::ios::trunc);
     out.write(script.data(), static_cast<std::streamsize>(script.size()));
@@ -438,9 +404,9 @@ bool WriteSkin(const GeneratedSkin& skin, const std::filesystem::path& skinsDir,
     return true;
 }
 
-bool GenerateSkins(const std::filesystem::path& out, std::string& error) {
+bool GenerateSkins(const std::filesystem::path& out, const std::filesystem::path& screenshots, std::string& error) {
     for (const GeneratedSkin& skin : AllSkins()) {
-        if (!WriteSkin(skin, out / "Skins", error)) return false;
+        if (!WriteSkin(skin, out / "Skins", screenshots, error)) return false;
     }
     const std::string ini = SerializeSkinIni(kDefaultSkin);
     std::ofstream f(out / std::string(kSkinIniFile), std::ios::binary | std::ios::trunc);

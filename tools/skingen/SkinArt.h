@@ -17,7 +17,6 @@ struct GeneratedSkin {
     BgrImage main;
     BgrImage buttons;
     BgrImage logo;
-    BgrImage screenshot;
 };
 
 inline constexpr std::string_view kDefaultSkin = "Midnight";
@@ -26,10 +25,12 @@ GeneratedSkin MakeMidnight();
 GeneratedSkin MakePaper();
 std::vector<GeneratedSkin> AllSkins();
 
-// Writes "<skinsDir>/<name>/<name>.lsk" and the bitmaps the script names.
-bool WriteSkin(const GeneratedSkin& skin, const std::filesystem::path& skinsDir, std::string& error);
+// Writes "<skinsDir>/<name>/<name>.lsk" and the bitmaps the script names, and copies "<screenshots>/<name>.jpg"
+// as the skin's screenshot.
+bool WriteSkin(const GeneratedSkin& skin, const std::filesystem::path& skinsDir,
+               const std::filesystem::path& screenshots, std::string& error);
 
 // Writes "<out>/Skins/<name>/..." for every skin and "<out>/CineLedger.ini" naming the default one.
-bool GenerateSkins(const std::filesystem::path& out, std::string& error);
+bool GenerateSkins(const std::filesystem::path& out, const std::filesystem::path& screenshots, std::string& error);
 
 }  // namespace cl::skingen

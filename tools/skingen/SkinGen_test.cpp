@@ -40,7 +40,7 @@ TEST(GeneratedSkins, LoadAndFitTheirBitmapsAndShapes) {
     const fs::path out = fs::temp_directory_path() / ("cl-skingen-test-" + std::to_string(getpid()));
     fs::remove_all(out);
     std::string error;
-    ASSERT_TRUE(skingen::GenerateSkins(out, error)) << error;
+    ASSERT_TRUE(skingen::GenerateSkins(out, CL_SKIN_SCREENSHOTS, error)) << error;
     SkinScript viaIni;
     ASSERT_TRUE(ReadSkinIni(out.string() + "/", viaIni));
     EXPECT_EQ(viaIni.name, "Midnight");

@@ -5,13 +5,14 @@
 #include "tools/skingen/SkinArt.h"
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::cerr << "usage: skingen OUTPUT_DIR\n"
-                     "writes OUTPUT_DIR/Skins/<name>/... and OUTPUT_DIR/CineLedger.ini\n";
+    if (argc != 3) {
+        std::cerr << "usage: skingen OUTPUT_DIR SCREENSHOT_DIR\n"
+                     "writes OUTPUT_DIR/Skins/<name>/... (the screenshot from SCREENSHOT_DIR/<name>.jpg) and "
+                     "OUTPUT_DIR/CineLedger.ini\n";
         return 2;
     }
     std::string error;
-    if (!cl::skingen::GenerateSkins(cl::PathFromNative(argv[1]), error)) {
+    if (!cl::skingen::GenerateSkins(cl::PathFromNative(argv[1]), cl::PathFromNative(argv[2]), error)) {
         std::cerr << "skingen: " << error << "\n";
         return 1;
     }
