@@ -8,6 +8,7 @@
 #include "app/DataDirectory.h"
 #include "res/ResourceIds.h"
 #include "ui/Dialogs_win.h"
+#include "ui/Printing_win.h"
 
 namespace cl {
 namespace {
@@ -359,13 +360,15 @@ void MainWindow::Open(SimpleDialog dialog) {
             RunExternalsDialog(instance_, window_, w, DefaultFileWriter());
             list.Box().Focus();
             break;
-        // These arrive with the movie database, printing, the about box and the network exchange.
+        case SimpleDialog::Print:
+            RunPrintCommand(instance_, window_, w);
+            break;
+        // These arrive with the movie database, the about box and the network exchange.
         case SimpleDialog::About:
         case SimpleDialog::ServerStatus:
         case SimpleDialog::ExportSource:
         case SimpleDialog::ReadHelp:
         case SimpleDialog::Skins:
-        case SimpleDialog::Print:
             break;
     }
 }
