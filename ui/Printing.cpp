@@ -62,7 +62,7 @@ PrintJob::PrintJob(const MovieList& list, std::string_view title, std::string da
       copies_(std::max(1, copies)),
       collate_(collate) {
     names_.reserve(list.Count());
-    for (const MovieRecord& record : list) names_.push_back(&record.title);
+    for (const MovieRecord& record : list) names_.push_back(record.title);
 }
 
 std::vector<PrintLine> PrintJob::Sheet(int index) const {
@@ -74,7 +74,7 @@ std::vector<PrintLine> PrintJob::Sheet(int index) const {
     const std::size_t end = std::min(names_.size(), first + static_cast<std::size_t>(layout_.moviesPerPage));
     for (std::size_t movie = first; movie < end; ++movie) {
         const int line = kFirstMovieLine + static_cast<int>(movie - first);
-        lines.push_back({x, y(line), std::to_string(movie + 1) + ". " + *names_[movie]});
+        lines.push_back({x, y(line), std::to_string(movie + 1) + ". " + names_[movie]});
     }
     return lines;
 }

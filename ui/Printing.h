@@ -70,7 +70,8 @@ class PrintJob {
     std::vector<PrintLine> Sheet(int index) const;
 
   private:
-    std::vector<const std::string*> names_;
+    // A copy: the messages run between pages may reach commands that change the list.
+    std::vector<std::string> names_;
     std::string heading_;
     std::string date_;
     PrintLayout layout_;
