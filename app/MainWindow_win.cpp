@@ -8,6 +8,7 @@
 #include "app/DataDirectory.h"
 #include "res/ResourceIds.h"
 #include "ui/Dialogs_win.h"
+#include "ui/Printing_win.h"
 
 namespace cl {
 namespace {
@@ -404,6 +405,9 @@ void MainWindow::Open(SimpleDialog dialog) {
             RunExternalsDialog(instance_, window_, w, DefaultFileWriter());
             list.Box().Focus();
             break;
+        case SimpleDialog::Print:
+            RunPrintCommand(instance_, window_, w);
+            break;
         case SimpleDialog::About:
             RunAboutDialog(instance_, window_, skin_, *this);
             list.Box().Focus();
@@ -416,10 +420,9 @@ void MainWindow::Open(SimpleDialog dialog) {
             RunSkinsDialog(instance_, window_, dataDirectory_, *this,
                            [this](const std::string& folder) { ChangeSkin(folder); });
             break;
-        // These arrive with the movie database, printing and the network exchange.
+        // These arrive with the network exchange.
         case SimpleDialog::ServerStatus:
         case SimpleDialog::ExportSource:
-        case SimpleDialog::Print:
             break;
     }
 }

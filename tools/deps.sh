@@ -31,6 +31,7 @@ CL_WINDOWS_PACKAGES=(cmake ninja-build mingw-w64 g++-mingw-w64-x86-64-posix wine
 # What tools/package.sh needs beside the Windows build: the installer builder and Python for the zip.
 CL_PACKAGE_PACKAGES=("${CL_WINDOWS_PACKAGES[@]}" wixl msitools python3)
 # Everything the test tiers need: source checks, native, Windows under Wine, fuzzing, media tools of the media tests,
-# packaging.
+# packaging, and the printer of the printing tests (CUPS with a PDF queue, and pdftotext to read what it printed).
+CL_PRINT_PACKAGES=(cups printer-driver-cups-pdf poppler-utils)
 CL_TEST_PACKAGES=("${CL_PACKAGE_PACKAGES[@]}" g++ libgtest-dev libbenchmark-dev clang libclang-rt-14-dev clang-format
-    ffmpeg mediainfo)
+    ffmpeg mediainfo "${CL_PRINT_PACKAGES[@]}")
