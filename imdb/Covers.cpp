@@ -65,8 +65,13 @@ void SetCoverAside(std::string_view dataDirectory, int movieNumber) {
     std::string ignored;
     std::error_code ignoredCode;
     const std::filesystem::path cover = CoverPath(dataDirectory, movieNumber);
-    CopyFileOver(cover, CoverAsidePath(dataDirectory), ignored);
-    std::filesystem::remove(cover, ignoredCode);
+    const std::filesystem::path aside = CoverAsidePath(dataDirectory);
+    if (!std::filesystem::exists(cover, ignoredCode)) {
+        std::filesystem::remove(aside, ignoredCode);
+    } else if (CopyFileOver(cover, aside, ignored)) {
+        // Only a cover that is safe in "Temp.jpg" is taken away.
+        std::filesystem::remove(cover, ignoredCode);
+    }
 }
 
 std::filesystem::path RestoreCover(std::string_view dataDirectory, int movieNumber) {
