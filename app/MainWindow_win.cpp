@@ -359,10 +359,15 @@ void MainWindow::Open(SimpleDialog dialog) {
             RunExternalsDialog(instance_, window_, w, DefaultFileWriter());
             list.Box().Focus();
             break;
-        // These arrive with the movie database, printing, the about box and the network exchange.
-        case SimpleDialog::About:
-        case SimpleDialog::ServerStatus:
         case SimpleDialog::ExportSource:
+            RunExportSourceDialog(instance_, window_, w);
+            list.Box().Focus();
+            break;
+        case SimpleDialog::ServerStatus:
+            RunServerStatusDialog(instance_, window_, w);
+            break;
+        // These arrive with the movie database, printing and the about box.
+        case SimpleDialog::About:
         case SimpleDialog::ReadHelp:
         case SimpleDialog::Skins:
         case SimpleDialog::Print:

@@ -34,6 +34,10 @@ void RunExternalsDialog(HINSTANCE instance, HWND owner, Workbench& w, FileWriter
 // 208 over the program's import list, which it empties when it closes.
 void RunMovieListExchangeDialog(HINSTANCE instance, HWND owner, Workbench& w, FileWriter& writer);
 void RunImportInfoDialog(HINSTANCE instance, HWND owner, const MediaScratch& offered);  // 234
+// 123, then 118 for the send a command made pending; the pending flags are clear when it returns.
+void RunExportSourceDialog(HINSTANCE instance, HWND owner, Workbench& w);
+// 121: the server listens while it is open.
+void RunServerStatusDialog(HINSTANCE instance, HWND owner, Workbench& w);
 // The innermost modal dialog running over `main` (following the owner chain, hidden dialogs included): the window a
 // dialog opened from deep inside a command belongs to. `main` itself when none runs.
 HWND InnermostDialog(HWND main);

@@ -1,0 +1,192 @@
+// Windows Sockets under the list exchange: session, channel, client connection and server socket.
+#include "exchange/Socket_win.h"
+
+#include <ws2tcpip.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace cl {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// How long one select() waits before the silence is measured again.
+constexpr long kWaitSliceMicroseconds = 100'000;
+
+}  // namespace
+
+std::uint16_t ExchangePort() {
+    const char* value = std::getenv(kExchangePortVariable);
+    if (value == nullptr) return kExchangePort;
+    const char* end = value + std::strlen(value);
+    unsigned int port = 0;
+    const auto [last, error] = std::from_chars(value, end, port);
+    if (error != std::errc{} || last != end || port == 0 || port > 65535) return kExchangePort;
+    return static_cast<std::uint16_t>(port);
+}
+
+// ---- Session ----
+
+WinsockSession::WinsockSession() noexcept {
+    WSADATA data = {};
+    error_ = WSAStartup(MAKEWORD(2, 0), &data);
+}
+
+WinsockSession::~WinsockSession() {
+    if (Started()) WSACleanup();
+}
+
+// ---- Channel ----
+
+bool SocketChannel::Fail(ChannelFailure::Kind kind, int code) {
+    failure_ = {kind, code};
+    return false;
+}
+
+bool SocketChannel::Wait(bool forWriting, Clock::time_point lastMove) {
+    for (;;) {
+        fd_set set;
+        FD_ZERO(&set);
+        FD_SET(socket_.get(), &set);
+        timeval slice = {0, kWaitSliceMicroseconds};
+        const int ready =
+            forWriting ? select(0, nullptr, &set, nullptr, &slice) : select(0, &set, nullptr, nullptr, &slice);
+        if (ready == SOCKET_ERROR) return Fail(ChannelFailure::Kind::Error, WSAGetLastError());
+        if (ready > 0) return true;
+        if (Clock::now() - lastMove >= kSilenceLimit) return Fail(ChannelFailure::Kind::Silence);
+    }
+}
+
+bool SocketChannel::SendAll(std::string_view bytes) {
+    if (!socket_) return Fail(ChannelFailure::Kind::Error, WSAENOTSOCK);
+    Clock::time_point lastMove = Clock::now();
+    while (!bytes.empty()) {
+        const int chunk = static_cast<int>(std::min<std::size_t>(bytes.size(), 1 << 20));
+        const int sent = send(socket_.get(), bytes.data(), chunk, 0);
+        if (sent != SOCKET_ERROR) {
+            bytes.remove_prefix(static_cast<std::size_t>(sent));
+            lastMove = Clock::now();
+            continue;
+        }
+        // A non-blocking socket whose buffer is full: wait for room rather than spin.
+        if (const int error = WSAGetLastError(); error != WSAEWOULDBLOCK)
+            return Fail(ChannelFailure::Kind::Error, error);
+        if (!Wait(true, lastMove)) return false;
+    }
+    return true;
+}
+
+bool SocketChannel::ReceiveExactly(std::size_t n, char* out) {
+    if (!socket_) return Fail(ChannelFailure::Kind::Error, WSAENOTSOCK);
+    Clock::time_point lastMove = Clock::now();
+    while (n > 0) {
+        if (begin_ < end_) {
+            const std::size_t take = std::min(n, end_ - begin_);
+            std::memcpy(out, buffer_.data() + begin_, take);
+            begin_ += take;
+            out += take;
+            n -= take;
+            continue;
+        }
+        // Waiting first keeps a non-blocking socket from spinning on "would block" while the peer is silent.
+        if (!Wait(false, lastMove)) return false;
+        const int received = recv(socket_.get(), buffer_.data(), static_cast<int>(buffer_.size()), 0);
+        if (received == 0) return Fail(ChannelFailure::Kind::Closed);
+        if (received == SOCKET_ERROR) {
+            if (const int error = WSAGetLastError(); error != WSAEWOULDBLOCK)
+                return Fail(ChannelFailure::Kind::Error, error);
+            continue;
+        }
+        begin_ = 0;
+        end_ = static_cast<std::size_t>(received);
+        lastMove = Clock::now();
+    }
+    return true;
+}
+
+// ---- Client ----
+
+std::unique_ptr<ByteChannel> WinsockConnector::Connect(std::string_view address, ChannelFailure& failure) {
+    if (!session_) session_.emplace();
+    if (!session_->Started()) {
+        failure = {ChannelFailure::Kind::Error, session_->Error()};
+        return nullptr;
+    }
+    addrinfo hints = {};
+    hints.ai_family = AF_INET;
+    hints.ai_socktype = SOCK_STREAM;
+    hints.ai_protocol = IPPROTO_TCP;
+    addrinfo* found = nullptr;
+    const std::string host(address);
+    const std::string port = std::to_string(ExchangePort());
+    if (const int error = getaddrinfo(host.c_str(), port.c_str(), &hints, &found); error != 0 || found == nullptr) {
+        failure = {ChannelFailure::Kind::Unresolved, error != 0 ? error : WSAHOST_NOT_FOUND};
+        return nullptr;
+    }
+    OwnedSocket connection(socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
+    int error = connection ? 0 : WSAGetLastError();
+    if (connection && connect(connection.get(), found->ai_addr, static_cast<int>(found->ai_addrlen)) == SOCKET_ERROR)
+        error = WSAGetLastError();
+    freeaddrinfo(found);
+    if (error != 0) {
+        failure = {ChannelFailure::Kind::Error, error};
+        return nullptr;
+    }
+    return std::make_unique<SocketChannel>(std::move(connection));
+}
+
+// ---- Server ----
+
+bool WinsockListener::Failed() {
+    error_ = WSAGetLastError();
+    return false;
+}
+
+bool WinsockListener::Initialize() {
+    Abandon();
+    session_.emplace();
+    if (!session_->Started()) {
+        error_ = session_->Error();
+        return false;
+    }
+    listener_.reset(socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
+    return listener_ ? true : Failed();
+}
+
+bool WinsockListener::Bind() {
+    sockaddr_in address = {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_ANY);
+    address.sin_port = htons(ExchangePort());
+    return bind(listener_.get(), reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != SOCKET_ERROR
+               ? true
+               : Failed();
+}
+
+bool WinsockListener::Listen() {
+    if (listen(listener_.get(), kListenBacklog) == SOCKET_ERROR) return Failed();
+    if (WSAAsyncSelect(listener_.get(), window_, kExchangeSocketMessage, FD_ACCEPT) == SOCKET_ERROR) return Failed();
+    listening_ = true;
+    return true;
+}
+
+void WinsockListener::Abandon() {
+    listening_ = false;
+    listener_.reset();
+    session_.reset();
+}
+
+std::unique_ptr<ByteChannel> WinsockListener::Accept() {
+    OwnedSocket connection(accept(listener_.get(), nullptr, nullptr));
+    if (!connection) {
+        Failed();
+        return nullptr;
+    }
+    return std::make_unique<SocketChannel>(std::move(connection));
+}
+
+}  // namespace cl
