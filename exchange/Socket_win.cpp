@@ -17,6 +17,25 @@ using Clock = std::chrono::steady_clock;
 // How long one select() waits before the silence is measured again.
 constexpr long kWaitSliceMicroseconds = 100'000;
 
+// A connection under way: 0 once made, else why not (WSAETIMEDOUT after the silence limit).
+int AwaitConnection(SOCKET socket) {
+    fd_set writable, failed;
+    FD_ZERO(&writable);
+    FD_ZERO(&failed);
+    FD_SET(socket, &writable);
+    FD_SET(socket, &failed);
+    const auto limit = std::chrono::duration_cast<std::chrono::microseconds>(kSilenceLimit).count();
+    timeval wait = {static_cast<long>(limit / 1'000'000), static_cast<long>(limit % 1'000'000)};
+    const int ready = select(0, nullptr, &writable, &failed, &wait);
+    if (ready == SOCKET_ERROR) return WSAGetLastError();
+    if (ready == 0) return WSAETIMEDOUT;
+    int error = 0;
+    int size = sizeof(error);
+    if (getsockopt(socket, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &size) == SOCKET_ERROR)
+        return WSAGetLastError();
+    return FD_ISSET(socket, &failed) && error == 0 ? WSAECONNREFUSED : error;
+}
+
 }  // namespace
 
 std::uint16_t ExchangePort() {
@@ -129,8 +148,14 @@ std::unique_ptr<ByteChannel> WinsockConnector::Connect(std::string_view address,
     }
     OwnedSocket connection(socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
     int error = connection ? 0 : WSAGetLastError();
-    if (connection && connect(connection.get(), found->ai_addr, static_cast<int>(found->ai_addrlen)) == SOCKET_ERROR)
+    // Non-blocking, so that connecting waits at most the silence limit: an address where nothing answers would
+    // otherwise hold the window for the system's own connect time-out. The channel copes with would-block.
+    u_long nonBlocking = 1;
+    if (error == 0 && ioctlsocket(connection.get(), FIONBIO, &nonBlocking) == SOCKET_ERROR) error = WSAGetLastError();
+    if (error == 0 && connect(connection.get(), found->ai_addr, static_cast<int>(found->ai_addrlen)) == SOCKET_ERROR) {
         error = WSAGetLastError();
+        if (error == WSAEWOULDBLOCK) error = AwaitConnection(connection.get());
+    }
     freeaddrinfo(found);
     if (error != 0) {
         failure = {ChannelFailure::Kind::Error, error};

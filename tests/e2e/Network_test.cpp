@@ -163,9 +163,14 @@ TEST_F(NetworkTest, AMovieListArrivesWithItsMediaDetailsAndTwiceInARow) {
 TEST_F(NetworkTest, AGimmeListReplacesTheImportedOneOnlyWhenTheUserAgrees) {
     senderData.WriteFile("CineLedger.dat", "CineLedger v3.15\r\nend|nolockx\r\nend|\r\nend");
     senderData.WriteFile("Gimme.dat", "Casablanca\r\nUp^Side\r\nend");
-    StartServer(IDM_UPCOMING_LIST, "Upcoming Movie List");
+    // Nobody listens yet.
     HWND networking = OpenNetworking(IDM_SEND_GIMME);
     ASSERT_NE(networking, nullptr);
+    ASSERT_TRUE(PressButton(networking, IDC_NETWORKING_DIAL));
+    const Lines refused = {"Connecting to 127.0.0.1...", "Error: " + std::to_string(WSAECONNREFUSED), kSep};
+    EXPECT_TRUE(WaitUntil([&] { return ListBoxItems(Control(networking, IDC_NETWORKING_LOG)) == refused; }));
+
+    StartServer(IDM_UPCOMING_LIST, "Upcoming Movie List");
     ASSERT_TRUE(PressButton(networking, IDC_NETWORKING_DIAL));
     const Lines imported = {"Connection Accepted", "Receive Successful", "Gimme List Imported", "Client Disconnected",
                             kSep};
