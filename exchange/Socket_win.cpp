@@ -12,11 +12,6 @@
 namespace cl {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-// How long one select() waits before the silence is measured again.
-constexpr long kWaitSliceMicroseconds = 100'000;
-
 // A connection under way: 0 once made, else why not (WSAETIMEDOUT after the silence limit).
 int AwaitConnection(SOCKET socket) {
     fd_set writable, failed;
@@ -61,70 +56,33 @@ WinsockSession::~WinsockSession() {
 
 // ---- Channel ----
 
-bool SocketChannel::Fail(ChannelFailure::Kind kind, int code) {
-    failure_ = {kind, code};
-    return false;
+StreamChannel::IoResult SocketChannel::LastIoResult() {
+    const int error = WSAGetLastError();
+    return {error == WSAEWOULDBLOCK ? Io::WouldBlock : Io::Failed, 0, error};
 }
 
-bool SocketChannel::Wait(bool forWriting, Clock::time_point lastMove) {
-    for (;;) {
-        fd_set set;
-        FD_ZERO(&set);
-        FD_SET(socket_.get(), &set);
-        timeval slice = {0, kWaitSliceMicroseconds};
-        const int ready =
-            forWriting ? select(0, nullptr, &set, nullptr, &slice) : select(0, &set, nullptr, nullptr, &slice);
-        if (ready == SOCKET_ERROR) return Fail(ChannelFailure::Kind::Error, WSAGetLastError());
-        if (ready > 0) return true;
-        if (Clock::now() - lastMove >= kSilenceLimit) return Fail(ChannelFailure::Kind::Silence);
-    }
+StreamChannel::IoResult SocketChannel::SendSome(std::string_view bytes) {
+    if (!socket_) return {Io::Failed, 0, WSAENOTSOCK};
+    const int sent =
+        send(socket_.get(), bytes.data(), static_cast<int>(std::min<std::size_t>(bytes.size(), 1 << 20)), 0);
+    return sent == SOCKET_ERROR ? LastIoResult() : IoResult{Io::Moved, static_cast<std::size_t>(sent), 0};
 }
 
-bool SocketChannel::SendAll(std::string_view bytes) {
-    if (!socket_) return Fail(ChannelFailure::Kind::Error, WSAENOTSOCK);
-    Clock::time_point lastMove = Clock::now();
-    while (!bytes.empty()) {
-        const int chunk = static_cast<int>(std::min<std::size_t>(bytes.size(), 1 << 20));
-        const int sent = send(socket_.get(), bytes.data(), chunk, 0);
-        if (sent != SOCKET_ERROR) {
-            bytes.remove_prefix(static_cast<std::size_t>(sent));
-            lastMove = Clock::now();
-            continue;
-        }
-        // A non-blocking socket whose buffer is full: wait for room rather than spin.
-        if (const int error = WSAGetLastError(); error != WSAEWOULDBLOCK)
-            return Fail(ChannelFailure::Kind::Error, error);
-        if (!Wait(true, lastMove)) return false;
-    }
-    return true;
+StreamChannel::IoResult SocketChannel::ReceiveSome(char* out, std::size_t capacity) {
+    if (!socket_) return {Io::Failed, 0, WSAENOTSOCK};
+    const int received = recv(socket_.get(), out, static_cast<int>(std::min<std::size_t>(capacity, 1 << 20)), 0);
+    if (received == 0) return {Io::Closed, 0, 0};
+    return received == SOCKET_ERROR ? LastIoResult() : IoResult{Io::Moved, static_cast<std::size_t>(received), 0};
 }
 
-bool SocketChannel::ReceiveExactly(std::size_t n, char* out) {
-    if (!socket_) return Fail(ChannelFailure::Kind::Error, WSAENOTSOCK);
-    Clock::time_point lastMove = Clock::now();
-    while (n > 0) {
-        if (begin_ < end_) {
-            const std::size_t take = std::min(n, end_ - begin_);
-            std::memcpy(out, buffer_.data() + begin_, take);
-            begin_ += take;
-            out += take;
-            n -= take;
-            continue;
-        }
-        // Waiting first keeps a non-blocking socket from spinning on "would block" while the peer is silent.
-        if (!Wait(false, lastMove)) return false;
-        const int received = recv(socket_.get(), buffer_.data(), static_cast<int>(buffer_.size()), 0);
-        if (received == 0) return Fail(ChannelFailure::Kind::Closed);
-        if (received == SOCKET_ERROR) {
-            if (const int error = WSAGetLastError(); error != WSAEWOULDBLOCK)
-                return Fail(ChannelFailure::Kind::Error, error);
-            continue;
-        }
-        begin_ = 0;
-        end_ = static_cast<std::size_t>(received);
-        lastMove = Clock::now();
-    }
-    return true;
+void SocketChannel::WaitReady(bool sending, std::chrono::milliseconds slice) {
+    if (!socket_) return;
+    fd_set set;
+    FD_ZERO(&set);
+    FD_SET(socket_.get(), &set);
+    const auto count = std::max<std::chrono::milliseconds::rep>(slice.count(), 0);
+    timeval wait = {static_cast<long>(count / 1000), static_cast<long>(count % 1000 * 1000)};
+    select(0, sending ? nullptr : &set, sending ? &set : nullptr, nullptr, &wait);
 }
 
 // ---- Client ----

@@ -9,9 +9,9 @@
 #include <memory>
 #include <optional>
 #include <string_view>
-#include <vector>
 
 #include "exchange/Protocol.h"
+#include "exchange/StreamChannel.h"
 #include "model/base/Handle_win.h"
 
 namespace cl {
@@ -39,30 +39,24 @@ class WinsockSession {
     int error_;
 };
 
-// A conversation's bytes over a connected socket, blocking or not. A receive waits in short select() slices, so a
-// silent peer costs no processor time, and fails once no byte has come for kSilenceLimit; a send waits the same way
-// for room. Received bytes are read ahead into a fixed buffer: a 20,000-movie upload is 40,000 small reads, and a
-// system call for each would cost more than the transfer.
-class SocketChannel final : public ByteChannel {
+// A conversation's bytes over a connected non-blocking socket: the single library calls under StreamChannel, which
+// continues partial transfers, waits for would-blocks and bounds the silence.
+class SocketChannel final : public StreamChannel {
   public:
     explicit SocketChannel(OwnedSocket socket) : socket_(std::move(socket)) {}
-
-    bool SendAll(std::string_view bytes) override;
-    bool ReceiveExactly(std::size_t n, char* out) override;
-    ChannelFailure LastFailure() const override { return failure_; }
     void Close() override { socket_.reset(); }
 
+  protected:
+    IoResult SendSome(std::string_view bytes) override;
+    IoResult ReceiveSome(char* out, std::size_t capacity) override;
+    // select() on the socket for at most the slice: a silent peer costs no processor time.
+    void WaitReady(bool sending, std::chrono::milliseconds slice) override;
+
   private:
-    // Waits until the socket can be read (or written); false with the failure set when nothing has moved since
-    // `lastMove` for the silence limit.
-    bool Wait(bool forWriting, std::chrono::steady_clock::time_point lastMove);
-    bool Fail(ChannelFailure::Kind kind, int code = 0);
+    // What the call that just failed means for the transfer.
+    static IoResult LastIoResult();
 
     OwnedSocket socket_;
-    ChannelFailure failure_;
-    std::vector<char> buffer_ = std::vector<char>(64 * 1024);
-    std::size_t begin_ = 0;  // the unread bytes of buffer_ are [begin_, end_)
-    std::size_t end_ = 0;
 };
 
 // The client's connection for one Dial: the sockets started on the first Connect and stopped by Stop (the
