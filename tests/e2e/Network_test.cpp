@@ -110,6 +110,13 @@ class NetworkTest : public ProgramTest {
 };
 
 const Lines kReceived = {"Connection Accepted", "Receive Successful", "Client Disconnected", kSep};
+const Lines kGimmeImported = {"Connection Accepted", "Receive Successful", "Gimme List Imported", "Client Disconnected",
+                              kSep};
+
+Lines operator+(Lines first, const Lines& then) {
+    first.insert(first.end(), then.begin(), then.end());
+    return first;
+}
 
 TEST_F(NetworkTest, AMovieListArrivesWithItsMediaDetailsAndTwiceInARow) {
     senderData.WriteFile("CineLedger.dat",
@@ -142,19 +149,22 @@ TEST_F(NetworkTest, AMovieListArrivesWithItsMediaDetailsAndTwiceInARow) {
         EXPECT_EQ(ControlText(info, IDC_IMPORT_CHANNELS), channels);
         ASSERT_TRUE(PressButton(info, IDOK) && WaitForWindowGone(info));
     }
+    // A list that arrives while the offers are shown waits in the backlog until their dialog has closed.
+    Peer waiting;
+    ASSERT_TRUE(waiting.Connect());
+    waiting.Send(Bytes(MakeTextBlock(kGimmeCommand)) + Bytes(MakeTextBlock("Other*")) +
+                 Bytes(MakeTextBlock(kGimmeEndText)));
     ASSERT_TRUE(RunListCommand(box, 0, program.Id(), IDM_EXCHANGE_QUARANTINE_ALL));
     ASSERT_TRUE(Answer("Add All Movies To Quarantine?", "Confirmation", IDYES));
     PostCommand(exchange, IDCANCEL);
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(server) != FALSE; }));
-    ASSERT_TRUE(LogGrows(kReceived, kListening));
+    ASSERT_TRUE(LogGrows(kReceived + kGimmeImported, kListening));
     EXPECT_EQ(ListBoxItems(Control(networking, IDC_NETWORKING_LOG)), SentLog(1));
 
     // The same list again: every movie is known now.
     ASSERT_TRUE(PressButton(networking, IDC_NETWORKING_DIAL));
     ASSERT_TRUE(Answer("There Are No New Movies To Add To Your Upcoming List.", "Tracking Results"));
-    Lines twice = kListening;
-    twice.insert(twice.end(), kReceived.begin(), kReceived.end());
-    ASSERT_TRUE(LogGrows(kReceived, twice));
+    ASSERT_TRUE(LogGrows(kReceived, kListening + kReceived + kGimmeImported));
     EXPECT_TRUE(WaitUntil([&] { return ListBoxItems(Control(networking, IDC_NETWORKING_LOG)) == SentLog(2); }));
     EXPECT_EQ(Screenshot(networking, "Networking"), "");
     EXPECT_EQ(Screenshot(server, "ServerStatus"), "");
@@ -172,9 +182,7 @@ TEST_F(NetworkTest, AGimmeListReplacesTheImportedOneOnlyWhenTheUserAgrees) {
 
     StartServer(IDM_UPCOMING_LIST, "Upcoming Movie List");
     ASSERT_TRUE(PressButton(networking, IDC_NETWORKING_DIAL));
-    const Lines imported = {"Connection Accepted", "Receive Successful", "Gimme List Imported", "Client Disconnected",
-                            kSep};
-    ASSERT_TRUE(LogGrows(imported, kListening));
+    ASSERT_TRUE(LogGrows(kGimmeImported, kListening));
     EXPECT_TRUE(WaitUntil([&] { return ViewCaption() == "Main Movie List"; }));
     ASSERT_TRUE(ShowView(IDM_IMPORTED_GIMME, "Gimme Import-> Jim"));
     const Lines titles = {"Casablanca", "Up"};  // a "^" ends a text block's text
@@ -189,9 +197,7 @@ TEST_F(NetworkTest, AGimmeListReplacesTheImportedOneOnlyWhenTheUserAgrees) {
         Answer("There Is Already One Gimme List Imported; Proceeding With Transfer Will Erase This List; "
                "Proceed?",
                "Confirmation", IDNO, server));
-    Lines before = kListening;
-    before.insert(before.end(), imported.begin(), imported.end());
-    ASSERT_TRUE(LogGrows({"Connection Accepted", "Client Disconnected", kSep}, before));
+    ASSERT_TRUE(LogGrows({"Connection Accepted", "Client Disconnected", kSep}, kListening + kGimmeImported));
     EXPECT_EQ(ViewCaption(), "Gimme Import-> Jim");
     EXPECT_EQ(Listed(), titles);
 }
@@ -269,6 +275,11 @@ TEST_F(NetworkTest, TheServerOutlivesPeersThatBreakTheRulesAndServesTheNextUploa
     EXPECT_EQ(ListBoxItems(Control(exchange, IDC_EXCHANGE_LIST)), Lines{"Kagemusha"});
     PostCommand(exchange, IDCANCEL);
     EXPECT_TRUE(LogGrows(kReceived, log));
+
+    // Escape ends the server with its dialog: nobody listens any more.
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(server) != FALSE; }));
+    ASSERT_TRUE(PostCommand(server, IDCANCEL) && WaitForWindowGone(server));
+    EXPECT_FALSE(Peer().Connect());
 }
 
 }  // namespace
