@@ -126,6 +126,8 @@ class ServerStatusDialog final : public ServerStatusUi {
                 StartServer(*listener_, *this);
                 return TRUE;
             case kExchangeSocketMessage:
+                // 1025 is also the dialog manager's DM_SETDEFID, which nothing sends this dialog without buttons:
+                // only an accept event is served.
                 if (WSAGETSELECTEVENT(lParam) == FD_ACCEPT) Accept(false);
                 return TRUE;
             case kAcceptDeferred:
