@@ -99,7 +99,7 @@ std::unique_ptr<ByteChannel> WinsockConnector::Connect(std::string_view address,
     hints.ai_protocol = IPPROTO_TCP;
     addrinfo* found = nullptr;
     const std::string host(address);
-    const std::string port = std::to_string(ExchangePort());
+    const std::string port = std::to_string(port_);
     if (const int error = getaddrinfo(host.c_str(), port.c_str(), &hints, &found); error != 0 || found == nullptr) {
         failure = {ChannelFailure::Kind::Unresolved, error != 0 ? error : WSAHOST_NOT_FOUND};
         return nullptr;

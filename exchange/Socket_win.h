@@ -60,13 +60,16 @@ class SocketChannel final : public StreamChannel {
 };
 
 // The client's connection for one Dial: the sockets started on the first Connect and stopped by Stop (the
-// Networking dialog's, after each Dial) or when the connector goes. A dotted IPv4 address or a host name.
+// Networking dialog's, after each Dial) or when the connector goes. A dotted IPv4 address or a host name; the
+// exchange port unless another is given (the command-line companion's).
 class WinsockConnector final : public Connector {
   public:
+    explicit WinsockConnector(std::uint16_t port = ExchangePort()) : port_(port) {}
     std::unique_ptr<ByteChannel> Connect(std::string_view address, ChannelFailure& failure) override;
     void Stop() noexcept { session_.reset(); }
 
   private:
+    std::uint16_t port_;
     std::optional<WinsockSession> session_;
 };
 
