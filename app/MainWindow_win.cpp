@@ -420,9 +420,12 @@ void MainWindow::Open(SimpleDialog dialog) {
             RunSkinsDialog(instance_, window_, dataDirectory_, *this,
                            [this](const std::string& folder) { ChangeSkin(folder); });
             break;
-        // These arrive with the network exchange.
-        case SimpleDialog::ServerStatus:
         case SimpleDialog::ExportSource:
+            RunExportSourceDialog(instance_, window_, w);
+            list.Box().Focus();
+            break;
+        case SimpleDialog::ServerStatus:
+            RunServerStatusDialog(instance_, window_, w);
             break;
     }
 }

@@ -43,6 +43,10 @@ void RunSkinsDialog(HINSTANCE instance, HWND owner, const std::string& dataDirec
                     const SkinApplier& apply);
 void RunAboutDialog(HINSTANCE instance, HWND owner, const SkinScript& skin, Desktop& desktop);  // 112
 void RunDocumentationDialog(HINSTANCE instance, HWND owner);                                    // 124
+// 123, then 118 for the send a command made pending; the pending flags are clear when it returns.
+void RunExportSourceDialog(HINSTANCE instance, HWND owner, Workbench& w);
+// 121: the server listens while it is open.
+void RunServerStatusDialog(HINSTANCE instance, HWND owner, Workbench& w);
 // The innermost modal dialog running over `main` (following the owner chain, hidden dialogs included): the window a
 // dialog opened from deep inside a command belongs to. `main` itself when none runs.
 HWND InnermostDialog(HWND main);

@@ -28,6 +28,12 @@ std::optional<std::string> SourceLine(std::string_view typed, bool formatConvers
     return line + std::string(kSourceMark);
 }
 
+std::optional<std::string> RequireSourceLine(std::string_view typed, const Collection& c, Prompts& prompts) {
+    std::optional<std::string> line = SourceLine(typed, c.settings.formatConversion != 0);
+    if (!line) prompts.ShowMessage("You Must Supply a Source.", "Field Error", MessageIcon::Stop);
+    return line;
+}
+
 ExternalsOutcome ExternalsImport(Workbench& w, ExternalsUi& ui, Prompts& prompts) {
     const std::optional<std::string> path = w.dialogs.OpenFile();
     if (!path) return ExternalsOutcome::End;
@@ -39,11 +45,8 @@ ExternalsOutcome ExternalsImport(Workbench& w, ExternalsUi& ui, Prompts& prompts
 
 ExternalsOutcome ExternalsExport(Workbench& w, ExternalsUi& ui, Prompts& prompts, FileWriter& writer) {
     const Collection& c = w.collection;
-    const std::optional<std::string> line = SourceLine(ui.SourceText(), c.settings.formatConversion != 0);
-    if (!line) {
-        prompts.ShowMessage("You Must Supply a Source.", "Field Error", MessageIcon::Stop);
-        return ExternalsOutcome::KeepOpen;
-    }
+    const std::optional<std::string> line = RequireSourceLine(ui.SourceText(), c, prompts);
+    if (!line) return ExternalsOutcome::KeepOpen;
     const std::optional<std::string> path = w.dialogs.SaveFile();
     if (!path) return ExternalsOutcome::End;
     std::string error;

@@ -33,6 +33,9 @@ enum class ExternalsOutcome { KeepOpen, End };
 // The typed source as an exchange file names the sender: formatted as typed entries are (when Format Conversion is
 // on) with "*" appended; nothing for an empty source.
 std::optional<std::string> SourceLine(std::string_view typed, bool formatConversion);
+// The same, after "You Must Supply a Source." (caption "Field Error") when nothing was typed: Externals and Export
+// Source then stay open.
+std::optional<std::string> RequireSourceLine(std::string_view typed, const Collection& c, Prompts& prompts);
 
 // Import Movie: the open-file dialog, the import, then (the Externals dialog hidden) the Movie List Exchange dialog
 // when movies are offered. The Externals dialog ends either way. `prompts` are its message boxes.

@@ -12,7 +12,9 @@ void PrintUsage(std::ostream& err) {
            "       cineledger-cli probe [--stats] FILE...\n"
            "       cineledger-cli scan PAGE [SUMMARY]\n"
            "       cineledger-cli fetch [--binary] ADDRESS FILE   (Windows build)\n"
-           "       cineledger-cli exchange FILE\n";
+           "       cineledger-cli exchange FILE\n"
+           "       cineledger-cli send DIR main|gimme ADDRESS[:PORT] SOURCE\n"
+           "       cineledger-cli send-bytes ADDRESS[:PORT] FILE\n";
 }
 
 }  // namespace cl::cli
@@ -32,6 +34,8 @@ int main(int argc, char** argv) {
     if (command == "scan") return RunScan(args, std::cout, std::cerr);
     if (command == "fetch") return RunFetch(args, std::cout, std::cerr);
     if (command == "exchange") return RunExchange(args, std::cout, std::cerr);
+    if (command == "send") return RunSend(args, std::cout, std::cerr);
+    if (command == "send-bytes") return RunSendBytes(args, std::cout, std::cerr);
     PrintUsage(std::cerr);
     return 2;
 }

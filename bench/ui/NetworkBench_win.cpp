@@ -1,0 +1,287 @@
+// A movie list upload between two running copies over loopback, measured under Wine: one copy's Main Movie List of
+// 20,000 movies, each with media details, sent with Dial to the other's Server Status. Beside it, in the same run:
+// the same bytes between two plain sockets of this process, in the program's pieces (what the platform itself
+// needs) and with a call per movie; and the receiver's own work (comparing and keeping the offers) over memory.
+#include <windows.h>
+#include <winsock2.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "exchange/MovieExchangeFile.h"
+#include "exchange/Socket_win.h"
+#include "model/ListOperations.h"
+#include "model/MainListFile.h"
+#include "res/ExchangeDialogIds.h"
+#include "res/NetworkDialogIds.h"
+#include "res/ResourceIds.h"
+#include "tests/e2e/Harness_win.h"
+
+namespace cl::bench {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Milliseconds(Clock::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// The sender's collection: distinct titles, every movie with the media details an analysed AVI file gives.
+struct SenderLists {
+    MovieList main;
+    MediaStore media;
+};
+SenderLists MakeSenderLists(int count) {
+    static const char* const kWords[] = {"Alien", "Blue", "City",  "Dark",  "Eagle", "Fire",   "Ghost", "House",
+                                         "Lost",  "Moon", "Night", "Ocean", "River", "Storm",  "Tiger", "Winter",
+                                         "of",    "the",  "Last",  "Road",  "Heart", "Shadow", "Point", "Days"};
+    SenderLists c;
+    MediaFields fields;
+    for (auto [field, value] : {std::pair{&MediaFields::format, "MPEG-4"},
+                                {&MediaFields::cds, "2"},
+                                {&MediaFields::width, "640"},
+                                {&MediaFields::height, "272"},
+                                {&MediaFields::length, "118 min."},
+                                {&MediaFields::frameRate, "23.976 fps"},
+                                {&MediaFields::videoBitRate, "1180 kbit/s"},
+                                {&MediaFields::codec, "DivX 5"},
+                                {&MediaFields::audioBitRate, "128 kbit/s"},
+                                {&MediaFields::audioCodec, "MPEG Layer-3"},
+                                {&MediaFields::channels, "2"},
+                                {&MediaFields::samples, "48000 Hz"}})
+        fields.*field = value;
+    for (int i = 0; i < count; ++i) {
+        const std::size_t n = static_cast<std::size_t>(i) * 7919;
+        const std::string title = std::string(kWords[n % 16]) + " " + kWords[(n / 16) % 24] + " " +
+                                  kWords[(n / 384) % 24] + " " + std::to_string(i + 1);
+        InsertMainMovie(c.main, {title, "Drama", "Present", "Default", "DivX"}, static_cast<std::int32_t>(i + 1));
+        c.media.AddOrReplace(title, fields);
+    }
+    return c;
+}
+
+// Records what the client sends, call by call, and answers its version with "OK".
+class RecordingChannel final : public ByteChannel {
+  public:
+    explicit RecordingChannel(std::vector<std::string>& pieces) : pieces_(pieces) {}
+    bool SendAll(std::string_view bytes) override {
+        pieces_.emplace_back(bytes);
+        return true;
+    }
+    bool ReceiveExactly(std::size_t n, char* out) override {
+        const TextBlock ok = MakeTextBlock(kVersionAccepted);
+        std::memcpy(out, ok.data(), std::min(n, ok.size()));
+        return true;
+    }
+    ChannelFailure LastFailure() const override { return {}; }
+    void Close() override {}
+
+  private:
+    std::vector<std::string>& pieces_;
+};
+
+class RecordingConnector final : public Connector {
+  public:
+    std::unique_ptr<ByteChannel> Connect(std::string_view, ChannelFailure&) override {
+        return std::make_unique<RecordingChannel>(pieces);
+    }
+    std::vector<std::string> pieces;
+};
+
+struct NoLog final : ServerLog {
+    void Log(std::string_view) override {}
+};
+struct NoPrompts final : Prompts {
+    void ShowMessage(std::string_view, std::string_view, MessageIcon) override {}
+    bool Ask(std::string_view, std::string_view, MessageIcon, bool) override { return false; }
+};
+
+// What the client sends, in the pieces it sends them (the server's answer comes after the second).
+std::vector<std::string> UploadPieces(const SenderLists& c) {
+    RecordingConnector connector;
+    NoLog log;
+    SendMovieList(connector, "", log, c.main, c.media, "Bench*");
+    return connector.pieces;
+}
+
+// The receiver's own work, over memory: the upload after its first block read, compared with an empty collection
+// and offered.
+class MemoryChannel final : public ByteChannel {
+  public:
+    explicit MemoryChannel(std::string bytes) : bytes_(std::move(bytes)) {}
+    bool SendAll(std::string_view) override { return true; }
+    bool ReceiveExactly(std::size_t n, char* out) override {
+        if (bytes_.size() - at_ < n) return false;
+        std::memcpy(out, bytes_.data() + at_, n);
+        at_ += n;
+        return true;
+    }
+    ChannelFailure LastFailure() const override { return {ChannelFailure::Kind::Closed}; }
+    void Close() override {}
+
+  private:
+    std::string bytes_;
+    std::size_t at_ = 0;
+};
+double TimeReceiverWork(const std::vector<std::string>& pieces, int count) {
+    std::string bytes;
+    for (std::size_t i = 1; i < pieces.size(); ++i) bytes += pieces[i];
+    MemoryChannel channel(std::move(bytes));
+    cl::Collection empty;
+    ImportList offered;
+    NoLog log;
+    NoPrompts prompts;
+    const auto start = Clock::now();
+    const std::size_t received = ReceiveMovieList(channel, log, empty, offered, prompts);
+    const double elapsed = Milliseconds(Clock::now() - start);
+    return received == static_cast<std::size_t>(count) ? elapsed : -1;
+}
+
+// The plain sockets: the receiver reads in 64 KB pieces and answers the version; the sender sends piece by piece.
+// From the connection until the receiver holds every byte.
+double TimePlainSockets(const std::vector<std::string>& pieces, std::uint16_t port) {
+    std::size_t total = 0;
+    for (const std::string& piece : pieces) total += piece.size();
+    WinsockSession session;
+    OwnedSocket listener(socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
+    sockaddr_in address = {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(port);
+    const auto* where = reinterpret_cast<const sockaddr*>(&address);
+    if (bind(listener.get(), where, sizeof(address)) != 0 || listen(listener.get(), 1) != 0) return -1;
+    std::thread receiver([&] {
+        OwnedSocket connection(accept(listener.get(), nullptr, nullptr));
+        std::vector<char> buffer(64 * 1024);
+        const std::string answer = [] {
+            const TextBlock ok = MakeTextBlock(kVersionAccepted);
+            return std::string(ok.data(), ok.size());
+        }();
+        for (std::size_t received = 0; received < total;) {
+            const int n = recv(connection.get(), buffer.data(), static_cast<int>(buffer.size()), 0);
+            if (n <= 0) return;
+            const bool answerDue = received < 2 * kTextBlockSize;
+            received += static_cast<std::size_t>(n);
+            if (answerDue && received >= 2 * kTextBlockSize) send(connection.get(), answer.data(), kTextBlockSize, 0);
+        }
+    });
+    OwnedSocket client(socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
+    const auto start = Clock::now();
+    bool ok = connect(client.get(), where, sizeof(address)) == 0;
+    for (std::size_t i = 0; ok && i < pieces.size(); ++i) {
+        ok = send(client.get(), pieces[i].data(), static_cast<int>(pieces[i].size()), 0) ==
+             static_cast<int>(pieces[i].size());
+        if (ok && i == 1) {
+            std::string answer(kTextBlockSize, '\0');
+            for (std::size_t got = 0; ok && got < answer.size();) {
+                const int n = recv(client.get(), answer.data() + got, static_cast<int>(answer.size() - got), 0);
+                ok = n > 0;
+                got += ok ? static_cast<std::size_t>(n) : 0;
+            }
+        }
+    }
+    receiver.join();
+    return ok ? Milliseconds(Clock::now() - start) : -1;
+}
+
+struct UploadTimes {
+    double transfer = -1;  // Dial until the receiver has read the end record (Server Status hides for the list)
+    double shown = -1;     // Dial until the Movie List Exchange dialog shows every offered movie
+};
+
+// One Dial; the receiver's exchange dialog is closed again afterwards.
+UploadTimes TimeUpload(const e2e::Program& receiver, HWND server, HWND networking, int count) {
+    UploadTimes times;
+    const auto start = Clock::now();
+    e2e::PressButton(networking, IDC_NETWORKING_DIAL);
+    // Polled every millisecond: a window's visibility is read without its thread, which is busy receiving.
+    for (const auto deadline = start + std::chrono::seconds(120); IsWindowVisible(server); Sleep(1))
+        if (Clock::now() > deadline) return times;
+    times.transfer = Milliseconds(Clock::now() - start);
+    HWND exchange = e2e::WaitForDialog(receiver.Id(), "Movie List Exchange...", std::chrono::seconds(120));
+    HWND list = e2e::Control(exchange, IDC_EXCHANGE_LIST);
+    if (!e2e::WaitUntil([&] { return SendMessageA(list, LB_GETCOUNT, 0, 0) == count; })) return times;
+    times.shown = Milliseconds(Clock::now() - start);
+    e2e::PostCommand(exchange, IDCANCEL);
+    e2e::WaitUntil([&] { return IsWindowVisible(server) != FALSE; });
+    return times;
+}
+
+int Run(int count, int rounds) {
+    const std::uint16_t port = static_cast<std::uint16_t>(20000 + GetCurrentProcessId() % 20000);
+    const std::string portText = std::to_string(port);
+    SetEnvironmentVariableA(kExchangePortVariable, portText.c_str());
+
+    const SenderLists c = MakeSenderLists(count);
+    const std::vector<std::string> pieces = UploadPieces(c);
+    std::size_t bytes = 0;
+    for (const std::string& piece : pieces) bytes += piece.size();
+    e2e::TempDataDir senderData("bench-net-sender"), receiverData("bench-net-receiver");
+    senderData.InstallSkins();
+    receiverData.InstallSkins();
+    senderData.WriteFile("CineLedger.dat", SerializeMainList(c.main, MovieList{}, FreeNumberPool{}, kNoPassword));
+    senderData.WriteFile("Media.dat", SerializeMedia(c.media));
+    std::printf("%d movies with media details, %zu bytes on the wire in %zu pieces, %d rounds (medians)\n", count,
+                bytes, pieces.size(), rounds);
+
+    e2e::Program receiver = e2e::Program::Start(receiverData);
+    e2e::PostCommand(receiver.WaitForMainWindow(std::chrono::seconds(60)), IDM_START_SERVER);
+    HWND server = e2e::WaitForDialog(receiver.Id(), "Server Status");
+    e2e::Program sender = e2e::Program::Start(senderData);
+    e2e::PostCommand(sender.WaitForMainWindow(std::chrono::seconds(120)), IDM_SEND_MAIN_LIST);
+    HWND source = e2e::WaitForDialog(sender.Id(), "Export Source...");
+    e2e::Type(source, {{IDC_EXPORT_SOURCE_EDIT, "Bench"}});
+    e2e::PressButton(source, IDC_EXPORT_SOURCE_OK);
+    HWND networking = e2e::WaitForDialog(sender.Id(), "Networking...");
+    if (server == nullptr || networking == nullptr) {
+        std::printf("the copies did not open their dialogs\n");
+        return 2;
+    }
+    SendMessageA(e2e::Control(networking, IDC_NETWORKING_ADDRESS), IPM_SETADDRESS, 0, MAKEIPADDRESS(127, 0, 0, 1));
+
+    // The same bytes with a call per movie, as a sender that does not gather its frames would make them.
+    std::vector<std::string> perMovie(pieces.begin(), pieces.begin() + 3);
+    for (const MovieRecord& movie : c.main)
+        perMovie.push_back(EncodeMovieRecord(movie.title, movie.medium.value_or(""), c.media.Find(movie.title)));
+    perMovie.push_back(EncodeEndRecord());
+
+    std::vector<double> transfer, shown, plain, plainPerMovie, work;
+    for (int round = 0; round < rounds; ++round) {
+        const UploadTimes times = TimeUpload(receiver, server, networking, count);
+        transfer.push_back(times.transfer);
+        shown.push_back(times.shown);
+        plain.push_back(TimePlainSockets(pieces, static_cast<std::uint16_t>(port + 1)));
+        plainPerMovie.push_back(TimePlainSockets(perMovie, static_cast<std::uint16_t>(port + 2)));
+        work.push_back(TimeReceiverWork(pieces, count));
+    }
+    const double t = Median(transfer), s = Median(shown), p = Median(plain), m = Median(plainPerMovie);
+    std::printf("Dial until the receiver has read the end record   %9.1f ms  (goal: under 1000 ms)\n", t);
+    std::printf("Dial until the exchange dialog shows every movie  %9.1f ms\n", s);
+    std::printf("plain sockets, the same bytes in the same pieces  %9.1f ms\n", p);
+    std::printf("plain sockets, the same bytes, a call per movie   %9.1f ms\n", m);
+    std::printf("the receiver's work over memory                   %9.1f ms\n", Median(work));
+    std::printf("upload / plain sockets                            %9.2f   (goal: at most 3.00)\n", t / p);
+    return t > 0 && t < 1000.0 && t <= 3 * p ? 0 : 1;
+}
+
+}  // namespace
+}  // namespace cl::bench
+
+int main(int argc, char** argv) {
+    const int count = argc > 1 ? std::atoi(argv[1]) : 20000;
+    const int rounds = argc > 2 ? std::atoi(argv[2]) : 3;
+    return cl::bench::Run(count > 0 ? count : 20000, rounds > 0 ? rounds : 3);
+}
