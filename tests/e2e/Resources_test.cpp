@@ -7,6 +7,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tests/e2e/Harness_win.h"
@@ -250,6 +251,23 @@ TEST_F(Resources, AcceleratorsAreCtrlKeysOfTheirCommands) {
         actual.push_back(prefix + static_cast<char>(a.key) + " " + std::to_string(a.cmd));
     }
     EXPECT_EQ(Join(actual), Join(expected));
+}
+
+// The guide is set whole into the documentation dialog's box: CR LF lines only (the box breaks lines at CR LF
+// only), plain ASCII without tabs, no line wider than the box, and about the size the dialog is made for.
+TEST_F(Resources, UserGuideIsPlainTextOfCrLfLines) {
+    HRSRC found = FindResourceA(program_, "README", "TEXT");
+    ASSERT_NE(found, nullptr);
+    const auto* bytes = static_cast<const char*>(LockResource(LoadResource(program_, found)));
+    const std::string_view guide(bytes, SizeofResource(program_, found));
+    EXPECT_TRUE(guide.size() >= 17000 && guide.size() <= 19000) << guide.size();
+    for (std::size_t start = 0, end; start < guide.size(); start = end + 2) {
+        end = guide.find("\r\n", start);
+        ASSERT_NE(end, std::string_view::npos) << "the last line has no CR LF";
+        const std::string_view line = guide.substr(start, end - start);
+        EXPECT_LE(line.size(), 76u) << line;
+        for (char c : line) ASSERT_TRUE(c >= ' ' && c <= '~') << "byte " << static_cast<int>(c) << " in: " << line;
+    }
 }
 
 }  // namespace
