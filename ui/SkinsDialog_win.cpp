@@ -95,7 +95,7 @@ class SkinsDialog {
     INT_PTR Command(int id) {
         switch (id) {
             case IDC_SKINS_APPLY:
-                if (const std::optional<std::string> name = Selected()) apply_(*name);
+                if (const std::optional<std::string> name = Selected()) apply_(*name, prompts_);
                 return TRUE;
             case IDC_SKINS_EMAIL:
             case IDC_SKINS_HOMEPAGE:
