@@ -257,7 +257,7 @@ void MainWindow::EndProgram() {
     PostQuitMessage(0);
 }
 
-void MainWindow::ChangeSkin(const std::string& folder) {
+void MainWindow::ChangeSkin(const std::string& folder, Prompts& messages) {
     // The window's side of the change, reached from ApplySkin between hiding and showing the window.
     class Target final : public SkinTarget {
       public:
@@ -274,7 +274,7 @@ void MainWindow::ChangeSkin(const std::string& folder) {
       private:
         MainWindow& w_;
     } target(*this);
-    ApplySkin(dataDirectory_, folder, skin_, target, *this, DefaultFileWriter());
+    ApplySkin(dataDirectory_, folder, skin_, target, messages, DefaultFileWriter());
     SetCurrentDirectoryA(dataDirectory_.c_str());
 }
 
@@ -418,7 +418,7 @@ void MainWindow::Open(SimpleDialog dialog) {
             break;
         case SimpleDialog::Skins:
             RunSkinsDialog(instance_, window_, dataDirectory_, *this,
-                           [this](const std::string& folder) { ChangeSkin(folder); });
+                           [this](const std::string& folder, Prompts& messages) { ChangeSkin(folder, messages); });
             break;
         case SimpleDialog::ExportSource:
             RunExportSourceDialog(instance_, window_, w);

@@ -74,8 +74,9 @@ class MainWindow final : public ShellUi, public Dialogs, public Desktop {
     LRESULT OnListColors(HDC dc);
     void OnClose();
     void EndProgram();
-    // The skin of the folder `folder` in place of the one in use, which comes back when the new one fails.
-    void ChangeSkin(const std::string& folder);
+    // The skin of the folder `folder` in place of the one in use, which comes back when the new one fails. Its
+    // messages go through `messages`, so the dialog that asked for the change is the one they block.
+    void ChangeSkin(const std::string& folder, Prompts& messages);
     void FitChildrenToSkin();
 
     HINSTANCE instance_;

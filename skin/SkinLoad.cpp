@@ -75,12 +75,15 @@ SkinApplyResult ApplySkin(std::string_view dataDirectory, std::string_view wante
                           Prompts& messages, FileWriter& writer) {
     const std::string fallback = skin.name;
     target.Hide();
-    SkinApplyResult result = SkinApplyResult::Applied;
-    if (!TrySkin(dataDirectory, wanted, skin, target, messages, writer))
-        result = TrySkin(dataDirectory, fallback, skin, target, messages, writer) ? SkinApplyResult::FellBack
-                                                                                  : SkinApplyResult::Failed;
-    target.Show();
-    return result;
+    // Shown again however the attempts end, a failure that throws included: a hidden main window with no other
+    // window of the program on screen could not be brought back by the user.
+    struct ShowAgain {
+        SkinTarget& target;
+        ~ShowAgain() { target.Show(); }
+    } showAgain{target};
+    if (TrySkin(dataDirectory, wanted, skin, target, messages, writer)) return SkinApplyResult::Applied;
+    return TrySkin(dataDirectory, fallback, skin, target, messages, writer) ? SkinApplyResult::FellBack
+                                                                            : SkinApplyResult::Failed;
 }
 
 }  // namespace cl

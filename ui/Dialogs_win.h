@@ -37,8 +37,9 @@ void RunExternalsDialog(HINSTANCE instance, HWND owner, Workbench& w, FileWriter
 // 208 over the program's import list, which it empties when it closes.
 void RunMovieListExchangeDialog(HINSTANCE instance, HWND owner, Workbench& w, FileWriter& writer);
 void RunImportInfoDialog(HINSTANCE instance, HWND owner, const MediaScratch& offered);  // 234
-// 226: lists the skin folders, previews one and applies it through `apply` (given the folder's name).
-using SkinApplier = std::function<void(const std::string&)>;
+// 226: lists the skin folders, previews one and applies it through `apply`, given the folder's name and the
+// dialog's own prompts (so the dialog is disabled while a message about the change shows).
+using SkinApplier = std::function<void(const std::string&, Prompts&)>;
 void RunSkinsDialog(HINSTANCE instance, HWND owner, const std::string& dataDirectory, Desktop& desktop,
                     const SkinApplier& apply);
 void RunAboutDialog(HINSTANCE instance, HWND owner, const SkinScript& skin, Desktop& desktop);  // 112

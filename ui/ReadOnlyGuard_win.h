@@ -18,7 +18,8 @@ class ReadOnlyGuard : public Subclass {
   protected:
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_KEYDOWN) return 0;
-        if (message == WM_LBUTTONDOWN && !(editable_ && *editable_)) return 0;
+        // A double-click is a press too (it would select a word).
+        if ((message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) && !(editable_ && *editable_)) return 0;
         return CallOriginal(message, wParam, lParam);
     }
 

@@ -25,17 +25,17 @@ CoverLayout FitPreview(int himetricWidth, int himetricHeight, int pixelsPerInchX
     const long long width = static_cast<long long>(himetricWidth) * pixelsPerInchX / 2540;
     const long long height = static_cast<long long>(himetricHeight) * pixelsPerInchY / 2540;
     if (width <= 0 || height <= 0) return {};
-    const double ratio = static_cast<double>(width) / static_cast<double>(height);
+    // In integers: a ratio in floating point can land a hair under a whole number, which the cut then loses.
     CoverLayout layout;
     layout.frame = {0, 0, frameWidth, frameHeight};
     CoverRect& t = layout.target;
-    if (ratio > 1) {
+    if (width > height) {
         t.width = frameWidth;
-        t.height = static_cast<int>(frameWidth / ratio);
+        t.height = static_cast<int>(frameWidth * height / width);
         t.y = (frameHeight - t.height) / 2;
     } else {
         t.height = frameHeight;
-        t.width = static_cast<int>(frameHeight * ratio);
+        t.width = static_cast<int>(frameHeight * width / height);
         t.x = (frameWidth - t.width) / 2;
     }
     layout.source = {0, himetricHeight, himetricWidth, -himetricHeight};

@@ -34,6 +34,11 @@ bool ShowHandOver(HWND dialog, WPARAM over, HCURSOR hand, std::initializer_list<
     return false;
 }
 
+// The links are SS_NOTIFY statics, which report a double-click besides its first click: only the click opens one.
+bool IsLinkClick(int code) {
+    return code == STN_CLICKED;
+}
+
 class SkinsDialog {
   public:
     SkinsDialog(HINSTANCE instance, const std::string& dataDirectory, Desktop& desktop, const SkinApplier& apply)
@@ -47,7 +52,7 @@ class SkinsDialog {
                 Open(dialog);
                 return TRUE;
             case WM_COMMAND:
-                return Command(LOWORD(wParam));
+                return Command(LOWORD(wParam), HIWORD(wParam));
             case WM_PAINT:
                 Paint();
                 return TRUE;
@@ -92,13 +97,14 @@ class SkinsDialog {
         EnableWindow(GetDlgItem(dialog, IDC_SKINS_INSERT), FALSE);
     }
 
-    INT_PTR Command(int id) {
+    INT_PTR Command(int id, int code) {
         switch (id) {
             case IDC_SKINS_APPLY:
-                if (const std::optional<std::string> name = Selected()) apply_(*name);
+                if (const std::optional<std::string> name = Selected()) apply_(*name, prompts_);
                 return TRUE;
             case IDC_SKINS_EMAIL:
             case IDC_SKINS_HOMEPAGE:
+                if (!IsLinkClick(code)) return TRUE;
                 OpenAddressLink(id == IDC_SKINS_EMAIL ? AddressLink::Email : AddressLink::HomePage,
                                 ControlText(dialog_, id, kValueLimit), false, desktop_, prompts_);
                 return TRUE;
@@ -225,6 +231,7 @@ class AboutDialog {
                     case IDC_ABOUT_HOMEPAGE:
                     case IDC_ABOUT_EMAIL: {
                         const int id = LOWORD(wParam);
+                        if (!IsLinkClick(HIWORD(wParam))) return TRUE;
                         const bool email = id == IDC_ABOUT_EMAIL;
                         if (OpenAddressLink(email ? AddressLink::Email : AddressLink::HomePage,
                                             ControlText(dialog, id, kValueLimit), email, desktop_, prompts_))

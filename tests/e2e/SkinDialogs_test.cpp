@@ -66,7 +66,7 @@ TEST_F(SkinDialogTest, SkinsPreviewsAppliesFallsBackAndIgnoresEscape) {
     // A skin that cannot be applied brings the one in use back.
     SendMessageA(box, LB_SETCURSEL, 0, 0);
     ASSERT_TRUE(PressButton(skins, IDC_SKINS_APPLY));
-    ASSERT_TRUE(Answer("Unable To Load Skin Script.", "Error"));
+    ASSERT_TRUE(Answer("Unable To Load Skin Script.", "Error", IDOK, skins)) << "the dialog is the one blocked";
     Sync(main);
     EXPECT_TRUE(IsWindowVisible(main));
     EXPECT_EQ(File("CineLedger.ini"), "Paper");

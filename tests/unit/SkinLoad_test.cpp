@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <new>
 
 #include "tests/unit/TestDoubles.h"
 
@@ -162,6 +163,17 @@ TEST(SkinLoad, ApplyFallsBackOnceToTheSkinInUse) {
         ASSERT_TRUE(ReadIniFile(data.path, ini));
         EXPECT_EQ(ini, std::string(c.ini) + "\r\n[Hosts]");
     }
+}
+
+TEST(SkinLoad, ApplyShowsTheWindowAgainWhenAStepThrows) {
+    DataDirectory data;
+    ASSERT_TRUE(LoadSkinScriptFile(data.dir / "Skins/Blue/Blue.lsk", data.skin, data.messages));
+    struct : FakeTarget {
+        void Reshape(const SkinScript&) override { throw std::bad_alloc(); }
+    } target;
+    AtomicFileWriter writer;
+    EXPECT_THROW(ApplySkin(data.path, "Blue", data.skin, target, data.messages, writer), std::bad_alloc);
+    EXPECT_EQ(target.events, "hide free show");
 }
 
 }  // namespace

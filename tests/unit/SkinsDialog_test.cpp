@@ -30,6 +30,8 @@ TEST(SkinsDialog, FitsTheScreenshotIntoTheFrameKeepingItsShape) {
     EXPECT_EQ(high.target, (CoverRect{39, 0, 176, 235}));
     EXPECT_EQ(high.source, (CoverRect{0, 10584, 7938, -10584}));
     EXPECT_EQ(FitPreview(0, 7938, 96, 96, 254, 235).target, CoverRect{});
+    // 25 x 17 pixels (at 2540 per inch a HIMETRIC unit is a pixel): 300 * 17 / 25 is exactly 204.
+    EXPECT_EQ(FitPreview(25, 17, 2540, 2540, 300, 235).target, (CoverRect{0, 15, 300, 204}));
 }
 
 TEST(SkinsDialog, AboutLinksDifferOnlyWhenTheUserDeclinesToConnect) {
