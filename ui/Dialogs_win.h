@@ -34,6 +34,9 @@ void RunExternalsDialog(HINSTANCE instance, HWND owner, Workbench& w, FileWriter
 // 208 over the program's import list, which it empties when it closes.
 void RunMovieListExchangeDialog(HINSTANCE instance, HWND owner, Workbench& w, FileWriter& writer);
 void RunImportInfoDialog(HINSTANCE instance, HWND owner, const MediaScratch& offered);  // 234
+// 125 on the program's current movie (ProgramState::currentMovie, its media details, autoRetrieve), in the view the
+// main list shows.
+void RunMovieInfoDialog(HINSTANCE instance, HWND owner, Workbench& w, MainList& list);
 // The innermost modal dialog running over `main` (following the owner chain, hidden dialogs included): the window a
 // dialog opened from deep inside a command belongs to. `main` itself when none runs.
 HWND InnermostDialog(HWND main);

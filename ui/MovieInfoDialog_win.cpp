@@ -64,7 +64,7 @@ bool IsImdbEdit(int id) {
 class MovieInfoDialog final : public RetrievalHost {
   public:
     MovieInfoDialog(HINSTANCE instance, Workbench& w, MainList& list)
-        : instance_(instance), w_(w), list_(list), retrieval_(instance, w, *this) {}
+        : instance_(instance), w_(w), list_(list), retrieval_(instance, w, *this, prompts_) {}
 
     void Run(HWND owner) { RunModal(instance_, IDD_MOVIE_INFO, owner, *this); }
 
@@ -84,7 +84,7 @@ class MovieInfoDialog final : public RetrievalHost {
                 if (LOWORD(wParam) == IDCANCEL) Close();
                 return TRUE;
             default:
-                return retrieval_.HandleMessage(message, wParam, lParam) ? TRUE : FALSE;
+                return retrieval_.HandleMessage(message, wParam) ? TRUE : FALSE;
         }
     }
 
@@ -102,20 +102,24 @@ class MovieInfoDialog final : public RetrievalHost {
     HWND ImdbPage() const override { return pages_[kImdbPage]; }
     HWND MediaPage() const override { return pages_[kMediaPage]; }
 
-    void ShowImdbInfo() override {
+    void ShowValues(const ImdbPageValues& values) override {
         HWND page = pages_[kImdbPage];
         InvalidateRect(tabs_, nullptr, TRUE);
         SendMessageA(page, WM_SETREDRAW, FALSE, 0);
-        SetImdbEdits(ShownImdbValues(w_.state.currentImdb));
+        SetImdbEdits(values);
         SendMessageA(page, WM_SETREDRAW, TRUE, 0);
-        cover_.reset();
-        LoadCover();
         InvalidateRect(page, nullptr, TRUE);
+    }
+
+    void ShowCover(const std::filesystem::path& coverFile) override {
+        cover_.reset();
+        LoadCoverPicture(coverFile, cover_);
+        InvalidateRect(pages_[kImdbPage], nullptr, TRUE);
     }
 
     void ReleaseCover() override { cover_.reset(); }
 
-    void ShowMedia(const MediaFields& fields) override { SetMediaValues(MediaPageValuesOf(fields)); }
+    void ShowMedia(const MediaPageValues& values) override { SetMediaValues(values); }
 
     void RetrievalRunning(bool running) override {
         EnableWindow(GetDlgItem(pages_[kImdbPage], IDC_IMDB_UPDATE), running ? FALSE : TRUE);
@@ -138,7 +142,7 @@ class MovieInfoDialog final : public RetrievalHost {
                                 reinterpret_cast<LPARAM>(line.c_str()));
         SetDlgItemTextA(historyPage, IDC_HISTORY_DATE, history.dateOfEntry.c_str());
         SetDlgItemTextA(historyPage, IDC_HISTORY_VIEWS, history.views.c_str());
-        if (const std::optional<MediaPage> media = MediaPageFor(w_.state.currentMedia)) {
+        if (const std::optional<cl::MediaPage> media = MediaPageFor(w_.state.currentMedia)) {
             SetMediaValues(media->values);
             SetDlgItemTextA(pages_[kMediaPage], IDC_MEDIA_CDS, media->cdCount.c_str());
         }
