@@ -20,6 +20,9 @@
 
 namespace cl {
 
+// No caption of its own: the system's message box then reads "Error".
+inline constexpr std::string_view kSystemCaption = "";
+
 inline constexpr std::string_view kMovieInfoCaption = "Movie Info...";
 inline constexpr std::string_view kNoAccessMessage = "You Can Not Access This Function From This List.";
 inline constexpr std::string_view kDateFormatMessage = "Date format must be entered as: YYYY/MM/DD.";
@@ -79,7 +82,7 @@ TabLayout LayoutOf(MovieInfoTab tab, int openingWidth);
 bool TabAllowedIn(MovieInfoTab tab, const View& view);
 
 // A change of tab: the layout to apply, or nothing when the view refuses the tab; kNoAccessMessage has then been
-// shown (`dialogPrompts`: owner the dialog, caption "Error", stop icon) and the selection must go back to tab 0
+// shown (`dialogPrompts`: owner the dialog, system caption, stop icon) and the selection must go back to tab 0
 // with the pages as they were.
 std::optional<TabLayout> ChangeTab(MovieInfoTab tab, const View& view, int openingWidth, Prompts& dialogPrompts);
 
@@ -155,7 +158,7 @@ bool StoreInternalEdits(ImdbStore& store, const CurrentMovie& movie, CurrentImdb
 bool DateOfEntryValid(std::string_view typed);
 
 // Closing (Escape or the close box). In a view of the Main Movie List the date is checked: an invalid one shows
-// kDateFormatMessage (`dialogPrompts`, caption "Error", stop icon) and answers false, the dialog stays open and
+// kDateFormatMessage (`dialogPrompts`, system caption, stop icon) and answers false, the dialog stays open and
 // nothing changed. A valid date and the views (cut at 4) go to the history store under the current movie's title.
 // Then the current movie, the database scratch and the media details are cleared, and the retrieval's leftover
 // pages ("FirstPage.txt", "Summary.txt" of `dataDirectory`) removed; true: the dialog may end.

@@ -67,6 +67,9 @@ struct RetrievalJob {
     std::atomic<bool> finished{false};
 };
 
+// Removes "FirstPage.txt" and "Summary.txt" of the data directory, as far as they exist.
+void RemoveSavedPages(std::string_view dataDirectory);
+
 // ---- Worker halves (any thread; they touch only the job and the data directory's files) ----
 
 // The search for the movie's title and, when it finds a title page, the page's fields in this order: title and year,
