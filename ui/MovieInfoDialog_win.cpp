@@ -74,7 +74,8 @@ class MovieInfoDialog final : public RetrievalHost {
                 dialog_ = dialog;
                 prompts_.SetOwner(dialog);
                 Open();
-                return TRUE;
+                SetFocus(tabs_);  // not a text box: no caret where nothing can be typed
+                return FALSE;
             case WM_NOTIFY: {
                 const auto* header = reinterpret_cast<const NMHDR*>(lParam);
                 if (header->idFrom == IDC_INFO_TABS && header->code == TCN_SELCHANGE) ChangeTab();
