@@ -37,20 +37,24 @@ void StartWorker(std::shared_ptr<Job> job, HWND notify, UINT message, Work work)
 
 // The wait windows take the mouse while they stand, with the hourglass, and give it back with the arrow.
 INT_PTR CALLBACK WaitWindowProc(HWND window, UINT message, WPARAM, LPARAM) noexcept {
-    switch (message) {
-        case WM_INITDIALOG:
-            return TRUE;
-        case WM_SETCURSOR:
-            SetCursor(LoadCursorA(nullptr, IDC_WAIT));
-            SetWindowLongPtrA(window, DWLP_MSGRESULT, TRUE);
-            return TRUE;
-        case WM_DESTROY:
-            ReleaseCapture();
-            SetCursor(LoadCursorA(nullptr, IDC_ARROW));
-            return FALSE;
-        default:
-            return FALSE;
-    }
+    return Guarded(
+        [&]() -> INT_PTR {
+            switch (message) {
+                case WM_INITDIALOG:
+                    return TRUE;
+                case WM_SETCURSOR:
+                    SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+                    SetWindowLongPtrA(window, DWLP_MSGRESULT, TRUE);
+                    return TRUE;
+                case WM_DESTROY:
+                    ReleaseCapture();
+                    SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+                    return FALSE;
+                default:
+                    return FALSE;
+            }
+        },
+        INT_PTR{FALSE});
 }
 
 OwnedWindow ShowWaitWindow(HINSTANCE instance, int resource, HWND owner) {

@@ -253,8 +253,9 @@ TEST_F(MovieInfoTest, InternalEditDateCheckAndTheUpcomingRestriction) {
 
 TEST_F(MovieInfoTest, FileDetailsOfOneAndTwoCds) {
     const std::string folder = CL_E2E_WORK_DIR "/" + data.Path().filename().string();
-    const std::string video = "ffmpeg -nostdin -y -f lavfi -i testsrc=size=160x120:rate=25:duration=2 -vf setsar=0 "
-                              "-c:v mpeg4 -vtag XVID -an -f avi " + folder;
+    const std::string video = "ffmpeg -nostdin -y -f lavfi -i testsrc=size=160x120:rate=25:duration=2 -f lavfi -i "
+                              "sine=sample_rate=44100:duration=2 -vf setsar=0 -c:v mpeg4 -vtag XVID -c:a libmp3lame "
+                              "-b:a 96k -f avi " + folder;
     RunLinux(video + "/cd1 && " + video + "/cd2 && cd " + folder + " && mv cd1 cd1.avi && mv cd2 cd2.avi || touch " +
              folder + "/none");
     ASSERT_TRUE(WaitUntil([&] { return data.Exists("cd2.avi") || data.Exists("none"); }, std::chrono::seconds(60)));
