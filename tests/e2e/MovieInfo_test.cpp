@@ -53,12 +53,17 @@ class MovieInfoTest : public ProgramTest {
     static std::string Cover(const char* name) { return ReadBytes(WinePath(CL_E2E_COVERS_DIR) / name).value(); }
     static std::string OldCover() { return Cover("alien.jpg"); }
 
-    // Opens the dialog on a line of the list shown (Enter on the selected line).
-    HWND Open(std::string_view title) {
+    // Opens the dialog on a line of the list shown: Enter on the selected line, or a double-click on it.
+    HWND Open(std::string_view title, bool doubleClick = false) {
         const Lines lines = Listed();
         const auto at = std::find(lines.begin(), lines.end(), title);
-        if (at == lines.end() || !ClickLine(list, static_cast<int>(at - lines.begin()))) return nullptr;
-        PostKey(list, VK_RETURN);
+        const int line = static_cast<int>(at - lines.begin());
+        if (at == lines.end() || !ClickLine(list, line)) return nullptr;
+        const auto height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+        if (doubleClick)
+            PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, line * height + height / 2));
+        else
+            PostKey(list, VK_RETURN);
         info = WaitForDialog(program.Id(), "Movie Info...");
         return info;
     }
@@ -240,7 +245,7 @@ TEST_F(MovieInfoTest, InternalEditDateCheckAndTheUpcomingRestriction) {
     ASSERT_TRUE(Close());
 
     ASSERT_TRUE(ShowView(IDM_UPCOMING_LIST, "Upcoming Movie List"));
-    ASSERT_TRUE(Open("1492: Conquest of Paradise"));
+    ASSERT_TRUE(Open("1492: Conquest of Paradise", true));
     ToTab(0, 1);
     EXPECT_TRUE(Answer("You Can Not Access This Function From This List.", "Error", IDOK, info));
     EXPECT_TRUE(IsWindowVisible(Page(IDC_ENTRY_MOVIE)));
