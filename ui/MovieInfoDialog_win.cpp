@@ -2,9 +2,8 @@
 // information retrieval started from them. The pages are modeless children that one procedure serves; the
 // retrievals run their slow halves on worker threads and are applied here, on the user-interface thread, when the
 // worker's message arrives (ui/Retrieval, ui/FileInfoRetrieval decide what changes and what is shown).
-#include <windows.h>
-
 #include <commctrl.h>
+#include <windows.h>
 
 #include <array>
 #include <memory>
@@ -35,20 +34,20 @@ struct ImdbEdit {
     std::string ImdbPageValues::*value;
 };
 constexpr std::array<ImdbEdit, 9> kImdbEdits = {{{IDC_IMDB_TITLE, kImdbTitleEditMax, &ImdbPageValues::title},
-                                                  {IDC_IMDB_DIRECTOR, kImdbDirectorEditMax, &ImdbPageValues::director},
-                                                  {IDC_IMDB_TAGLINE, kImdbTaglineEditMax, &ImdbPageValues::tagline},
-                                                  {IDC_IMDB_PLOT, kImdbPlotEditMax, &ImdbPageValues::plot},
-                                                  {IDC_IMDB_GENRE, kImdbGenreEditMax, &ImdbPageValues::genre},
-                                                  {IDC_IMDB_ACTORS, kImdbActorsEditMax, &ImdbPageValues::actors},
-                                                  {IDC_IMDB_LANGUAGE, kImdbLanguageEditMax, &ImdbPageValues::language},
-                                                  {IDC_IMDB_RUNTIME, kImdbRuntimeEditMax, &ImdbPageValues::runtime},
-                                                  {IDC_IMDB_YEAR, kImdbYearEditMax, &ImdbPageValues::year}}};
+                                                 {IDC_IMDB_DIRECTOR, kImdbDirectorEditMax, &ImdbPageValues::director},
+                                                 {IDC_IMDB_TAGLINE, kImdbTaglineEditMax, &ImdbPageValues::tagline},
+                                                 {IDC_IMDB_PLOT, kImdbPlotEditMax, &ImdbPageValues::plot},
+                                                 {IDC_IMDB_GENRE, kImdbGenreEditMax, &ImdbPageValues::genre},
+                                                 {IDC_IMDB_ACTORS, kImdbActorsEditMax, &ImdbPageValues::actors},
+                                                 {IDC_IMDB_LANGUAGE, kImdbLanguageEditMax, &ImdbPageValues::language},
+                                                 {IDC_IMDB_RUNTIME, kImdbRuntimeEditMax, &ImdbPageValues::runtime},
+                                                 {IDC_IMDB_YEAR, kImdbYearEditMax, &ImdbPageValues::year}}};
 
 // Page 232's values in the order MediaPageValuesOf gives them.
-constexpr std::array<int, kMediaPageValueCount> kMediaValues = {IDC_MEDIA_FORMAT,     IDC_MEDIA_WIDTH,          IDC_MEDIA_HEIGHT,
-                                              IDC_MEDIA_LENGTH,     IDC_MEDIA_BIT_RATE,       IDC_MEDIA_FRAME_RATE,
-                                              IDC_MEDIA_CODEC,      IDC_MEDIA_AUDIO_BIT_RATE, IDC_MEDIA_AUDIO_CODEC,
-                                              IDC_MEDIA_CHANNELS,   IDC_MEDIA_SAMPLES};
+constexpr std::array<int, kMediaPageValueCount> kMediaValues = {
+    IDC_MEDIA_FORMAT,      IDC_MEDIA_WIDTH,      IDC_MEDIA_HEIGHT, IDC_MEDIA_LENGTH,
+    IDC_MEDIA_BIT_RATE,    IDC_MEDIA_FRAME_RATE, IDC_MEDIA_CODEC,  IDC_MEDIA_AUDIO_BIT_RATE,
+    IDC_MEDIA_AUDIO_CODEC, IDC_MEDIA_CHANNELS,   IDC_MEDIA_SAMPLES};
 
 // A value left absent keeps its control's text.
 void SetText(HWND window, int id, const std::optional<std::string>& text) {
@@ -170,8 +169,8 @@ class MovieInfoDialog final : public RetrievalHost {
     void ShowPage(MovieInfoTab tab, const TabLayout& layout) {
         const int shown = static_cast<int>(tab);
         SetWindowPos(dialog_, nullptr, 0, 0, layout.dialog.width, layout.dialog.height, SWP_NOMOVE | SWP_NOZORDER);
-        SetWindowPos(tabs_, nullptr, kTabControlLeft, kTabControlTop, layout.tabControl.width,
-                     layout.tabControl.height, SWP_NOZORDER);
+        SetWindowPos(tabs_, nullptr, kTabControlLeft, kTabControlTop, layout.tabControl.width, layout.tabControl.height,
+                     SWP_NOZORDER);
         for (std::size_t i = 0; i < pages_.size(); ++i)
             if (static_cast<int>(i) != shown) ShowWindow(pages_[i], SW_HIDE);
         HWND page = pages_[shown];

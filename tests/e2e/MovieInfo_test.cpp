@@ -28,7 +28,7 @@ class MovieInfoTest : public ProgramTest {
     static void SetUpTestSuite() {
         site_ = std::make_unique<TempDataDir>("site");
         RunLinux("python3 " CL_E2E_COVERS_DIR "/../site.py --idle 120 --max 900 --port-file " CL_E2E_WORK_DIR "/" +
-                     site_->Path().filename().string() + "/port");
+                 site_->Path().filename().string() + "/port");
         if (!WaitUntil([] { return site_->ReadFile("port").value_or("").ends_with("\n"); })) return;
         SetHosts();
     }
@@ -111,7 +111,8 @@ TEST_F(MovieInfoTest, DirectHitStoresTheRecordAndTheCover) {
     EXPECT_EQ(ReadBytes(data / "Covers\\6.jpg"), Cover("heat.jpg"));
     ASSERT_TRUE(Close());
     ASSERT_TRUE(SaveAll());
-    EXPECT_TRUE(FileHas("IMDb.dat", "CineLedger: Heat\r\n6\r\nHeat\r\n1995\r\nMichael Mann\r\nA Los Angeles crime saga."));
+    EXPECT_TRUE(
+        FileHas("IMDb.dat", "CineLedger: Heat\r\n6\r\nHeat\r\n1995\r\nMichael Mann\r\nA Los Angeles crime saga."));
 }
 
 // Every failure brings the cover set aside back and leaves no page behind.
@@ -137,7 +138,7 @@ TEST_F(MovieInfoTest, ResultListChoiceAndEveryFailureKeepTheOldCover) {
 
     const std::pair<const char*, const char*> failures[] = {
         {"Nothing Here", "Sorry, No Titles Matched Your Search."},
-        {"Baraka", "This Title Does Not Have Valid Information..."},       // no director
+        {"Baraka", "This Title Does Not Have Valid Information..."},        // no director
         {"Microcosmos", "This Title Does Not Have Valid Information..."}};  // no cast
     for (const auto& [movie, message] : failures) {
         SCOPED_TRACE(movie);
@@ -196,12 +197,13 @@ TEST_F(MovieInfoTest, TitleCorrectionRenamesEverywhereUnlessTheTitleIsTaken) {
     ASSERT_TRUE(Close());
     EXPECT_TRUE(NoLeftovers());
     ASSERT_TRUE(SaveAll());
-    EXPECT_EQ(File("CineLedger.dat"),
-              "CineLedger v3.15\r\n1492: Conquest of Paradise|Shelf|Adventure|Present|DVD|1\r\n"
-              "Alien|Shelf|Horror|Present|DVD|2\r\nBaraka|Shelf|Documentary|Present|DVD|3\r\n"
-              "Broken|Shelf|Drama|Present|DVD|4\r\nHeat|Shelf|Crime|Present|DivX|6\r\nMann|Shelf|Crime|Present|DVD|7\r\n"
-              "Microcosmos|Shelf|Documentary|Present|DVD|8\r\nNothing Here|Shelf|Drama|Present|DVD|9\r\n"
-              "end|nolockx\r\nend|\r\n5\r\nend");
+    EXPECT_EQ(
+        File("CineLedger.dat"),
+        "CineLedger v3.15\r\n1492: Conquest of Paradise|Shelf|Adventure|Present|DVD|1\r\n"
+        "Alien|Shelf|Horror|Present|DVD|2\r\nBaraka|Shelf|Documentary|Present|DVD|3\r\n"
+        "Broken|Shelf|Drama|Present|DVD|4\r\nHeat|Shelf|Crime|Present|DivX|6\r\nMann|Shelf|Crime|Present|DVD|7\r\n"
+        "Microcosmos|Shelf|Documentary|Present|DVD|8\r\nNothing Here|Shelf|Drama|Present|DVD|9\r\n"
+        "end|nolockx\r\nend|\r\n5\r\nend");
     EXPECT_EQ(File("Comments.dat"), "1492: Conquest of Paradise\r\nSeen twice.\r\n");
     EXPECT_TRUE(FileHas("History.dat", "1492: Conquest of Paradise\r\n2003/1/5\r\n2\r\n2003/2/1: loaned to Mike.\r\n"));
     EXPECT_TRUE(FileHas("IMDb.dat", "CineLedger: 1492: Conquest of Paradise\r\n1\r\n1492: Conquest of Paradise\r\n"));
@@ -210,7 +212,9 @@ TEST_F(MovieInfoTest, TitleCorrectionRenamesEverywhereUnlessTheTitleIsTaken) {
 
 TEST_F(MovieInfoTest, AutoImdbLooksANewMovieUpWithTheOutlineAsPlot) {
     HWND add = OpenDialog(IDC_ADD_BUTTON, "Movie Addition/Editing...");
-    ASSERT_TRUE(Type(add, {{IDC_ADDEDIT_TITLE, "Fargo"}, {IDC_ADDEDIT_CATEGORY, "Crime"}, {IDC_ADDEDIT_LOCATION, "Shelf"},
+    ASSERT_TRUE(Type(add, {{IDC_ADDEDIT_TITLE, "Fargo"},
+                           {IDC_ADDEDIT_CATEGORY, "Crime"},
+                           {IDC_ADDEDIT_LOCATION, "Shelf"},
                            {IDC_ADDEDIT_MEDIUM, "DVD"}}));
     ASSERT_TRUE(PressButton(add, IDC_ADDEDIT_SAVE));
     info = WaitForDialog(program.Id(), "Movie Info...");
@@ -258,9 +262,11 @@ TEST_F(MovieInfoTest, InternalEditDateCheckAndTheUpcomingRestriction) {
 
 TEST_F(MovieInfoTest, FileDetailsOfOneAndTwoCds) {
     const std::string folder = CL_E2E_WORK_DIR "/" + data.Path().filename().string();
-    const std::string video = "ffmpeg -nostdin -y -f lavfi -i testsrc=size=160x120:rate=25:duration=2 -f lavfi -i "
-                              "sine=sample_rate=44100:duration=2 -vf setsar=0 -c:v mpeg4 -vtag XVID -c:a libmp3lame "
-                              "-b:a 96k -f avi " + folder;
+    const std::string video =
+        "ffmpeg -nostdin -y -f lavfi -i testsrc=size=160x120:rate=25:duration=2 -f lavfi -i "
+        "sine=sample_rate=44100:duration=2 -vf setsar=0 -c:v mpeg4 -vtag XVID -c:a libmp3lame "
+        "-b:a 96k -f avi " +
+        folder;
     RunLinux(video + "/cd1 && " + video + "/cd2 && cd " + folder + " && mv cd1 cd1.avi && mv cd2 cd2.avi || touch " +
              folder + "/none");
     ASSERT_TRUE(WaitUntil([&] { return data.Exists("cd2.avi") || data.Exists("none"); }, std::chrono::seconds(60)));
