@@ -2,8 +2,9 @@
 // information retrieval started from them. The pages are modeless children that one procedure serves; the
 // retrievals run their slow halves on worker threads and are applied here, on the user-interface thread, when the
 // worker's message arrives (ui/Retrieval, ui/FileInfoRetrieval decide what changes and what is shown).
-#include <commctrl.h>
 #include <windows.h>
+// The common controls header needs windows.h before it.
+#include <commctrl.h>
 
 #include <array>
 #include <memory>
