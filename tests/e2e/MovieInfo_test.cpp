@@ -69,9 +69,13 @@ class MovieInfoTest : public ProgramTest {
     }
     // The page of the dialog holding the control.
     HWND Page(int control) const {
-        for (HWND child = GetWindow(info, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
-            if (ClassName(child) == "#32770" && GetDlgItem(child, control) != nullptr) return child;
-        return nullptr;
+        HWND page = nullptr;
+        WaitUntil([&] {
+            for (page = GetWindow(info, GW_CHILD); page != nullptr; page = GetWindow(page, GW_HWNDNEXT))
+                if (ClassName(page) == "#32770" && GetDlgItem(page, control) != nullptr) return true;
+            return false;
+        });
+        return page;
     }
     // Moves along the tabs with the arrow keys, as the tab control's own keyboard handling does.
     void ToTab(int from, int to) const {
@@ -110,6 +114,13 @@ TEST_F(MovieInfoTest, DirectHitStoresTheRecordAndTheCover) {
     EXPECT_TRUE(NoLeftovers());
     EXPECT_EQ(ReadBytes(data / "Covers\\6.jpg"), Cover("heat.jpg"));
     ASSERT_TRUE(Close());
+    // Escape right after Update: the dialog waits for the worker, then closes with every file in its place.
+    ASSERT_TRUE(Open("Heat"));
+    ToTab(0, 1);
+    ASSERT_TRUE(PressButton(Page(IDC_IMDB_TITLE), IDC_IMDB_UPDATE));
+    ASSERT_TRUE(Close());
+    EXPECT_TRUE(NoLeftovers());
+    EXPECT_EQ(ReadBytes(data / "Covers\\6.jpg"), Cover("heat.jpg"));
     ASSERT_TRUE(SaveAll());
     EXPECT_TRUE(
         FileHas("IMDb.dat", "CineLedger: Heat\r\n6\r\nHeat\r\n1995\r\nMichael Mann\r\nA Los Angeles crime saga."));
