@@ -160,9 +160,9 @@ class TitleSearchDialog {
     void ChosenTitleRead(RetrievalContext& ctx, bool failed) {
         const std::shared_ptr<RetrievalJob> job = std::move(chosen_);
         if (job == nullptr) return;
+        wait_.reset();  // first: it holds the mouse, which the messages that follow need
         if (failed) ReportUnexpectedFailure();
         const RetrievalStep step = ApplyChosenTitle(ctx, search_, *job);
-        wait_.reset();
         if (step == RetrievalStep::ChooseAgain) {
             ShowWindow(dialog_, SW_SHOW);
             InvalidateRect(host_.ImdbPage(), nullptr, TRUE);

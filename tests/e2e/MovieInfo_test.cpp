@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "res/EditDialogIds.h"
+#include "res/ListDialogIds.h"
 #include "res/MovieInfoDialogIds.h"
 #include "tests/e2e/ProgramTest.h"
 #include "tests/e2e/Screenshot_win.h"
@@ -53,17 +54,18 @@ class MovieInfoTest : public ProgramTest {
     static std::string Cover(const char* name) { return ReadBytes(WinePath(CL_E2E_COVERS_DIR) / name).value(); }
     static std::string OldCover() { return Cover("alien.jpg"); }
 
-    // Opens the dialog on a line of the list shown: Enter on the selected line, or a double-click on it.
-    HWND Open(std::string_view title, bool doubleClick = false) {
+    // Opens the dialog on a line of the list shown, by each road the list offers.
+    enum class Road { Enter, DoubleClick, Menu };
+    HWND Open(std::string_view title, Road road = Road::Enter) {
         const Lines lines = Listed();
         const auto at = std::find(lines.begin(), lines.end(), title);
         const int line = static_cast<int>(at - lines.begin());
         if (at == lines.end() || !ClickLine(list, line)) return nullptr;
         const auto height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
-        if (doubleClick)
+        if (road == Road::Enter) PostKey(list, VK_RETURN);
+        if (road == Road::DoubleClick)
             PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, line * height + height / 2));
-        else
-            PostKey(list, VK_RETURN);
+        if (road == Road::Menu) RunListCommand(list, line, program.Id(), IDM_LIST_MOVIE_INFO);
         info = WaitForDialog(program.Id(), "Movie Info...");
         return info;
     }
@@ -192,7 +194,7 @@ TEST_F(MovieInfoTest, TitleCorrectionRenamesEverywhereUnlessTheTitleIsTaken) {
     EXPECT_EQ(ListBoxItems(list).front(), "1492: Conquest of Paradise");
     ASSERT_TRUE(Close());
 
-    ASSERT_TRUE(Open("Mann"));  // its chosen title, Heat, is another movie already
+    ASSERT_TRUE(Open("Mann", Road::Menu));  // its chosen title, Heat, is another movie already
     ToTab(0, 1);
     ASSERT_TRUE(PressButton(Page(IDC_IMDB_TITLE), IDC_IMDB_UPDATE));
     HWND search = WaitForDialog(program.Id(), "Title Search...");
@@ -260,7 +262,7 @@ TEST_F(MovieInfoTest, InternalEditDateCheckAndTheUpcomingRestriction) {
     ASSERT_TRUE(Close());
 
     ASSERT_TRUE(ShowView(IDM_UPCOMING_LIST, "Upcoming Movie List"));
-    ASSERT_TRUE(Open("1492: Conquest of Paradise", true));
+    ASSERT_TRUE(Open("1492: Conquest of Paradise", Road::DoubleClick));
     ToTab(0, 1);
     EXPECT_TRUE(Answer("You Can Not Access This Function From This List.", "Error", IDOK, info));
     EXPECT_TRUE(IsWindowVisible(Page(IDC_ENTRY_MOVIE)));
