@@ -210,8 +210,7 @@ class MovieInfoDialog final : public RetrievalHost {
         const CurrentMovie& movie = w_.state.currentMovie;
         const std::optional<ImdbPageValues> values =
             ImdbPageFor(w_.collection.imdb, movie.title.value_or(""), w_.state.currentImdb);
-        if (!values) return;
-        SetImdbEdits(*values);
+        if (values) SetImdbEdits(*values);
         if (!cover_) LoadCover();
     }
 

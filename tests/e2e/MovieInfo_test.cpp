@@ -257,6 +257,7 @@ TEST_F(MovieInfoTest, InternalEditDateCheckAndTheUpcomingRestriction) {
     HWND imdb = Page(IDC_IMDB_TITLE);
     ASSERT_TRUE(ClickRadio(imdb, IDC_IMDB_SOURCE_INTERNAL));
     ASSERT_TRUE(Type(imdb, {{IDC_IMDB_TITLE, "Fourteen Ninety-Two"}, {IDC_IMDB_DIRECTOR, "Ridley Scott"}}));
+    EXPECT_EQ(Screenshot(info, "MovieInfo-IMDb-Internal"), "");
     ASSERT_TRUE(PressButton(imdb, IDC_IMDB_UPDATE));
     ASSERT_TRUE(WaitUntil([&] { return IsChecked(imdb, IDC_IMDB_SOURCE_IMDB); })) << "back to the IMDb source";
     ASSERT_TRUE(Close());
