@@ -70,6 +70,14 @@ Prompts& Ownerless(RetrievalContext& ctx) {
     return ctx.bench.desktop.OwnerlessPrompts();
 }
 
+// The start of every apply half: pairs with the worker's release of `finished`, so that everything the worker
+// wrote into the job is seen here, then shows what the worker would have told the user.
+bool TakeResult(RetrievalContext& ctx, RetrievalJob& job) {
+    job.finished.load(std::memory_order_acquire);
+    job.prompts.ReplayTo(Ownerless(ctx));
+    return job.cancel.load(std::memory_order_acquire) || job.outcome == RetrievalOutcome::Cancelled;
+}
+
 // Puts the set-aside cover back under the movie's number; a cover this job fetched goes first, so that a movie
 // that had none has none again.
 std::filesystem::path BringBackCover(const RetrievalJob& job) {
@@ -170,8 +178,7 @@ std::shared_ptr<RetrievalJob> StartRetrieval(RetrievalContext& ctx, bool titleEd
 }
 
 RetrievalStep ApplyTitleRetrieval(RetrievalContext& ctx, RetrievalJob& job) {
-    job.prompts.ReplayTo(Ownerless(ctx));
-    if (job.cancel.load(std::memory_order_acquire)) return CleanUpCancelled(ctx, job);
+    if (TakeResult(ctx, job)) return CleanUpCancelled(ctx, job);
     switch (job.outcome) {
         case RetrievalOutcome::Found:
             ShowFound(ctx, job);
@@ -184,8 +191,7 @@ RetrievalStep ApplyTitleRetrieval(RetrievalContext& ctx, RetrievalJob& job) {
         case RetrievalOutcome::GaveUp:
             GiveUp(ctx, job, Ownerless(ctx));
             return RetrievalStep::Done;
-        case RetrievalOutcome::Cancelled:
-            return CleanUpCancelled(ctx, job);
+        case RetrievalOutcome::Cancelled:  // taken above
         case RetrievalOutcome::NoMatch:
         case RetrievalOutcome::Unreadable:
             break;
@@ -226,9 +232,7 @@ std::shared_ptr<RetrievalJob> ChooseTitle(RetrievalContext& ctx, const Retrieval
 }
 
 RetrievalStep ApplyChosenTitle(RetrievalContext& ctx, RetrievalJob& search, RetrievalJob& job) {
-    job.prompts.ReplayTo(Ownerless(ctx));
-    if (job.cancel.load(std::memory_order_acquire) || job.outcome == RetrievalOutcome::Cancelled)
-        return CleanUpCancelled(ctx, job);
+    if (TakeResult(ctx, job)) return CleanUpCancelled(ctx, job);
     if (job.outcome != RetrievalOutcome::Found) {
         GiveUp(ctx, job, ctx.dialogPrompts);
         return RetrievalStep::ChooseAgain;
