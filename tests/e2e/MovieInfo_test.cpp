@@ -104,7 +104,7 @@ class MovieInfoTest : public ProgramTest {
 };
 
 TEST_F(MovieInfoTest, DirectHitStoresTheRecordAndTheCover) {
-    ASSERT_TRUE(Open("Heat")) << testing::PrintToString(Listed());
+    ASSERT_TRUE(Open("Heat"));
     ASSERT_EQ(ControlText(Page(IDC_ENTRY_MOVIE), IDC_ENTRY_NUMBER), "6");
     EXPECT_EQ(Screenshot(info, "MovieInfo-CineLedger"), "");
     ToTab(0, 1);
