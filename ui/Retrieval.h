@@ -95,8 +95,9 @@ class ImdbPageView {
 };
 
 // What the flows work with on the user-interface thread. Messages "without an owner" go to
-// bench.desktop.OwnerlessPrompts(); those owned by a dialog to `dialogPrompts`: the Movie Info dialog for
-// StartRetrieval and ApplyTitleRetrieval, dialog 204 for the calls made while it runs.
+// bench.desktop.OwnerlessPrompts(); those with an owner to `dialogPrompts`, whose owner is the IMDb page for
+// StartRetrieval (the connection question) and dialog 204 for the calls made while it runs. ApplyTitleRetrieval
+// shows nothing with an owner.
 struct RetrievalContext {
     Workbench& bench;
     Prompts& dialogPrompts;
@@ -104,8 +105,8 @@ struct RetrievalContext {
 };
 
 // Update with the source IMDb. When the Title edit shows something, the movie's cover is set aside and the
-// scratch cleared (the caller releases the picture it holds). Then the connection question, the page as owner
-// (`dialogPrompts`); a No puts the cover back and answers nothing. Otherwise the job to hand to a worker running
+// scratch cleared (the caller releases the picture it holds). Then the connection question (`dialogPrompts`, the
+// IMDb page); a No puts the cover back and answers nothing. Otherwise the job to hand to a worker running
 // RunTitleRetrieval.
 std::shared_ptr<RetrievalJob> StartRetrieval(RetrievalContext& ctx, bool titleEditFilled);
 
