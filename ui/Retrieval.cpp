@@ -71,11 +71,13 @@ Prompts& Ownerless(RetrievalContext& ctx) {
 }
 
 // The start of every apply half: pairs with the worker's release of `finished`, so that everything the worker
-// wrote into the job is seen here, then shows what the worker would have told the user.
+// wrote into the job is seen here, then shows what the worker would have told the user, unless the user closed
+// the dialog meanwhile: a cancelled job's messages would speak of a look-up that is gone. True for a cancelled job.
 bool TakeResult(RetrievalContext& ctx, RetrievalJob& job) {
     job.finished.load(std::memory_order_acquire);
+    if (job.cancel.load(std::memory_order_acquire) || job.outcome == RetrievalOutcome::Cancelled) return true;
     job.prompts.ReplayTo(Ownerless(ctx));
-    return job.cancel.load(std::memory_order_acquire) || job.outcome == RetrievalOutcome::Cancelled;
+    return false;
 }
 
 // Puts the set-aside cover back under the movie's number; a cover this job fetched goes first, so that a movie

@@ -59,7 +59,9 @@ struct RetrievalJob {
     std::atomic<bool> cancel{false};
 
     // Outputs, for the user-interface thread once `finished` is set (the worker sets it last).
-    RetrievalOutcome outcome = RetrievalOutcome::Cancelled;
+    // A worker that stopped (an exception) before its first step reads as a page it could not read, not as a
+    // cancel: the user is told and the old cover comes back.
+    RetrievalOutcome outcome = RetrievalOutcome::Unreadable;
     CurrentImdbInfo info;        // number, title, year and the fields read, sentinel words as they came
     TitleSearchResults results;  // the titles a result list offered
     bool coverFetched = false;   // the worker asked for a cover into the movie's cover file
@@ -118,12 +120,12 @@ enum class RetrievalStep {
     Closed,       // the job was cancelled and cleaned up: the closing dialog may end now
 };
 
-// Takes a finished RunTitleRetrieval on the user-interface thread: the worker's messages first (without an owner),
-// then the outcome. Found: the scratch takes the record, the page shows it and the new cover, "FirstPage.txt",
-// "Summary.txt" and "Covers\Temp.jpg" go, the record is stored and, with Title Correction on, the title corrected
-// (messages without an owner). ResultList: ShowResults. NoMatch, Unreadable: their message (without an owner, stop
-// icon), "FirstPage.txt" goes, the old cover comes back (and is shown). GaveUp: the scratch cleared, the old cover
-// back, the message, both pages go. A cancelled job (whatever its outcome) stores nothing: the scratch is
+// Takes a finished RunTitleRetrieval on the user-interface thread: the worker's messages first (without an owner;
+// a cancelled job's are dropped), then the outcome. Found: the scratch takes the record, the page shows it and the new
+// cover, "FirstPage.txt", "Summary.txt" and "Covers\Temp.jpg" go, the record is stored and, with Title Correction on,
+// the title corrected (messages without an owner). ResultList: ShowResults. NoMatch, Unreadable: their message (without
+// an owner, stop icon), "FirstPage.txt" goes, the old cover comes back (and is shown). GaveUp: the scratch cleared, the
+// old cover back, the message, both pages go. A cancelled job (whatever its outcome) stores nothing: the scratch is
 // cleared, a cover it fetched goes, the old one comes back and the pages go; Closed.
 RetrievalStep ApplyTitleRetrieval(RetrievalContext& ctx, RetrievalJob& job);
 

@@ -178,13 +178,20 @@ TEST_F(Retrieval, EmptyListDeclinedConnectionAndCancelLeaveTheOldCover) {
     EXPECT_EQ(Cover(), "old cover");
     EXPECT_EQ(Leftovers(), "");
     f.desktop.connected = true;
+    auto stopped = StartRetrieval(ctx, true);  // its worker threw before its first step
+    EXPECT_EQ(ApplyTitleRetrieval(ctx, *stopped), RetrievalStep::Done);
+    EXPECT_EQ(Ownerless(), std::vector<std::string>{std::string(kUnableToRetrieveMessage)});
+    EXPECT_EQ(Cover(), "old cover");
+    f.desktop.ownerless.messages.clear();
 
     f.c.main.RemoveExact("Untitled");
     std::filesystem::remove(CoverPath(f.W().dataDirectory, 7));
     Open("Heat", false);  // no cover before; the cancelled look-up fetched one
     auto job = Search();
     job->cancel = true;
+    job->prompts.ShowMessage("kept by the worker", "", MessageIcon::None);
     EXPECT_EQ(ApplyTitleRetrieval(ctx, *job), RetrievalStep::Closed);
+    EXPECT_EQ(Ownerless(), std::vector<std::string>{});  // the dialog is gone: nothing of its look-up shows
     EXPECT_FALSE(std::filesystem::exists(CoverPath(f.W().dataDirectory, 7)));
     EXPECT_EQ(Leftovers(), "");
     EXPECT_EQ(f.c.imdb.Count(), 0u);
