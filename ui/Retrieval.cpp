@@ -28,6 +28,19 @@ void RemoveFile(const std::filesystem::path& file) {
     std::filesystem::remove(file, ignored);
 }
 
+// Downloads the cover into the movie's cover file. A cover still there (the dialog showed no record, so set nothing
+// aside) goes aside first, so that the download never writes over a picture a cancel must bring back; when the
+// download wrote nothing it returns at once. So the file exists afterwards exactly when this job wrote it.
+void FetchNewCover(RetrievalJob& job, PageFetcher& fetcher) {
+    const std::filesystem::path cover = CoverPath(job.dataDirectory, job.movieNumber);
+    std::error_code ignored;
+    const bool setAside = std::filesystem::exists(cover, ignored);
+    if (setAside) SetCoverAside(job.dataDirectory, job.movieNumber);
+    FetchCover(fetcher, job.hosts, job.dataDirectory, job.movieNumber);
+    job.coverFetched = std::filesystem::exists(cover, ignored);
+    if (setAside && !job.coverFetched) RestoreCover(job.dataDirectory, job.movieNumber);
+}
+
 // The fields of a title page, the title and year already set. The scans themselves have no order anyone could
 // see; what matters is that no summary is fetched for a page without a director and no cover for one without a
 // cast, which both halves share.
@@ -52,7 +65,7 @@ void ReadTitlePage(RetrievalJob& job, PageFetcher& fetcher) {
     info.runtime = ScanRuntime(page);
     if (*info.plot == kNoLink) info.plot = ScanOutline(page);
     if (Cancelled(job)) return;
-    job.coverFetched = !FetchCover(fetcher, job.hosts, job.dataDirectory, job.movieNumber).empty();
+    FetchNewCover(job, fetcher);
     job.outcome = RetrievalOutcome::Found;  // a cancel that comes now is seen by the apply half
 }
 
@@ -80,8 +93,8 @@ bool TakeResult(RetrievalContext& ctx, RetrievalJob& job) {
     return false;
 }
 
-// Puts the set-aside cover back under the movie's number; a cover this job fetched goes first, so that a movie
-// that had none has none again.
+// Puts the set-aside cover back under the movie's number; a cover this job wrote goes first, so that a movie that
+// had none has none again. A cover file the job did not write is the movie's own and stays.
 std::filesystem::path BringBackCover(const RetrievalJob& job) {
     if (job.coverFetched) RemoveFile(CoverPath(job.dataDirectory, job.movieNumber));
     return RestoreCover(job.dataDirectory, job.movieNumber);

@@ -64,7 +64,7 @@ struct RetrievalJob {
     RetrievalOutcome outcome = RetrievalOutcome::Unreadable;
     CurrentImdbInfo info;        // number, title, year and the fields read, sentinel words as they came
     TitleSearchResults results;  // the titles a result list offered
-    bool coverFetched = false;   // the worker asked for a cover into the movie's cover file
+    bool coverFetched = false;   // the worker wrote the movie's cover file (a download that wrote nothing: false)
     DeferredPrompts prompts;     // what the fetcher and the steps would have told the user; give it to the fetcher
     std::atomic<bool> finished{false};
 };

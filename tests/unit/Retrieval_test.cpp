@@ -198,5 +198,17 @@ TEST_F(Retrieval, EmptyListDeclinedConnectionAndCancelLeaveTheOldCover) {
     EXPECT_FALSE(f.W().state.currentImdb.title.has_value());
 }
 
+TEST_F(Retrieval, CancelKeepsACoverNothingSetAsideWhetherTheDownloadWorkedOrNot) {
+    Open("Heat");
+    for (const bool downloads : {true, false}) {
+        if (!downloads) fetcher.pages.erase("http://img/images/M/heat.jpg");
+        auto job = StartRetrieval(ctx, false);  // no record shown: the dialog sets nothing aside
+        RunTitleRetrieval(*job, fetcher);
+        job->cancel = true;
+        EXPECT_EQ(ApplyTitleRetrieval(ctx, *job), RetrievalStep::Closed);
+        EXPECT_EQ(Cover(), "old cover");
+    }
+}
+
 }  // namespace
 }  // namespace cl
