@@ -121,10 +121,15 @@ void ShowFound(RetrievalContext& ctx, const RetrievalJob& job) {
 }
 
 // Stores the record under the movie's key and, when the option is on, gives the movie the database's title. False
-// when that title belongs to another movie already.
+// when that title belongs to another movie already. A title too long for the store's key keeps no record: the user
+// is told, and the movie keeps its title too, so that a look-up is either kept whole or changes nothing (a shorter
+// title and another look-up keep it).
 bool StoreFound(RetrievalContext& ctx, const RetrievalJob& job, Prompts& prompts) {
     Collection& c = ctx.bench.collection;
-    c.imdb.Put(ImdbKey(job.movieTitle), job.info);
+    if (!c.imdb.Put(ImdbKey(job.movieTitle), job.info)) {
+        prompts.ShowMessage(kTitleTooLongToStoreMessage, kSystemCaption, MessageIcon::Stop);
+        return true;
+    }
     if (c.settings.titleCorrection == 0) return true;
     return CorrectTitle(c, ctx.bench.list, ctx.bench.state.currentMovie, job.info.title.value_or(""), prompts) !=
            CorrectionOutcome::Duplicate;

@@ -35,6 +35,8 @@ inline constexpr std::string_view kNoTitlesMatchedMessage = "Sorry, No Titles Ma
 inline constexpr std::string_view kUnableToRetrieveMessage = "Unable To Retrieve Information.";
 inline constexpr std::string_view kNoValidInformationMessage = "This Title Does Not Have Valid Information...";
 inline constexpr std::string_view kSelectATitleMessage = "Please Select A Movie Or Press Cancel.";
+// The movie's title is too long for the key its record would be stored under.
+inline constexpr std::string_view kTitleTooLongToStoreMessage = "Title Too Long; Unable To Store Its Information.";
 
 enum class RetrievalOutcome {
     Found,       // a title page was read: `info` holds the record, the movie's cover file is the new cover (if any)
@@ -123,7 +125,8 @@ enum class RetrievalStep {
 // Takes a finished RunTitleRetrieval on the user-interface thread: the worker's messages first (without an owner;
 // a cancelled job's are dropped), then the outcome. Found: the scratch takes the record, the page shows it and the new
 // cover, "FirstPage.txt", "Summary.txt" and "Covers\Temp.jpg" go, the record is stored and, with Title Correction on,
-// the title corrected (messages without an owner). ResultList: ShowResults. NoMatch, Unreadable: their message (without
+// the title corrected (messages without an owner; a title too long for a key stores nothing and is not corrected,
+// after kTitleTooLongToStoreMessage). ResultList: ShowResults. NoMatch, Unreadable: their message (without
 // an owner, stop icon), "FirstPage.txt" goes, the old cover comes back (and is shown). GaveUp: the scratch cleared, the
 // old cover back, the message, both pages go. A cancelled job (whatever its outcome) stores nothing: the scratch is
 // cleared, a cover it fetched goes, the old one comes back and the pages go; Closed.
@@ -143,10 +146,10 @@ std::shared_ptr<RetrievalJob> ChooseTitle(RetrievalContext& ctx, const Retrieval
 
 // Takes a finished RunChosenTitle (`dialogPrompts` owned by dialog 204). Found: the scratch takes the record, the
 // set-aside cover goes, the page shows the record and the new cover, the record is stored and, with Title
-// Correction on, the title corrected (messages owned by dialog 204); unless the new title was refused as a
-// duplicate, the search's results are cleared and the pages go. Done: dialog 204 ends and the Movie Info dialog
-// takes the focus. GaveUp: the scratch cleared, the old cover back, the message (owner dialog 204), the pages go;
-// ChooseAgain. Cancelled: as ApplyTitleRetrieval; Closed.
+// Correction on, the title corrected, as ApplyTitleRetrieval does (messages owned by dialog 204); unless the new title
+// was refused as a duplicate, the search's results are cleared and the pages go. Done: dialog 204 ends and the Movie
+// Info dialog takes the focus. GaveUp: the scratch cleared, the old cover back, the message (owner dialog 204), the
+// pages go; ChooseAgain. Cancelled: as ApplyTitleRetrieval; Closed.
 RetrievalStep ApplyChosenTitle(RetrievalContext& ctx, RetrievalJob& search, RetrievalJob& job);
 
 // Cancel in dialog 204: the results are cleared, the old cover comes back (and is shown), the pages go.

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "imdb/Covers.h"
+#include "imdb/SearchQuery.h"
 #include "tests/unit/ShellFakes.h"
 #include "ui/TitleCorrection.h"
 
@@ -208,6 +209,17 @@ TEST_F(Retrieval, CancelKeepsACoverNothingSetAsideWhetherTheDownloadWorkedOrNot)
         EXPECT_EQ(ApplyTitleRetrieval(ctx, *job), RetrievalStep::Closed);
         EXPECT_EQ(Cover(), "old cover");
     }
+}
+
+TEST_F(Retrieval, ATitleTooLongForTheStoreIsToldAndKeepsItsName) {
+    const std::string title(109, 'H');
+    fetcher.pages[TitleSearchAddress("http://s", title)] = Page("heat.html");
+    Open(title);
+    auto job = Search();
+    EXPECT_EQ(ApplyTitleRetrieval(ctx, *job), RetrievalStep::Done);
+    EXPECT_EQ(Ownerless(), std::vector<std::string>{std::string(kTitleTooLongToStoreMessage)});
+    EXPECT_EQ(f.c.imdb.Count(), 0u);
+    EXPECT_TRUE(f.c.main.FindExact(title));
 }
 
 }  // namespace
