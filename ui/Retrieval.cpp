@@ -238,6 +238,7 @@ std::shared_ptr<RetrievalJob> ChooseTitle(RetrievalContext& ctx, const Retrieval
         ctx.dialogPrompts.ShowMessage(kSelectATitleMessage, kSystemCaption, MessageIcon::Exclamation);
         return nullptr;
     }
+    // Looked up before anything is set aside, so that a refused choice leaves the cover and the shown record alone.
     std::string link = search.results.LinkOf(*selectedText);
     if (link == kNoTitle) return nullptr;
     ClearShownRecord(ctx, titleEditFilled);

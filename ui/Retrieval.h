@@ -129,7 +129,7 @@ enum class RetrievalStep {
 // after kTitleTooLongToStoreMessage). ResultList: ShowResults. NoMatch, Unreadable: their message (without
 // an owner, stop icon), "FirstPage.txt" goes, the old cover comes back (and is shown). GaveUp: the scratch cleared, the
 // old cover back, the message, both pages go. A cancelled job (whatever its outcome) stores nothing: the scratch is
-// cleared, a cover it fetched goes, the old one comes back and the pages go; Closed.
+// cleared, a cover it wrote goes, the old one comes back and the pages go; Closed.
 RetrievalStep ApplyTitleRetrieval(RetrievalContext& ctx, RetrievalJob& job);
 
 // Dialog 204 opening over the search's results: false when the list is empty, after "Sorry, No Titles Matched Your
