@@ -39,7 +39,6 @@ TEST(TitleCorrection, MovieFollowsTheDatabaseTitleEverywhereUnlessTaken) {
         f.c.imdb.Put(ImdbKey("Old"), CurrentImdbInfo{});
         LoadMovieWithDetails(f.c, "Old", false, f.W().state.currentMovie, f.W().state.currentMedia);
         f.Prompts().answers = {c.removeFromUpcoming};
-        f.List().Show(View::OfCategory("Drama"));  // a view no menu item marks
 
         EXPECT_EQ(CorrectTitle(f.c, f.List(), f.W().state.currentMovie, c.databaseTitle, f.Prompts()), c.outcome);
         const std::string& now = c.titleAfter;
@@ -61,7 +60,6 @@ TEST(TitleCorrection, MovieFollowsTheDatabaseTitleEverywhereUnlessTaken) {
         EXPECT_EQ(f.Prompts().questions,
                   now == "New Title" ? std::vector<test::Box>{question} : std::vector<test::Box>{});
         EXPECT_EQ(f.List().Status().caption, "Main Movie List");
-        EXPECT_EQ(f.ui.mark, ViewMark::None);
         ASSERT_EQ(f.box.selected.size(), 1u);
         EXPECT_EQ(f.box.lines.at(*f.box.selected.begin()), now);
     }
