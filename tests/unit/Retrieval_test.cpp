@@ -195,7 +195,6 @@ TEST_F(Retrieval, EmptyListDeclinedConnectionAndCancelLeaveTheOldCover) {
     EXPECT_EQ(Leftovers(), "");
     EXPECT_EQ(f.c.imdb.Count(), 0u);
     EXPECT_FALSE(f.W().state.currentImdb.title.has_value());
-
     std::ofstream(CoverPath(f.W().dataDirectory, 7)) << "old cover";  // no record shown: the dialog sets none aside
     for (const char* image : {"", "http://img/images/M/heat.jpg"}) {  // the download works, then fails
         fetcher.pages.erase(image);
