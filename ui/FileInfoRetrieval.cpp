@@ -14,7 +14,7 @@ std::shared_ptr<FileInfoRetrieval> FileInfoRetrieval::Begin(std::string_view typ
     shown.Clear();
     const std::optional<int> count = ParseCdCount(typedCount);
     if (!count) {
-        ownerless.ShowMessage(kInvalidCdCountMessage, kErrorCaption, MessageIcon::Stop);
+        ownerless.ShowMessage(kInvalidCdCountMessage, kSystemCaption, MessageIcon::Stop);
         return nullptr;
     }
     return std::make_shared<FileInfoRetrieval>(std::move(title), *count);

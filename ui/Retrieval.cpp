@@ -28,6 +28,19 @@ void RemoveFile(const std::filesystem::path& file) {
     std::filesystem::remove(file, ignored);
 }
 
+// Downloads the cover into the movie's cover file. A cover still there (the dialog showed no record, so set nothing
+// aside) goes aside first, so that the download never writes over a picture a cancel must bring back; when the
+// download wrote nothing it returns at once. So the file exists afterwards exactly when this job wrote it.
+void FetchNewCover(RetrievalJob& job, PageFetcher& fetcher) {
+    const std::filesystem::path cover = CoverPath(job.dataDirectory, job.movieNumber);
+    std::error_code ignored;
+    const bool setAside = std::filesystem::exists(cover, ignored);
+    if (setAside) SetCoverAside(job.dataDirectory, job.movieNumber);
+    FetchCover(fetcher, job.hosts, job.dataDirectory, job.movieNumber);
+    job.coverFetched = std::filesystem::exists(cover, ignored);
+    if (setAside && !job.coverFetched) RestoreCover(job.dataDirectory, job.movieNumber);
+}
+
 // The fields of a title page, the title and year already set. The scans themselves have no order anyone could
 // see; what matters is that no summary is fetched for a page without a director and no cover for one without a
 // cast, which both halves share.
@@ -52,7 +65,7 @@ void ReadTitlePage(RetrievalJob& job, PageFetcher& fetcher) {
     info.runtime = ScanRuntime(page);
     if (*info.plot == kNoLink) info.plot = ScanOutline(page);
     if (Cancelled(job)) return;
-    job.coverFetched = !FetchCover(fetcher, job.hosts, job.dataDirectory, job.movieNumber).empty();
+    FetchNewCover(job, fetcher);
     job.outcome = RetrievalOutcome::Found;  // a cancel that comes now is seen by the apply half
 }
 
@@ -71,15 +84,17 @@ Prompts& Ownerless(RetrievalContext& ctx) {
 }
 
 // The start of every apply half: pairs with the worker's release of `finished`, so that everything the worker
-// wrote into the job is seen here, then shows what the worker would have told the user.
+// wrote into the job is seen here, then shows what the worker would have told the user, unless the user closed
+// the dialog meanwhile: a cancelled job's messages would speak of a look-up that is gone. True for a cancelled job.
 bool TakeResult(RetrievalContext& ctx, RetrievalJob& job) {
     job.finished.load(std::memory_order_acquire);
+    if (job.cancel.load(std::memory_order_acquire) || job.outcome == RetrievalOutcome::Cancelled) return true;
     job.prompts.ReplayTo(Ownerless(ctx));
-    return job.cancel.load(std::memory_order_acquire) || job.outcome == RetrievalOutcome::Cancelled;
+    return false;
 }
 
-// Puts the set-aside cover back under the movie's number; a cover this job fetched goes first, so that a movie
-// that had none has none again.
+// Puts the set-aside cover back under the movie's number; a cover this job wrote goes first, so that a movie that
+// had none has none again. A cover file the job did not write is the movie's own and stays.
 std::filesystem::path BringBackCover(const RetrievalJob& job) {
     if (job.coverFetched) RemoveFile(CoverPath(job.dataDirectory, job.movieNumber));
     return RestoreCover(job.dataDirectory, job.movieNumber);
@@ -106,10 +121,15 @@ void ShowFound(RetrievalContext& ctx, const RetrievalJob& job) {
 }
 
 // Stores the record under the movie's key and, when the option is on, gives the movie the database's title. False
-// when that title belongs to another movie already.
+// when that title belongs to another movie already. A title too long for the store's key keeps no record: the user
+// is told, and the movie keeps its title too, so that a look-up is either kept whole or changes nothing (a shorter
+// title and another look-up keep it).
 bool StoreFound(RetrievalContext& ctx, const RetrievalJob& job, Prompts& prompts) {
     Collection& c = ctx.bench.collection;
-    c.imdb.Put(ImdbKey(job.movieTitle), job.info);
+    if (!c.imdb.Put(ImdbKey(job.movieTitle), job.info)) {
+        prompts.ShowMessage(kTitleTooLongToStoreMessage, kSystemCaption, MessageIcon::Stop);
+        return true;
+    }
     if (c.settings.titleCorrection == 0) return true;
     return CorrectTitle(c, ctx.bench.list, ctx.bench.state.currentMovie, job.info.title.value_or(""), prompts) !=
            CorrectionOutcome::Duplicate;
@@ -218,6 +238,7 @@ std::shared_ptr<RetrievalJob> ChooseTitle(RetrievalContext& ctx, const Retrieval
         ctx.dialogPrompts.ShowMessage(kSelectATitleMessage, kSystemCaption, MessageIcon::Exclamation);
         return nullptr;
     }
+    // Looked up before anything is set aside, so that a refused choice leaves the cover and the shown record alone.
     std::string link = search.results.LinkOf(*selectedText);
     if (link == kNoTitle) return nullptr;
     ClearShownRecord(ctx, titleEditFilled);

@@ -35,6 +35,8 @@ inline constexpr std::string_view kNoTitlesMatchedMessage = "Sorry, No Titles Ma
 inline constexpr std::string_view kUnableToRetrieveMessage = "Unable To Retrieve Information.";
 inline constexpr std::string_view kNoValidInformationMessage = "This Title Does Not Have Valid Information...";
 inline constexpr std::string_view kSelectATitleMessage = "Please Select A Movie Or Press Cancel.";
+// The movie's title is too long for the key its record would be stored under.
+inline constexpr std::string_view kTitleTooLongToStoreMessage = "Title Too Long; Unable To Store Its Information.";
 
 enum class RetrievalOutcome {
     Found,       // a title page was read: `info` holds the record, the movie's cover file is the new cover (if any)
@@ -59,10 +61,12 @@ struct RetrievalJob {
     std::atomic<bool> cancel{false};
 
     // Outputs, for the user-interface thread once `finished` is set (the worker sets it last).
-    RetrievalOutcome outcome = RetrievalOutcome::Cancelled;
+    // A worker that stopped (an exception) before its first step reads as a page it could not read, not as a
+    // cancel: the user is told and the old cover comes back.
+    RetrievalOutcome outcome = RetrievalOutcome::Unreadable;
     CurrentImdbInfo info;        // number, title, year and the fields read, sentinel words as they came
     TitleSearchResults results;  // the titles a result list offered
-    bool coverFetched = false;   // the worker asked for a cover into the movie's cover file
+    bool coverFetched = false;   // the worker wrote the movie's cover file (a download that wrote nothing: false)
     DeferredPrompts prompts;     // what the fetcher and the steps would have told the user; give it to the fetcher
     std::atomic<bool> finished{false};
 };
@@ -95,8 +99,9 @@ class ImdbPageView {
 };
 
 // What the flows work with on the user-interface thread. Messages "without an owner" go to
-// bench.desktop.OwnerlessPrompts(); those owned by a dialog to `dialogPrompts`: the Movie Info dialog for
-// StartRetrieval and ApplyTitleRetrieval, dialog 204 for the calls made while it runs.
+// bench.desktop.OwnerlessPrompts(); those with an owner to `dialogPrompts`, whose owner is the IMDb page for
+// StartRetrieval (the connection question) and dialog 204 for the calls made while it runs. ApplyTitleRetrieval
+// shows nothing with an owner.
 struct RetrievalContext {
     Workbench& bench;
     Prompts& dialogPrompts;
@@ -104,8 +109,8 @@ struct RetrievalContext {
 };
 
 // Update with the source IMDb. When the Title edit shows something, the movie's cover is set aside and the
-// scratch cleared (the caller releases the picture it holds). Then the connection question, the page as owner
-// (`dialogPrompts`); a No puts the cover back and answers nothing. Otherwise the job to hand to a worker running
+// scratch cleared (the caller releases the picture it holds). Then the connection question (`dialogPrompts`, the
+// IMDb page); a No puts the cover back and answers nothing. Otherwise the job to hand to a worker running
 // RunTitleRetrieval.
 std::shared_ptr<RetrievalJob> StartRetrieval(RetrievalContext& ctx, bool titleEditFilled);
 
@@ -117,13 +122,14 @@ enum class RetrievalStep {
     Closed,       // the job was cancelled and cleaned up: the closing dialog may end now
 };
 
-// Takes a finished RunTitleRetrieval on the user-interface thread: the worker's messages first (without an owner),
-// then the outcome. Found: the scratch takes the record, the page shows it and the new cover, "FirstPage.txt",
-// "Summary.txt" and "Covers\Temp.jpg" go, the record is stored and, with Title Correction on, the title corrected
-// (messages without an owner). ResultList: ShowResults. NoMatch, Unreadable: their message (without an owner, stop
-// icon), "FirstPage.txt" goes, the old cover comes back (and is shown). GaveUp: the scratch cleared, the old cover
-// back, the message, both pages go. A cancelled job (whatever its outcome) stores nothing: the scratch is
-// cleared, a cover it fetched goes, the old one comes back and the pages go; Closed.
+// Takes a finished RunTitleRetrieval on the user-interface thread: the worker's messages first (without an owner;
+// a cancelled job's are dropped), then the outcome. Found: the scratch takes the record, the page shows it and the new
+// cover, "FirstPage.txt", "Summary.txt" and "Covers\Temp.jpg" go, the record is stored and, with Title Correction on,
+// the title corrected (messages without an owner; a title too long for a key stores nothing and is not corrected,
+// after kTitleTooLongToStoreMessage). ResultList: ShowResults. NoMatch, Unreadable: their message (without
+// an owner, stop icon), "FirstPage.txt" goes, the old cover comes back (and is shown). GaveUp: the scratch cleared, the
+// old cover back, the message, both pages go. A cancelled job (whatever its outcome) stores nothing: the scratch is
+// cleared, a cover it wrote goes, the old one comes back and the pages go; Closed.
 RetrievalStep ApplyTitleRetrieval(RetrievalContext& ctx, RetrievalJob& job);
 
 // Dialog 204 opening over the search's results: false when the list is empty, after "Sorry, No Titles Matched Your
@@ -140,10 +146,10 @@ std::shared_ptr<RetrievalJob> ChooseTitle(RetrievalContext& ctx, const Retrieval
 
 // Takes a finished RunChosenTitle (`dialogPrompts` owned by dialog 204). Found: the scratch takes the record, the
 // set-aside cover goes, the page shows the record and the new cover, the record is stored and, with Title
-// Correction on, the title corrected (messages owned by dialog 204); unless the new title was refused as a
-// duplicate, the search's results are cleared and the pages go. Done: dialog 204 ends and the Movie Info dialog
-// takes the focus. GaveUp: the scratch cleared, the old cover back, the message (owner dialog 204), the pages go;
-// ChooseAgain. Cancelled: as ApplyTitleRetrieval; Closed.
+// Correction on, the title corrected, as ApplyTitleRetrieval does (messages owned by dialog 204); unless the new title
+// was refused as a duplicate, the search's results are cleared and the pages go. Done: dialog 204 ends and the Movie
+// Info dialog takes the focus. GaveUp: the scratch cleared, the old cover back, the message (owner dialog 204), the
+// pages go; ChooseAgain. Cancelled: as ApplyTitleRetrieval; Closed.
 RetrievalStep ApplyChosenTitle(RetrievalContext& ctx, RetrievalJob& search, RetrievalJob& job);
 
 // Cancel in dialog 204: the results are cleared, the old cover comes back (and is shown), the pages go.

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "imdb/ImdbStore.h"
+#include "imdb/PageScan.h"
 #include "model/ListOperations.h"
 #include "ui/AddEdit.h"
 #include "ui/MovieInfo.h"
@@ -19,10 +20,12 @@ CorrectionOutcome CorrectTitle(Collection& c, MainList& list, CurrentMovie& movi
                                Prompts& prompts) {
     const std::string oldTitle = movie.title.value_or("");
     const std::string newTitle = CorrectedTitle(databaseTitle);
-    // A page without a usable title must not turn the movie into an entry the list file cannot hold.
+    // A page without a usable title must not turn the movie into an entry the list file cannot hold, nor rename it
+    // to the word the scanner answers for a page without a title.
     AddEditInput asTyped;
     asTyped.title = newTitle;
-    if (newTitle.empty() || AddEditFieldProblem(asTyped, true)) return CorrectionOutcome::Skipped;
+    if (newTitle.empty() || newTitle == kNoTitle || AddEditFieldProblem(asTyped, true))
+        return CorrectionOutcome::Skipped;
 
     std::optional<MovieRecord> old = c.main.Remove(oldTitle);  // its number stays taken: the movie keeps it
     if (!old) return CorrectionOutcome::Skipped;
@@ -44,7 +47,8 @@ CorrectionOutcome CorrectTitle(Collection& c, MainList& list, CurrentMovie& movi
     c.imdb.Rekey(ImdbKey(oldTitle), ImdbKey(newTitle));
     if (movie.title) movie.title = newTitle;
 
-    list.Show(View::Main());
+    // The Main Movie List's lines, caption and selection; the View menu's mark is not this command's to move.
+    list.ShowKeepingMark(View::Main());
     const int line = list.Box().FindExact(newTitle);
     if (line >= 0) list.Box().SelectOnly(line);
     return CorrectionOutcome::Corrected;

@@ -25,7 +25,8 @@ std::string CorrectedTitle(std::string_view databaseTitle);
 enum class CorrectionOutcome {
     Corrected,  // the movie has its new title everywhere; the Main view shows it selected
     Duplicate,  // another movie has that title: the message was shown and the movie kept its old title and place
-    Skipped,    // nothing to do: the movie is not in the Main Movie List, or the title cannot be a list entry
+    Skipped,    // nothing to do: the movie is not in the Main Movie List, the page had no title ("NA"), or the
+                // title cannot be a list entry
 };
 
 // Renames `movie` (the current movie; its title, comments and list values) to the corrected database title.

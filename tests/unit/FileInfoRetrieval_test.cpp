@@ -14,7 +14,8 @@ TEST(FileInfoRetrieval, CountCheckThenOneAnalysisPerCdThenTheRecord) {
     MediaScratch shown;
     shown.fields.title = "Heat";
     EXPECT_EQ(FileInfoRetrieval::Begin("x", "Heat", shown, ownerless), nullptr);
-    EXPECT_EQ(ownerless.MessageTexts(), std::vector<std::string>{std::string(kInvalidCdCountMessage)});
+    EXPECT_EQ(ownerless.messages,
+              (std::vector<test::Box>{{std::string(kInvalidCdCountMessage), "", MessageIcon::Stop}}));
     EXPECT_FALSE(shown.fields.title.has_value());
 
     const auto mpeg = test::WriteShortMpeg("file-info.mpg");

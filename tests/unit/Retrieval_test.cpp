@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "imdb/Covers.h"
+#include "imdb/SearchQuery.h"
 #include "tests/unit/ShellFakes.h"
 #include "ui/TitleCorrection.h"
 
@@ -63,8 +64,8 @@ struct Retrieval : ::testing::Test {
         std::filesystem::create_directories(f.dir / "Covers");
         if (withCover) std::ofstream(CoverPath(f.W().dataDirectory, 7)) << "old cover";
     }
-    std::shared_ptr<RetrievalJob> Search() {
-        auto job = StartRetrieval(ctx, true);
+    std::shared_ptr<RetrievalJob> Search(bool recordShown = true) {
+        auto job = StartRetrieval(ctx, recordShown);
         if (job) RunTitleRetrieval(*job, fetcher);
         return job;
     }
@@ -90,8 +91,10 @@ struct Retrieval : ::testing::Test {
 };
 
 TEST_F(Retrieval, EachOutcomeTellsStoresAndSetsTheCoverRight) {
+    const std::string tooLongForAKey(109, 'H');
+    fetcher.pages[TitleSearchAddress("http://s", tooLongForAKey)] = Page("heat.html");
     const struct {
-        const char* movie;
+        std::string movie;
         RetrievalStep step;
         std::vector<std::string> messages;
         const char* storedUnder;  // nullptr: nothing stored
@@ -106,6 +109,7 @@ TEST_F(Retrieval, EachOutcomeTellsStoresAndSetsTheCoverRight) {
         {"Nothing", RetrievalStep::Done, {std::string(kNoTitlesMatchedMessage)}, nullptr, "", "old cover"},
         {"Broken", RetrievalStep::Done, {std::string(kUnableToRetrieveMessage)}, nullptr, "", "old cover"},
         {"Mann", RetrievalStep::ShowResults, {}, nullptr, "", "(not shown)"},
+        {tooLongForAKey, RetrievalStep::Done, {std::string(kTitleTooLongToStoreMessage)}, nullptr, "", "new cover"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.movie);
@@ -184,11 +188,21 @@ TEST_F(Retrieval, EmptyListDeclinedConnectionAndCancelLeaveTheOldCover) {
     Open("Heat", false);  // no cover before; the cancelled look-up fetched one
     auto job = Search();
     job->cancel = true;
+    job->prompts.ShowMessage("kept by the worker", "", MessageIcon::None);
     EXPECT_EQ(ApplyTitleRetrieval(ctx, *job), RetrievalStep::Closed);
+    EXPECT_EQ(Ownerless(), std::vector<std::string>{});  // the dialog is gone: nothing of its look-up shows
     EXPECT_FALSE(std::filesystem::exists(CoverPath(f.W().dataDirectory, 7)));
     EXPECT_EQ(Leftovers(), "");
     EXPECT_EQ(f.c.imdb.Count(), 0u);
     EXPECT_FALSE(f.W().state.currentImdb.title.has_value());
+    std::ofstream(CoverPath(f.W().dataDirectory, 7)) << "old cover";  // no record shown: the dialog sets none aside
+    for (const char* image : {"", "http://img/images/M/heat.jpg"}) {  // the download works, then fails
+        fetcher.pages.erase(image);
+        job = Search(false);
+        job->cancel = true;
+        ApplyTitleRetrieval(ctx, *job);
+        EXPECT_EQ(Cover(), "old cover");
+    }
 }
 
 }  // namespace

@@ -25,6 +25,7 @@ TEST(TitleCorrection, MovieFollowsTheDatabaseTitleEverywhereUnlessTaken) {
         {"100 kept", std::string(100, 'y'), false, CorrectionOutcome::Corrected, std::string(100, 'y')},
         {"another movie's title", "alien", false, CorrectionOutcome::Duplicate, "Old"},
         {"not a list entry", "A|B", false, CorrectionOutcome::Skipped, "Old"},
+        {"page without a title", "NA", false, CorrectionOutcome::Skipped, "Old"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
