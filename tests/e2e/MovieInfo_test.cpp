@@ -28,7 +28,7 @@ class MovieInfoTest : public ProgramTest {
   protected:
     static void SetUpTestSuite() {
         site_ = std::make_unique<TempDataDir>("site");
-        RunLinux("python3 " CL_E2E_COVERS_DIR "/../site.py --idle 120 --max 900 --port-file " CL_E2E_WORK_DIR "/" +
+        RunLinux("python3 " CL_E2E_COVERS_DIR "/../site.py --idle 20 --max 300 --port-file " CL_E2E_WORK_DIR "/" +
                  site_->Path().filename().string() + "/port");
         if (!WaitUntil([] { return site_->ReadFile("port").value_or("").ends_with("\n"); })) return;
         SetHosts();
