@@ -367,7 +367,7 @@ std::optional<std::string> MainWindow::ChangePresence(PresenceChange& change) {
 }
 
 void MainWindow::MovieInfo() {
-    // The Movie Info dialog arrives with the movie database; the current movie is set up for it already.
+    RunMovieInfoDialog(instance_, InnermostDialog(window_), shell_->Bench(), shell_->List());
 }
 
 void MainWindow::Open(SimpleDialog dialog) {

@@ -48,6 +48,9 @@ void RunDocumentationDialog(HINSTANCE instance, HWND owner);                    
 void RunExportSourceDialog(HINSTANCE instance, HWND owner, Workbench& w);
 // 121: the server listens while it is open.
 void RunServerStatusDialog(HINSTANCE instance, HWND owner, Workbench& w);
+// 125 on the program's current movie (ProgramState::currentMovie, its media details, autoRetrieve), in the view the
+// main list shows.
+void RunMovieInfoDialog(HINSTANCE instance, HWND owner, Workbench& w, MainList& list);
 // The innermost modal dialog running over `main` (following the owner chain, hidden dialogs included): the window a
 // dialog opened from deep inside a command belongs to. `main` itself when none runs.
 HWND InnermostDialog(HWND main);

@@ -17,6 +17,7 @@ namespace cl {
 struct ProgramState {
     CurrentMovie currentMovie;          // the movie the Movie Info dialog shows
     MediaScratch currentMedia;          // its media details
+    CurrentImdbInfo currentImdb;        // its database details as the Movie Info dialog's IMDb page shows them
     bool autoRetrieve = false;          // set while the Movie Info dialog that Auto-IMDb opens runs: it fetches at once
     bool movieListSendPending = false;  // set by the send commands before the Export Source dialog opens;
     bool gimmeSendPending = false;      // that dialog reads and clears them

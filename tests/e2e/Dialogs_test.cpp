@@ -47,10 +47,14 @@ TEST_F(DialogTest, FindSelectsWhileTypingAndListsAnActorsMovies) {
     HWND found = Control(results, IDC_RESULTS_LIST);
     EXPECT_EQ(ListBoxItems(found), (Lines{"CineLedger: Heat", "CineLedger: Ronin"}));
     EXPECT_EQ(Screenshot(results, "SearchResults"), "");
-    // A double-click on a line opens that movie's details; the results stay.
-    SendMessageA(found, LB_SETCURSEL, 1, 0);
-    PostMessageA(found, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(10, 20));
-    Sync(found);
+    // A double-click on a line opens that movie's details over the results, which stay.
+    SendMessageA(found, LB_SETCURSEL, 0, 0);
+    PostMessageA(found, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(10, 5));
+    HWND info = WaitForDialog(program.Id(), "Movie Info...");
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(GetWindow(info, GW_OWNER), results);
+    PostMessageA(info, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(WaitForWindowGone(info));
     EXPECT_TRUE(IsWindowVisible(results));
     PostMessageA(results, WM_COMMAND, IDCANCEL, 0);
     EXPECT_TRUE(WaitForWindowGone(results));

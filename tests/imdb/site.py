@@ -26,8 +26,32 @@ import time
 
 PAGES = pathlib.Path(__file__).resolve().parent / "pages"
 
-# What the title search answers, by the whole query string; any other query matches nothing.
-SEARCHES = {"Heat": "heat.html", "Alien": "alien-search.html"}
+# What the title search answers, by the whole query string; any other query matches nothing ("Sorry, No Titles
+# Matched Your Search."). What a look-up of a movie by that name comes to:
+#   Heat         the title page "Heat (1995)" at once: plot from its summary page, cover on the image host
+#   1492         the title page "1492: Conquest of Paradise (1992)" at once: outline, cover (alien.jpg); with Title
+#                Correction on, the movie "1492" is renamed
+#   Fargo        the title page "Fargo (1996)" at once: no "(more)" after the plot, so the outline; no cover named
+#   Baraka       a title page without a director: "This Title Does Not Have Valid Information..."
+#   Microcosmos  a title page without a cast: the same message, after the plot was read
+#   Alien        a result list of six; "Alien (1979)" leads to a page without a director (gives up, the list stays),
+#                the others to no page at all (the error page has no director either)
+#   Mann         a result list: "Heat (1995)" (the Heat page; with Title Correction on and "Heat" already in the
+#                collection: "Movie Already Exists; Unabled To Correct Title.") and "Alien (1979)" (gives up)
+#   Untitled     a result list page that lists nothing: "Sorry, No Titles Matched Your Search." from the list dialog
+#   Broken       the connection closes without an answer: the fetch's own message, then "Unable To Retrieve
+#                Information." (a data folder holding a folder named "FirstPage.txt" gives that message alone)
+SEARCHES = {
+    "Heat": "heat.html",
+    "1492": "1492.html",
+    "Fargo": "fargo.html",
+    "Baraka": "baraka.html",
+    "Microcosmos": "microcosmos.html",
+    "Alien": "alien-search.html",
+    "Mann": "mann-search.html",
+    "Untitled": "empty-search.html",
+}
+BROKEN = {"Broken"}
 TITLES = {"0113277": "heat.html", "0078748": "alien.html"}
 PLOTS = {"0113277": "heat-plot.html"}
 
@@ -52,6 +76,9 @@ class Handler(http.server.BaseHTTPRequestHandler):
     def do_GET(self):
         self.server.activity["last"] = time.monotonic()
         path, _, query = self.path.partition("?")
+        if path == "/M/Tsearch" and query in BROKEN:
+            self.close_connection = True
+            return
         routes = {
             "/M/Tsearch": lambda: self.page(SEARCHES.get(query, "nomatch.html")),
             "/Title": lambda: self.page(TITLES.get(query)),

@@ -2,9 +2,6 @@
 #include "media/MovieAnalysis.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <fstream>
 
 #include "media/ByteSource.h"
 #include "tests/unit/MediaTestSupport.h"
@@ -85,14 +82,7 @@ TEST(MovieAnalysis, CdTotalsBecomeLengthAndBitRate) {
 }
 
 TEST(MovieAnalysis, MpegFileIsReadByItsHeadAndItsLastBlock) {
-    std::vector<std::uint8_t> d(40000, 0);
-    const std::uint8_t sequence[] = {0, 0, 1, 0xB3, 0x16, 0x00, 0xF0, 0x14, 0x02, 0xCE, 0xE0, 0xA0};  // 352 x 240
-    const std::uint8_t gop[] = {0, 0, 1, 0xB8, 0x03, 0x29, 0x40, 0x00};                               // 0:50:10
-    std::copy(std::begin(sequence), std::end(sequence), d.begin() + 100);
-    std::copy(std::begin(gop), std::end(gop), d.begin() + 39000);
-    const auto path =
-        std::filesystem::temp_directory_path() / ("cl-movie-analysis-" + std::to_string(getpid()) + ".MPG");
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(d.data()), d.size());
+    const auto path = test::WriteShortMpeg("movie-analysis.MPG");
     test::Analysed r;
     AnalyserState state;
     EXPECT_TRUE(AnalyseMovie({path}, r.scratch, state, r.prompts)) << r.Messages();

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "imdb/Covers.h"
+#include "tests/unit/TestDoubles.h"
 
 namespace cl {
 namespace {
@@ -103,24 +104,13 @@ TEST(Covers, ImageHostAfterACoverMarkerElseThePosterHostsName) {
     EXPECT_EQ(FindCoverAddress("xlocalhost\"", {"", "", "", "http://l"}), "");
 }
 
-// Writes what a page request would have brought back, and records the requests.
-class FakeFetcher : public PageFetcher {
-  public:
-    void FetchUrlToFile(const std::string& path, const std::string& address, FetchMode mode) override {
-        requests.push_back(address + (mode == FetchMode::Binary ? " binary" : ""));
-        if (pages.count(address) != 0) std::ofstream(path, std::ios::binary) << pages[address];
-    }
-    std::map<std::string, std::string> pages;
-    std::vector<std::string> requests;
-};
-
 TEST(PageScan, SearchPlotAndCoverFetchIntoTheDataDirectory) {
     const std::filesystem::path dir =
         std::filesystem::temp_directory_path() / ("cl-pagescan-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir / "Covers");
     const std::string data = dir.string() + "/";
     const DatabaseHosts hosts{"http://s", "http://site", "http://img", "http://posters"};
-    FakeFetcher fetcher;
+    test::FakeFetcher fetcher;
     fetcher.pages["http://s/M/Tsearch?Heat"] =
         "<title>IMDb title search</title>The following titles matched\r\n<a href=\"/Title?1\">Heat (1995)</a>"
         "<a href=\"/Title?2\">Heat (1995)</a><a href=\"/Title?3\">Heat (1986)</a>";

@@ -1,15 +1,17 @@
 // The stand-ins every unit test shares: message boxes and questions recorded (answered from a queue), files written
-// into memory (or refused), and a clock that always says the same day.
+// into memory (or refused), a clock that always says the same day, and pages "downloaded" from memory.
 #pragma once
 
 #include <deque>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "imdb/PageFetch.h"
 #include "model/base/Date.h"
 #include "model/base/FileWriter.h"
 #include "model/base/Prompts.h"
@@ -73,6 +75,18 @@ class FixedClock : public Clock {
 
   private:
     std::string today_;
+};
+
+// Writes what a page request would have brought back, and records the requests; an unknown address writes nothing,
+// as a fetch that failed before its file was opened.
+class FakeFetcher : public PageFetcher {
+  public:
+    void FetchUrlToFile(const std::string& path, const std::string& address, FetchMode mode) override {
+        requests.push_back(address + (mode == FetchMode::Binary ? " binary" : ""));
+        if (pages.count(address) != 0) std::ofstream(path, std::ios::binary) << pages[address];
+    }
+    std::map<std::string, std::string> pages;
+    std::vector<std::string> requests;
 };
 
 }  // namespace cl::test
