@@ -66,12 +66,9 @@ void SetCoverAside(std::string_view dataDirectory, int movieNumber) {
     std::error_code ignoredCode;
     const std::filesystem::path cover = CoverPath(dataDirectory, movieNumber);
     const std::filesystem::path aside = CoverAsidePath(dataDirectory);
-    if (!std::filesystem::exists(cover, ignoredCode)) {
-        std::filesystem::remove(aside, ignoredCode);
-    } else if (CopyFileOver(cover, aside, ignored)) {
-        // Only a cover that is safe in "Temp.jpg" is taken away.
-        std::filesystem::remove(cover, ignoredCode);
-    }
+    // Only a cover that is safe in "Temp.jpg" is taken away. Without a cover nothing changes: "Temp.jpg" may hold
+    // the cover a look-up already set aside (OK in the title list sets aside again).
+    if (CopyFileOver(cover, aside, ignored)) std::filesystem::remove(cover, ignoredCode);
 }
 
 std::filesystem::path RestoreCover(std::string_view dataDirectory, int movieNumber) {

@@ -33,8 +33,7 @@ std::string FetchCover(PageFetcher& fetcher, const DatabaseHosts& hosts, std::st
                        int movieNumber);
 
 // Copies the movie's cover file over "Temp.jpg" and deletes the cover file. A movie without a cover has nothing
-// to set aside: a failed copy leaves the cover where it is, and a "Temp.jpg" left over from an interrupted look-up is
-// removed, so that restoring never hands another movie's picture to this one.
+// to set aside, and a copy that fails leaves the cover where it is.
 void SetCoverAside(std::string_view dataDirectory, int movieNumber);
 
 // Copies "Temp.jpg" back over the movie's cover file and deletes it; failures are ignored. Answers the cover

@@ -1,14 +1,8 @@
-// The cover's place on the database page, setting a cover aside, and the fetch's failure messages.
+// The cover's place on the database page, and the fetch's failure messages.
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
 
 #include "imdb/CoverLayout.h"
-#include "imdb/Covers.h"
 #include "imdb/FetchFailure.h"
-#include "model/base/NativePath.h"
 
 namespace cl {
 namespace {
@@ -21,23 +15,6 @@ TEST(LayOutCover, ShrinksOnlyAPictureThatExceedsBothLimits) {
     EXPECT_EQ(LayOutCover(2646, 5292, 96, 96, 400).target, (CoverRect{297, 11, 100, 200}));  // 100 x 200
     // Each axis by its own resolution, rounded half up: 2540 HIMETRIC is one inch.
     EXPECT_EQ(LayOutCover(2540, 1270, 120, 97, 400).target, (CoverRect{277, 11, 120, 49}));
-}
-
-TEST(SetCoverAside, NeverLeavesAnotherMoviesPictureToRestore) {
-    namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / ("cl-covers-" + std::to_string(getpid()));
-    fs::create_directories(dir / "Covers");
-    const std::string data = NativeFromPath(dir) + "/";
-    std::ofstream(CoverPath(data, 7), std::ios::binary) << "seven";
-    std::ofstream(CoverAsidePath(data), std::ios::binary) << "left over";
-
-    SetCoverAside(data, 8);  // movie 8 has no cover: the left-over picture goes
-    EXPECT_FALSE(fs::exists(RestoreCover(data, 8)));
-    SetCoverAside(data, 7);
-    EXPECT_FALSE(fs::exists(CoverPath(data, 7)));
-    std::ifstream restored(RestoreCover(data, 7), std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(restored), {}), "seven");
-    fs::remove_all(dir);
 }
 
 TEST(FetchFailureMessage, NamesTheStepAndTheSignedErrorNumber) {
