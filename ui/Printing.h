@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "model/Collection.h"
-#include "model/View.h"
 #include "model/base/Prompts.h"
+#include "ui/MainList.h"
 
 namespace cl {
 
@@ -27,10 +27,10 @@ struct PrintChoice {
     std::string title;
 };
 
-// The list whose "Movie List" item the view marks, and its title; the Main Movie List when the view marks none
-// (a category or presence view). Nothing, after "There Are No Movies To Print In This List." (no caption, OK
-// only), when that list is empty.
-std::optional<PrintChoice> ChooseListToPrint(const View& view, const Collection& c, Prompts& prompts);
+// The list whose "Movie List" item the main list's view marks, and its title; the Main Movie List when the view
+// marks none (a category or presence view). The imported Gimme list goes under the caption the status field shows.
+// Nothing, after "There Are No Movies To Print In This List." (no caption, OK only), when that list is empty.
+std::optional<PrintChoice> ChooseListToPrint(const MainList& shown, const Collection& c, Prompts& prompts);
 
 // What the printer's device context reports, in its device units.
 struct PrinterMetrics {

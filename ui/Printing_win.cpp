@@ -132,7 +132,7 @@ int PrintMovieList(const MovieList& list, HWND owner, HINSTANCE instance, const 
 
 void RunPrintCommand(HINSTANCE instance, HWND owner, Workbench& w) {
     if (jobRunning) return;  // a command posted while the abort procedure runs the messages
-    if (auto choice = ChooseListToPrint(w.list.CurrentView(), w.collection, w.prompts))
+    if (auto choice = ChooseListToPrint(w.list, w.collection, w.prompts))
         PrintMovieList(*choice->list, owner, instance, choice->title);
 }
 
