@@ -15,6 +15,8 @@
 namespace cl {
 
 inline constexpr std::string_view kNothingToPrintMessage = "There Are No Movies To Print In This List.";
+// Followed by the print dialog's error code (no printer installed, for one).
+inline constexpr std::string_view kPrintDialogFailedMessage = "Unable to Open the Print Dialog: ";
 inline constexpr std::string_view kPrintDocumentName = "CineLedger";
 inline constexpr std::string_view kPrintHeading = "CineLedger: ";
 // The imported Gimme list's caption goes into the heading cut to this many characters.

@@ -5,6 +5,7 @@
 #include <commdlg.h>
 
 #include "model/base/Handle_win.h"
+#include "model/base/Win_win.h"
 #include "res/PrintDialogIds.h"
 #include "ui/Printing.h"
 
@@ -101,9 +102,16 @@ int PrintMovieList(const MovieList& list, HWND owner, HINSTANCE instance, const 
     request.Flags = PD_RETURNDC | PD_COLLATE | PD_NOSELECTION;
     request.nCopies = 1;
     const BOOL chosen = PrintDlgA(&request);
+    const DWORD dialogError = chosen == FALSE ? CommDlgExtendedError() : 0;
     const OwnedGlobal deviceMode(request.hDevMode);
     const OwnedGlobal deviceNames(request.hDevNames);
     const OwnedDc printer(request.hDC);
+    if (chosen == FALSE && dialogError != 0) {
+        // No printer at all, or no memory for the dialog: unlike a cancel, the user is told.
+        ShowMessageBox(owner, std::string(kPrintDialogFailedMessage) + std::to_string(dialogError), {},
+                       MessageIcon::Stop);
+        return 0;
+    }
     if (chosen == FALSE) return 1;
     if (!printer) return 0;
     HDC dc = printer.get();
