@@ -116,8 +116,9 @@ int PrintMovieList(const MovieList& list, HWND owner, HINSTANCE instance, const 
     if (!printer) return 0;
     HDC dc = printer.get();
 
+    // Without the font's height there is no page layout: the job fails before it starts.
     TEXTMETRICA font = {};
-    GetTextMetricsA(dc, &font);
+    if (GetTextMetricsA(dc, &font) == FALSE) return 0;
     const PrinterMetrics metrics{font.tmHeight + font.tmExternalLeading, GetDeviceCaps(dc, HORZRES),
                                  GetDeviceCaps(dc, VERTRES)};
     // Without PD_USEDEVMODECOPIESANDCOLLATE the dialog leaves the copies to the program: it makes them itself.
