@@ -40,6 +40,15 @@ INT_PTR CALLBACK CancelWindowProc(HWND window, UINT message, WPARAM, LPARAM) noe
 BOOL CALLBACK AbortProc(HDC, int) noexcept {
     MSG message;
     while (!userAborted && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            // The program is ending (its main window was closed during the job): the job is dropped as if Cancel
+            // had been pressed, and the quit is posted again for the message loop that runs after the job.
+            if (cancelWindow != nullptr && IsWindow(cancelWindow) != FALSE)
+                SendMessageA(cancelWindow, WM_COMMAND, IDCANCEL, 0);
+            userAborted = true;
+            PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
         if (cancelWindow != nullptr && IsDialogMessageA(cancelWindow, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
