@@ -140,11 +140,8 @@ int PrintMovieList(const MovieList& list, HWND owner, HINSTANCE instance, const 
     document.cbSize = sizeof document;
     document.lpszDocName = kPrintDocumentName.data();
     if (StartDocA(dc, &document) <= 0) return 0;
-    if (!PrintSheets(dc, job)) {
-        // Nothing of a stopped or failed job goes to the printer.
-        AbortDoc(dc);
-        return 0;
-    }
+    // A stopped or failed job leaves its document open: deleting the printer context is all that follows.
+    if (!PrintSheets(dc, job)) return 0;
     return EndDoc(dc) > 0 ? 1 : 0;
 }
 
