@@ -11,6 +11,7 @@
 
 namespace cl::e2e {
 namespace {
+using namespace std::chrono_literals;
 
 constexpr int kCopiesBox = 1154;  // the print dialog's "Number of copies" and "Collate"
 constexpr int kCollateBox = 1041;
@@ -77,19 +78,15 @@ TEST_F(PrintingTest, CopiesComeOutCollatedOrPageByPage) {
 
 TEST_F(PrintingTest, CancelStopsTheJobAndGivesTheMainWindowBack) {
     Print("999", true);  // 2997 pages, about 30 ms each under Wine: Cancel comes long before the end
-    HWND cancel = WaitForDialog(program.Id(), "CineLedger - Printing...", std::chrono::seconds(20));
+    HWND cancel = WaitForDialog(program.Id(), "CineLedger - Printing...", 20s);
     ASSERT_NE(cancel, nullptr) << "no cancel window";
     EXPECT_EQ(Screenshot(cancel, "printing"), "");
     EXPECT_FALSE(IsWindowEnabled(main)) << "the job ended before Cancel";
     ASSERT_TRUE(PressButton(cancel, IDCANCEL));
-    EXPECT_TRUE(WaitForWindowGone(cancel, std::chrono::seconds(20)));
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(main) != FALSE; })) << "the main window stays disabled";
+    EXPECT_TRUE(WaitForWindowGone(cancel, 20s) && IsWindowEnabled(main));
     // Print Movie List is ignored while a job runs: its print dialog shows that the job has ended.
-    HWND dialog = PostCommand(main, IDM_PRINT)
-                      ? WaitForDialogWithControl(program.Id(), kCopiesBox, std::chrono::seconds(20))
-                      : nullptr;
-    ASSERT_NE(dialog, nullptr) << "the job goes on";
-    EXPECT_TRUE(PressButton(dialog, IDCANCEL));
+    HWND dialog = PostCommand(main, IDM_PRINT) ? WaitForDialogWithControl(program.Id(), kCopiesBox, 20s) : nullptr;
+    EXPECT_TRUE(dialog != nullptr && PressButton(dialog, IDCANCEL)) << "the job goes on";
 }
 
 }  // namespace
