@@ -140,7 +140,8 @@ int PrintMovieList(const MovieList& list, HWND owner, HINSTANCE instance, const 
     document.cbSize = sizeof document;
     document.lpszDocName = kPrintDocumentName.data();
     if (StartDocA(dc, &document) <= 0) return 0;
-    // A stopped or failed job leaves its document open: deleting the printer context is all that follows.
+    // A stopped or failed job's document is neither ended nor abandoned: the printer context goes with it, and the
+    // scope gives the owner back unless Cancel did.
     if (!PrintSheets(dc, job)) return 0;
     return EndDoc(dc) > 0 ? 1 : 0;
 }
