@@ -14,9 +14,9 @@ long long DivideRoundingUp(long long a, long long b) {
 
 }  // namespace
 
-std::optional<PrintChoice> ChooseListToPrint(const View& view, const Collection& c, Prompts& prompts) {
+std::optional<PrintChoice> ChooseListToPrint(const MainList& shown, const Collection& c, Prompts& prompts) {
     PrintChoice choice{&c.main, std::string(kMainCaption)};
-    switch (MarkOf(view)) {
+    switch (shown.CurrentMark()) {
         case ViewMark::Upcoming:
             choice = {&c.upcoming, std::string(kUpcomingCaption)};
             break;
@@ -24,7 +24,8 @@ std::optional<PrintChoice> ChooseListToPrint(const View& view, const Collection&
             choice = {&c.internalGimme, std::string(kGimmeCaption)};
             break;
         case ViewMark::ImportedGimme:
-            choice = {&c.importedGimme, CaptionOf(view, c).substr(0, kPrintTitleLimit)};
+            // What the status field shows, which after a refill that keeps the mark need not be the list's caption.
+            choice = {&c.importedGimme, shown.Status().caption.substr(0, kPrintTitleLimit)};
             break;
         case ViewMark::Main:
         case ViewMark::None:

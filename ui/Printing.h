@@ -9,12 +9,14 @@
 #include <vector>
 
 #include "model/Collection.h"
-#include "model/View.h"
 #include "model/base/Prompts.h"
+#include "ui/MainList.h"
 
 namespace cl {
 
 inline constexpr std::string_view kNothingToPrintMessage = "There Are No Movies To Print In This List.";
+// Followed by the print dialog's error code (no printer installed, for one).
+inline constexpr std::string_view kPrintDialogFailedMessage = "Unable to Open the Print Dialog: ";
 inline constexpr std::string_view kPrintDocumentName = "CineLedger";
 inline constexpr std::string_view kPrintHeading = "CineLedger: ";
 // The imported Gimme list's caption goes into the heading cut to this many characters.
@@ -27,10 +29,10 @@ struct PrintChoice {
     std::string title;
 };
 
-// The list whose "Movie List" item the view marks, and its title; the Main Movie List when the view marks none
-// (a category or presence view). Nothing, after "There Are No Movies To Print In This List." (no caption, OK
-// only), when that list is empty.
-std::optional<PrintChoice> ChooseListToPrint(const View& view, const Collection& c, Prompts& prompts);
+// The list whose "Movie List" item the main list's view marks, and its title; the Main Movie List when the view
+// marks none (a category or presence view). The imported Gimme list goes under the caption the status field shows.
+// Nothing, after "There Are No Movies To Print In This List." (no caption, OK only), when that list is empty.
+std::optional<PrintChoice> ChooseListToPrint(const MainList& shown, const Collection& c, Prompts& prompts);
 
 // What the printer's device context reports, in its device units.
 struct PrinterMetrics {

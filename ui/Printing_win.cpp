@@ -5,6 +5,7 @@
 #include <commdlg.h>
 
 #include "model/base/Handle_win.h"
+#include "model/base/Win_win.h"
 #include "res/PrintDialogIds.h"
 #include "ui/Printing.h"
 
@@ -39,6 +40,15 @@ INT_PTR CALLBACK CancelWindowProc(HWND window, UINT message, WPARAM, LPARAM) noe
 BOOL CALLBACK AbortProc(HDC, int) noexcept {
     MSG message;
     while (!userAborted && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            // The program is ending (its main window was closed during the job): the job is dropped as if Cancel
+            // had been pressed, and the quit is posted again for the message loop that runs after the job.
+            if (cancelWindow != nullptr && IsWindow(cancelWindow) != FALSE)
+                SendMessageA(cancelWindow, WM_COMMAND, IDCANCEL, 0);
+            userAborted = true;
+            PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
         if (cancelWindow != nullptr && IsDialogMessageA(cancelWindow, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
@@ -101,15 +111,23 @@ int PrintMovieList(const MovieList& list, HWND owner, HINSTANCE instance, const 
     request.Flags = PD_RETURNDC | PD_COLLATE | PD_NOSELECTION;
     request.nCopies = 1;
     const BOOL chosen = PrintDlgA(&request);
+    const DWORD dialogError = chosen == FALSE ? CommDlgExtendedError() : 0;
     const OwnedGlobal deviceMode(request.hDevMode);
     const OwnedGlobal deviceNames(request.hDevNames);
     const OwnedDc printer(request.hDC);
+    if (chosen == FALSE && dialogError != 0) {
+        // No printer at all, or no memory for the dialog: unlike a cancel, the user is told.
+        ShowMessageBox(owner, std::string(kPrintDialogFailedMessage) + std::to_string(dialogError), {},
+                       MessageIcon::Stop);
+        return 0;
+    }
     if (chosen == FALSE) return 1;
     if (!printer) return 0;
     HDC dc = printer.get();
 
+    // Without the font's height there is no page layout: the job fails before it starts.
     TEXTMETRICA font = {};
-    GetTextMetricsA(dc, &font);
+    if (GetTextMetricsA(dc, &font) == FALSE) return 0;
     const PrinterMetrics metrics{font.tmHeight + font.tmExternalLeading, GetDeviceCaps(dc, HORZRES),
                                  GetDeviceCaps(dc, VERTRES)};
     // Without PD_USEDEVMODECOPIESANDCOLLATE the dialog leaves the copies to the program: it makes them itself.
@@ -122,17 +140,15 @@ int PrintMovieList(const MovieList& list, HWND owner, HINSTANCE instance, const 
     document.cbSize = sizeof document;
     document.lpszDocName = kPrintDocumentName.data();
     if (StartDocA(dc, &document) <= 0) return 0;
-    if (!PrintSheets(dc, job)) {
-        // Nothing of a stopped or failed job goes to the printer.
-        AbortDoc(dc);
-        return 0;
-    }
+    // A stopped or failed job's document is neither ended nor abandoned: the printer context goes with it, and the
+    // scope gives the owner back unless Cancel did.
+    if (!PrintSheets(dc, job)) return 0;
     return EndDoc(dc) > 0 ? 1 : 0;
 }
 
 void RunPrintCommand(HINSTANCE instance, HWND owner, Workbench& w) {
     if (jobRunning) return;  // a command posted while the abort procedure runs the messages
-    if (auto choice = ChooseListToPrint(w.list.CurrentView(), w.collection, w.prompts))
+    if (auto choice = ChooseListToPrint(w.list, w.collection, w.prompts))
         PrintMovieList(*choice->list, owner, instance, choice->title);
 }
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/unit/TestDoubles.h"
+#include "tests/unit/ShellFakes.h"
 
 namespace cl::test {
 namespace {
@@ -25,13 +25,19 @@ TEST(PrintingTest, TheViewsMarkChoosesTheListAndItsTitle) {
                  {View::Upcoming(), &c.upcoming, "Upcoming Movie List"},
                  {View::InternalGimme(), &c.internalGimme, "Gimme List"},
                  {View::ImportedGimme(), &c.importedGimme, ("Gimme Import-> " + std::string(60, 'x')).substr(0, 49)}};
+    FakeListBox box;
+    FakeShellUi ui;
+    MainList shown(box, ui, c);
     RecordingPrompts prompts;
     for (const auto& [view, list, title] : cases) {
-        const auto choice = ChooseListToPrint(view, c, prompts);
+        shown.Show(view);
+        const auto choice = ChooseListToPrint(shown, c, prompts);
         EXPECT_TRUE(choice && choice->list == list && choice->title == title) << title;
     }
-    c.upcoming.Clear();
-    EXPECT_FALSE(ChooseListToPrint(View::Upcoming(), c, prompts));
+    shown.ShowKeepingMark(View::Main());  // a refill under the imported list's mark: the caption on screen
+    EXPECT_EQ(ChooseListToPrint(shown, c, prompts).value().title, "Main Movie List");
+    c.importedGimme.Clear();
+    EXPECT_FALSE(ChooseListToPrint(shown, c, prompts));
     EXPECT_EQ(prompts.messages,
               (std::vector<Box>{{"There Are No Movies To Print In This List.", "", MessageIcon::None, false}}));
 }
