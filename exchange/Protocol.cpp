@@ -53,12 +53,18 @@ std::optional<std::string> ReceiveText(ByteChannel& channel, ServerLog& log, std
 }
 
 // The sender's name from its block: it must end in "*" and hold no byte the stores cannot keep (see
-// HasUnstorableByte); kept without the "*", at most kSourceLineMax characters.
+// HasUnstorableByte); kept without the "*", at most kSourceNameMax characters.
 std::optional<std::string> SourceName(std::string text) {
     if (!text.ends_with(kSourceMark) || HasUnstorableByte(text)) return std::nullopt;
     text.pop_back();
-    if (text.size() > kSourceLineMax) text.resize(kSourceLineMax);
+    if (text.size() > kSourceNameMax) text.resize(kSourceNameMax);
     return text;
+}
+
+// A medium or media detail as kept: no store takes it (the Upcoming Movie List keeps title and sender only, Movie
+// Import Info shows it), but an import list saved to a file must read back, so it is cut to a file line's limit.
+std::string ExchangeValue(std::string_view value) {
+    return std::string(value.substr(0, kExchangeValueMax));
 }
 
 std::optional<std::string> ReceiveSource(ByteChannel& channel, ServerLog& log, Prompts& prompts, std::size_t filled,
@@ -277,8 +283,8 @@ std::size_t ReceiveMovieList(ByteChannel& channel, ServerLog& log, const Collect
         if (IsTitleKnown(title, c)) continue;
         ExchangeRecord record;
         record.fields.title = std::move(title);
-        record.medium = std::string(fields[1]);
-        for (std::size_t i = 0; i < kWireMedia.size(); ++i) record.fields.*kWireMedia[i] = std::string(fields[i + 2]);
+        record.medium = ExchangeValue(fields[1]);
+        for (std::size_t i = 0; i < kWireMedia.size(); ++i) record.fields.*kWireMedia[i] = ExchangeValue(fields[i + 2]);
         record.source = *source;
         record.categoryMark = std::string(kCategoryMark);
         offered.Append(std::move(record));
