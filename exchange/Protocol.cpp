@@ -231,7 +231,7 @@ UploadKind ReceiveFirstBlock(ByteChannel& channel, ServerLog& log) {
 }
 
 std::size_t ReceiveMovieList(ByteChannel& channel, ServerLog& log, const Collection& c, ImportList& offered,
-                             Prompts& prompts) {
+                             Prompts& prompts, std::size_t recordMax) {
     const std::optional<std::string> version = ReceiveText(channel, log);
     if (!version) return 0;
     const bool compatible = *version == kExchangeVersion;
@@ -251,7 +251,7 @@ std::size_t ReceiveMovieList(ByteChannel& channel, ServerLog& log, const Collect
     std::size_t count = 0;
     RecordHeader header;
     std::array<char, kPayloadMax> payload;
-    for (;;) {
+    for (std::size_t received = 0;; ++received) {
         if (!channel.ReceiveExactly(header.size(), header.data())) {
             ReceiveFailed(channel, log);
             return count;
@@ -274,8 +274,9 @@ std::size_t ReceiveMovieList(ByteChannel& channel, ServerLog& log, const Collect
             if (count == 0) prompts.ShowMessage(kNoNewMoviesMessage, kTrackingResultsCaption, MessageIcon::Information);
             return count;
         }
-        // A title the stores cannot keep ends the upload, as it ends the reading of an exchange file.
-        if (HasUnstorableByte(fields[0])) {
+        // A title the stores cannot keep ends the upload, as it ends the reading of an exchange file; so does a
+        // record past the conversation's limit.
+        if (received == recordMax || HasUnstorableByte(fields[0])) {
             Disconnect(channel, log, kDataCorrupted);
             return count;
         }
@@ -292,11 +293,12 @@ std::size_t ReceiveMovieList(ByteChannel& channel, ServerLog& log, const Collect
     }
 }
 
-bool ReceiveGimmeList(ByteChannel& channel, ServerLog& log, MovieList& imported, Prompts& prompts) {
+bool ReceiveGimmeList(ByteChannel& channel, ServerLog& log, MovieList& imported, Prompts& prompts,
+                      std::size_t recordMax) {
     const std::optional<std::string> source =
         ReceiveSource(channel, log, prompts, kTextFill, "Can Not Identify Source; Data is Corrupt.");
     if (!source) return false;
-    for (;;) {
+    for (std::size_t received = 0;; ++received) {
         std::optional<std::string> title = ReceiveText(channel, log);
         if (!title) return false;
         if (*title == kGimmeEndText) {
@@ -305,8 +307,9 @@ bool ReceiveGimmeList(ByteChannel& channel, ServerLog& log, MovieList& imported,
             Disconnect(channel, log);
             return true;
         }
-        // The stores and the Gimme file take no longer title and none holding a byte they cannot keep.
-        if (title->size() > kExchangeTitleMax || HasUnstorableByte(*title)) {
+        // The stores and the Gimme file take no longer title and none holding a byte they cannot keep; a title past
+        // the conversation's limit ends it too.
+        if (received == recordMax || title->size() > kExchangeTitleMax || HasUnstorableByte(*title)) {
             Disconnect(channel, log, kDataCorrupted);
             return false;
         }

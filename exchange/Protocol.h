@@ -50,6 +50,9 @@ inline constexpr std::string_view kGimmeEndText = "end";
 // for this long, as a send failure): a whole conversation runs inside one window-procedure call, so the program
 // would not answer while it waits.
 inline constexpr std::chrono::milliseconds kSilenceLimit{5000};
+// The most records (movies, or Gimme titles) one conversation brings, far above any real collection: a peer that
+// keeps sending valid records would otherwise hold the program and grow its lists for as long as it likes.
+inline constexpr std::size_t kConversationRecordMax = 250'000;
 
 TextBlock MakeTextBlock(std::string_view text);  // a text over 264 characters is cut there, so a "^" ends it
 TextBlock MakeSourceBlock(std::string_view sourceLine);
@@ -139,12 +142,14 @@ UploadKind ReceiveFirstBlock(ByteChannel& channel, ServerLog& log);
 
 // The rest of a movie list upload: the version answered, the source checked ("Can Not Identify Source; Data Is
 // Corrupt." through `prompts`), the records the user lacks appended to `offered` (those before a failure stay),
-// "Tracking Results" when a complete upload brought none. The connection is closed on return. The number appended.
+// "Tracking Results" when a complete upload brought none. A record past `recordMax` is corrupt data. The
+// connection is closed on return. The number appended.
 std::size_t ReceiveMovieList(ByteChannel& channel, ServerLog& log, const Collection& c, ImportList& offered,
-                             Prompts& prompts);
-// The rest of a Gimme list upload: each title put first in `imported` with the sender as its location. The
-// connection is closed on return. False when it ended before "end".
-bool ReceiveGimmeList(ByteChannel& channel, ServerLog& log, MovieList& imported, Prompts& prompts);
+                             Prompts& prompts, std::size_t recordMax = kConversationRecordMax);
+// The rest of a Gimme list upload: each title put first in `imported` with the sender as its location; a title
+// past `recordMax` is corrupt data. The connection is closed on return. False when it ended before "end".
+bool ReceiveGimmeList(ByteChannel& channel, ServerLog& log, MovieList& imported, Prompts& prompts,
+                      std::size_t recordMax = kConversationRecordMax);
 // The user kept the imported Gimme list: "Client Disconnected", the separator, the connection closed.
 void RefuseGimmeList(ByteChannel& channel, ServerLog& log);
 

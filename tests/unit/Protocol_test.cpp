@@ -349,6 +349,21 @@ TEST_F(ProtocolTest, ByteStreamsDeliveringOneByteAtATimeOrNothingAreBounded) {
     }
 }
 
+TEST_F(ProtocolTest, AConversationEndsAtTheRecordPastItsLimit) {
+    for (const bool gimme : {false, true}) {
+        server = {};
+        server.input = Send(gimme).substr(kTextBlockSize);  // after the first block
+        StatusUi status;
+        if (gimme)
+            ReceiveGimmeList(server, status, c.importedGimme, Prompts(), 1);
+        else
+            ReceiveMovieList(server, status, c, W().state.importList, Prompts(), 1);
+        EXPECT_EQ(status.lines, (Lines{"Data Corrupted", "Client Disconnected", kSep}));
+    }
+    EXPECT_EQ(OfferedTitles(), Lines{"Rope"});
+    EXPECT_EQ(ImportedGimme(), Lines{"Rope@Ann"});
+}
+
 TEST_F(ProtocolTest, ServerStartLogsEachStepOrTheOneThatFailed) {
     struct Steps : ListenerSteps {
         bool Initialize() override { return ++done != failAt; }
