@@ -186,7 +186,7 @@ std::string FailureDetail(const ChannelFailure& failure) {
         case ChannelFailure::Kind::Closed:
             return "Connection Closed";
         case ChannelFailure::Kind::Silence:
-            return "No Progress for " + std::to_string(kSilenceLimit.count() / 1000) + " Seconds";
+            return "No Progress for " + std::to_string(failure.silence.count() / 1000) + " Seconds";
         case ChannelFailure::Kind::Unresolved:
             return "Unknown Host";
         case ChannelFailure::Kind::Error:

@@ -48,8 +48,11 @@ inline constexpr std::string_view kGimmeEndText = "end";
 
 // A peer that sends nothing for this long ends the conversation as a receive failure (and one that takes nothing
 // for this long, as a send failure): a whole conversation runs inside one window-procedure call, so the program
-// would not answer while it waits.
+// would not answer while it waits. The server keeps to it against any peer.
 inline constexpr std::chrono::milliseconds kSilenceLimit{5000};
+// The sender's limit (the user's own Dial): its receiver may stop reading for as long as its user takes to answer
+// the Gimme list's replace question, or to go through the offers of an earlier upload before this one is accepted.
+inline constexpr std::chrono::milliseconds kDialSilenceLimit{30000};
 // The most records (movies, or Gimme titles) one conversation brings, far above any real collection: a peer that
 // keeps sending valid records would otherwise hold the program and grow its lists for as long as it likes.
 inline constexpr std::size_t kConversationRecordMax = 250'000;
@@ -74,11 +77,12 @@ struct ChannelFailure {
     enum class Kind {
         Error,       // the sockets library failed with `code`
         Closed,      // the peer closed the connection
-        Silence,     // nothing moved for kSilenceLimit
+        Silence,     // nothing moved for `silence`
         Unresolved,  // (connecting only) the address text names no host
     };
     Kind kind = Kind::Error;
     int code = 0;
+    std::chrono::milliseconds silence = kSilenceLimit;  // the limit that ran out (Silence)
 };
 
 // A connected stream socket. Transfers move exactly the bytes asked for or fail; a failed channel is not used again.

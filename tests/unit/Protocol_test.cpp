@@ -300,6 +300,7 @@ TEST_F(ProtocolTest, HostilePeersAreDisconnected) {
 // A socket delivering one byte per call with would-blocks between them, or nothing at all, or failing.
 struct TrickleChannel : StreamChannel {
     using StreamChannel::Io;
+    using StreamChannel::StreamChannel;
     IoResult SendSome(std::string_view bytes) override { return {Io::Moved, std::min<std::size_t>(bytes.size(), 1)}; }
     IoResult ReceiveSome(char* out, std::size_t) override {
         if (at == input.size()) return {end, 0, 10060};
@@ -332,14 +333,16 @@ TEST_F(ProtocolTest, ByteStreamsDeliveringOneByteAtATimeOrNothingAreBounded) {
     const struct {
         TrickleChannel::Io end;
         std::string failure;
-        std::chrono::milliseconds waited;
+        std::chrono::milliseconds waited, limit = kSilenceLimit;
     } cases[] = {
         {TrickleChannel::Io::WouldBlock, "Receive Error: No Progress for 5 Seconds", kSilenceLimit},
+        {TrickleChannel::Io::WouldBlock, "Receive Error: No Progress for 30 Seconds", kDialSilenceLimit,
+         kDialSilenceLimit},
         {TrickleChannel::Io::Closed, "Receive Error: Connection Closed", {}},
         {TrickleChannel::Io::Failed, "Receive Error: 10060", {}},
     };
     for (const auto& test : cases) {
-        TrickleChannel silent;
+        TrickleChannel silent(test.limit);
         silent.input = "UPL";
         silent.end = test.end;
         status.lines.clear();

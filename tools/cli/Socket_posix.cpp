@@ -15,7 +15,7 @@ namespace {
 
 class PosixChannel : public StreamChannel {
   public:
-    explicit PosixChannel(int fd) : fd_(fd) {}
+    explicit PosixChannel(int fd) : StreamChannel(kDialSilenceLimit), fd_(fd) {}
     ~PosixChannel() override { Close(); }
     PosixChannel(const PosixChannel&) = delete;
     PosixChannel& operator=(const PosixChannel&) = delete;
