@@ -1,6 +1,8 @@
 // The list exchange between two running copies over a byte stream: the wire format (text blocks, record frames),
 // both conversations on both sides, and every line they write to the log. The sockets live behind ByteChannel,
-// Connector and ListenerSteps (exchange/Socket_win.h); everything that decides lives here, where tests reach it.
+// Connector and ListenerSteps (Windows Sockets in exchange/Socket_win.h, the command line's POSIX sockets in
+// tools/cli/Socket_posix.cpp, both over exchange/StreamChannel.h); everything that decides lives here, where tests
+// reach it.
 #pragma once
 
 #include <array>
@@ -57,7 +59,8 @@ inline constexpr std::chrono::milliseconds kDialSilenceLimit{30000};
 // keeps sending valid records would otherwise hold the program and grow its lists for as long as it likes.
 inline constexpr std::size_t kConversationRecordMax = 250'000;
 
-TextBlock MakeTextBlock(std::string_view text);  // a text over 264 characters is cut there, so a "^" ends it
+// A text over 264 characters is cut there, a source line over 100 in its block, so that a "^" ends it.
+TextBlock MakeTextBlock(std::string_view text);
 TextBlock MakeSourceBlock(std::string_view sourceLine);
 // The text before the first "^" among the block's first `filled` bytes; nothing when there is no "^" there.
 std::optional<std::string_view> BlockText(std::string_view block, std::size_t filled = kTextFill);
@@ -103,8 +106,9 @@ class ServerLog {
     virtual void Log(std::string_view line) = 0;
 };
 
-// The client's way to a server: start the sockets, resolve the address text, connect to kExchangePort (or the
-// port the environment names, see exchange/Socket_win.h). Nothing, with `failure` set, when any of it fails.
+// The client's way to a server: start the sockets, resolve the address text, connect to the server's port
+// (kExchangePort, unless CINELEDGER_EXCHANGE_PORT names another: ExchangePort() in exchange/Socket_win.h; the
+// command line takes one with the address). Nothing, with `failure` set, when any of it fails.
 class Connector {
   public:
     virtual ~Connector() = default;
