@@ -23,6 +23,7 @@ class PosixChannel : public StreamChannel {
         if (fd_ >= 0) ::close(fd_);
         fd_ = -1;
     }
+    int Descriptor() const { return fd_; }
 
   protected:
     IoResult SendSome(std::string_view bytes) override {
@@ -46,6 +47,18 @@ class PosixChannel : public StreamChannel {
     int fd_;
 };
 
+// A non-blocking connection under way: 0 once made, else why not (ETIMEDOUT after the silence limit, as the
+// Winsock connector does, rather than the system's own time-out of minutes).
+int AwaitConnection(int fd) {
+    pollfd ready{fd, POLLOUT, 0};
+    const int polled = ::poll(&ready, 1, static_cast<int>(kSilenceLimit.count()));
+    if (polled < 0) return errno;
+    if (polled == 0) return ETIMEDOUT;
+    int error = 0;
+    socklen_t size = sizeof(error);
+    return ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &size) != 0 ? errno : error;
+}
+
 class PosixConnector : public Connector {
   public:
     explicit PosixConnector(std::uint16_t port) : port_(std::to_string(port)) {}
@@ -58,15 +71,15 @@ class PosixConnector : public Connector {
             failure = {ChannelFailure::Kind::Unresolved, code};
             return nullptr;
         }
-        const int fd = ::socket(found->ai_family, found->ai_socktype, found->ai_protocol);
-        const bool connected = fd >= 0 && ::connect(fd, found->ai_addr, found->ai_addrlen) == 0;
-        failure = {ChannelFailure::Kind::Error, errno};
+        auto channel = std::make_unique<PosixChannel>(::socket(found->ai_family, found->ai_socktype, 0));
+        const int fd = channel->Descriptor();
+        int error = fd < 0 || ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK) != 0 ? errno : 0;
+        if (error == 0 && ::connect(fd, found->ai_addr, found->ai_addrlen) != 0)
+            error = errno == EINPROGRESS ? AwaitConnection(fd) : errno;
         ::freeaddrinfo(found);
-        if (!connected || ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK) != 0) {
-            if (fd >= 0) ::close(fd);
-            return nullptr;
-        }
-        return std::make_unique<PosixChannel>(fd);
+        if (error == 0) return channel;
+        failure = {ChannelFailure::Kind::Error, error};
+        return nullptr;
     }
 
   private:
