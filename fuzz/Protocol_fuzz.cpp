@@ -50,20 +50,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             break;
     }
     if (!peer.closed || quiet.last != cl::kLogSeparator) std::abort();
-    // What a store line cannot hold: the main list's field bar, a line end, and a NUL that ends a list box line.
-    const auto storable = [](const std::string& text, std::size_t max) {
-        return text.size() <= max && text.find_first_of(std::string_view("|\r\n\0", 4)) == std::string::npos;
-    };
-    // Every kept record, source included, must fit the stores and an import list saved as an exchange file.
     for (const cl::ExchangeRecord& r : offered) {
-        if (!r.source || !storable(*r.source, 30)) std::abort();
+        if (!r.source || r.source->size() > cl::kSourceNameMax) std::abort();
         for (std::size_t i = 0; i < cl::kBlockLines; ++i) {
             const std::optional<std::string>& line = cl::BlockLine(r, i);
-            if (!line || (i == 0 ? !storable(*line, 101) : line->size() > 49)) std::abort();
+            const std::size_t max = i == 0 ? cl::kFieldMax : cl::kExchangeValueMax;
+            if (!line || line->size() > max || (i == 0 && cl::HasUnstorableByte(*line))) std::abort();
         }
     }
     for (const cl::MovieRecord& r : c.importedGimme) {
-        if (!storable(r.title, 109) || !storable(r.location.value_or(""), 30)) std::abort();
+        if (r.title.size() > cl::kExchangeTitleMax || cl::HasUnstorableByte(r.title)) std::abort();
     }
     return 0;
 }
