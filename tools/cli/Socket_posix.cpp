@@ -23,7 +23,6 @@ class PosixChannel : public StreamChannel {
         if (fd_ >= 0) ::close(fd_);
         fd_ = -1;
     }
-    int Descriptor() const { return fd_; }
 
   protected:
     IoResult SendSome(std::string_view bytes) override {
@@ -71,9 +70,10 @@ class PosixConnector : public Connector {
             failure = {ChannelFailure::Kind::Unresolved, code};
             return nullptr;
         }
-        auto channel = std::make_unique<PosixChannel>(::socket(found->ai_family, found->ai_socktype, 0));
-        const int fd = channel->Descriptor();
-        int error = fd < 0 || ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK) != 0 ? errno : 0;
+        const int fd = ::socket(found->ai_family, found->ai_socktype, found->ai_protocol);
+        int error = fd < 0 ? errno : 0;
+        auto channel = std::make_unique<PosixChannel>(fd);  // closes the socket on every way out
+        if (error == 0 && ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK) != 0) error = errno;
         if (error == 0 && ::connect(fd, found->ai_addr, found->ai_addrlen) != 0)
             error = errno == EINPROGRESS ? AwaitConnection(fd) : errno;
         ::freeaddrinfo(found);
