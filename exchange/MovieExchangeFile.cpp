@@ -11,6 +11,7 @@ namespace {
 constexpr std::string_view kLineEnd = "\r\n";
 // An offered title goes as it is onto the Upcoming Movie List or into the quarantine.
 static_assert(kExchangeTitleMax <= kMainTitleMax && kExchangeTitleMax <= kTitleLineMax);
+static_assert(kSourceNameMax <= kMainLocationMax);
 
 // Reads one line of at most `max` characters. False with the stop (and where) when the line is missing or
 // overlong; `field` names the line in the damage text.
@@ -41,7 +42,7 @@ bool HasUnstorableByte(std::string_view text) {
 }
 
 Damage UnstorableDamage(std::size_t line, std::string_view field) {
-    return Damage{line, "the " + std::string(field) + " holds a \"|\" or a NUL byte"};
+    return Damage{line, "the " + std::string(field) + " holds a \"|\", a NUL byte or a line end"};
 }
 
 std::optional<Damage> ReadSourceLine(TextReader& reader, std::size_t lineNumber, std::string_view what,

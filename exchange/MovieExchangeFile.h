@@ -25,12 +25,16 @@ inline constexpr std::string_view kNotAvailable = "N/A";
 // The longest line of each kind the reader takes.
 inline constexpr std::size_t kVersionLineMax = 19;
 inline constexpr std::size_t kSourceLineMax = 31;  // the "*" included
+// A sender's name as kept: it becomes the location of the movies taken onto the Upcoming Movie List, which holds
+// no longer one, and goes back into an exchange file's source line with its "*".
+inline constexpr std::size_t kSourceNameMax = kSourceLineMax - kSourceMark.size();
 inline constexpr std::size_t kExchangeTitleMax = 109;
 inline constexpr std::size_t kExchangeValueMax = 49;
 
 // A title or a sender's name holding one of these bytes ends the reading as damage: "CineLedger.dat" separates its
-// fields with a bar, and a list box line ends at a NUL, after which no lookup by the line's text finds its record.
-inline constexpr std::string_view kUnstorableBytes{"|\0", 2};
+// fields with a bar, every store ends a line at a line feed (and a CR before it), and a list box line ends at a
+// NUL, after which no lookup by the line's text finds its record.
+inline constexpr std::string_view kUnstorableBytes{"|\0\r\n", 4};
 bool HasUnstorableByte(std::string_view text);
 Damage UnstorableDamage(std::size_t line, std::string_view field);
 // The line naming the sender, "<name>*", into `source` without its "*"; the damage when it is missing, overlong, lacks

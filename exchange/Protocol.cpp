@@ -53,12 +53,18 @@ std::optional<std::string> ReceiveText(ByteChannel& channel, ServerLog& log, std
 }
 
 // The sender's name from its block: it must end in "*" and hold no byte the stores cannot keep (see
-// HasUnstorableByte); kept without the "*", at most kSourceLineMax characters.
+// HasUnstorableByte); kept without the "*", at most kSourceNameMax characters.
 std::optional<std::string> SourceName(std::string text) {
     if (!text.ends_with(kSourceMark) || HasUnstorableByte(text)) return std::nullopt;
     text.pop_back();
-    if (text.size() > kSourceLineMax) text.resize(kSourceLineMax);
+    if (text.size() > kSourceNameMax) text.resize(kSourceNameMax);
     return text;
+}
+
+// A medium or media detail as kept: no store takes it (the Upcoming Movie List keeps title and sender only, Movie
+// Import Info shows it), but an import list saved to a file must read back, so it is cut to a file line's limit.
+std::string ExchangeValue(std::string_view value) {
+    return std::string(value.substr(0, kExchangeValueMax));
 }
 
 std::optional<std::string> ReceiveSource(ByteChannel& channel, ServerLog& log, Prompts& prompts, std::size_t filled,
@@ -180,7 +186,7 @@ std::string FailureDetail(const ChannelFailure& failure) {
         case ChannelFailure::Kind::Closed:
             return "Connection Closed";
         case ChannelFailure::Kind::Silence:
-            return "No Progress for " + std::to_string(kSilenceLimit.count() / 1000) + " Seconds";
+            return "No Progress for " + std::to_string(failure.silence.count() / 1000) + " Seconds";
         case ChannelFailure::Kind::Unresolved:
             return "Unknown Host";
         case ChannelFailure::Kind::Error:
@@ -225,7 +231,7 @@ UploadKind ReceiveFirstBlock(ByteChannel& channel, ServerLog& log) {
 }
 
 std::size_t ReceiveMovieList(ByteChannel& channel, ServerLog& log, const Collection& c, ImportList& offered,
-                             Prompts& prompts) {
+                             Prompts& prompts, std::size_t recordMax) {
     const std::optional<std::string> version = ReceiveText(channel, log);
     if (!version) return 0;
     const bool compatible = *version == kExchangeVersion;
@@ -245,7 +251,7 @@ std::size_t ReceiveMovieList(ByteChannel& channel, ServerLog& log, const Collect
     std::size_t count = 0;
     RecordHeader header;
     std::array<char, kPayloadMax> payload;
-    for (;;) {
+    for (std::size_t received = 0;; ++received) {
         if (!channel.ReceiveExactly(header.size(), header.data())) {
             ReceiveFailed(channel, log);
             return count;
@@ -268,8 +274,9 @@ std::size_t ReceiveMovieList(ByteChannel& channel, ServerLog& log, const Collect
             if (count == 0) prompts.ShowMessage(kNoNewMoviesMessage, kTrackingResultsCaption, MessageIcon::Information);
             return count;
         }
-        // A title the stores cannot keep ends the upload, as it ends the reading of an exchange file.
-        if (HasUnstorableByte(fields[0])) {
+        // A title the stores cannot keep ends the upload, as it ends the reading of an exchange file; so does a
+        // record past the conversation's limit.
+        if (received == recordMax || HasUnstorableByte(fields[0])) {
             Disconnect(channel, log, kDataCorrupted);
             return count;
         }
@@ -277,8 +284,8 @@ std::size_t ReceiveMovieList(ByteChannel& channel, ServerLog& log, const Collect
         if (IsTitleKnown(title, c)) continue;
         ExchangeRecord record;
         record.fields.title = std::move(title);
-        record.medium = std::string(fields[1]);
-        for (std::size_t i = 0; i < kWireMedia.size(); ++i) record.fields.*kWireMedia[i] = std::string(fields[i + 2]);
+        record.medium = ExchangeValue(fields[1]);
+        for (std::size_t i = 0; i < kWireMedia.size(); ++i) record.fields.*kWireMedia[i] = ExchangeValue(fields[i + 2]);
         record.source = *source;
         record.categoryMark = std::string(kCategoryMark);
         offered.Append(std::move(record));
@@ -286,11 +293,12 @@ std::size_t ReceiveMovieList(ByteChannel& channel, ServerLog& log, const Collect
     }
 }
 
-bool ReceiveGimmeList(ByteChannel& channel, ServerLog& log, MovieList& imported, Prompts& prompts) {
+bool ReceiveGimmeList(ByteChannel& channel, ServerLog& log, MovieList& imported, Prompts& prompts,
+                      std::size_t recordMax) {
     const std::optional<std::string> source =
         ReceiveSource(channel, log, prompts, kTextFill, "Can Not Identify Source; Data is Corrupt.");
     if (!source) return false;
-    for (;;) {
+    for (std::size_t received = 0;; ++received) {
         std::optional<std::string> title = ReceiveText(channel, log);
         if (!title) return false;
         if (*title == kGimmeEndText) {
@@ -299,8 +307,9 @@ bool ReceiveGimmeList(ByteChannel& channel, ServerLog& log, MovieList& imported,
             Disconnect(channel, log);
             return true;
         }
-        // The stores and the Gimme file take no longer title and none holding a byte they cannot keep.
-        if (title->size() > kExchangeTitleMax || HasUnstorableByte(*title)) {
+        // The stores and the Gimme file take no longer title and none holding a byte they cannot keep; a title past
+        // the conversation's limit ends it too.
+        if (received == recordMax || title->size() > kExchangeTitleMax || HasUnstorableByte(*title)) {
             Disconnect(channel, log, kDataCorrupted);
             return false;
         }

@@ -1,6 +1,8 @@
 // The list exchange between two running copies over a byte stream: the wire format (text blocks, record frames),
 // both conversations on both sides, and every line they write to the log. The sockets live behind ByteChannel,
-// Connector and ListenerSteps (exchange/Socket_win.h); everything that decides lives here, where tests reach it.
+// Connector and ListenerSteps (Windows Sockets in exchange/Socket_win.h, the command line's POSIX sockets in
+// tools/cli/Socket_posix.cpp, both over exchange/StreamChannel.h); everything that decides lives here, where tests
+// reach it.
 #pragma once
 
 #include <array>
@@ -48,10 +50,17 @@ inline constexpr std::string_view kGimmeEndText = "end";
 
 // A peer that sends nothing for this long ends the conversation as a receive failure (and one that takes nothing
 // for this long, as a send failure): a whole conversation runs inside one window-procedure call, so the program
-// would not answer while it waits.
+// would not answer while it waits. The server keeps to it against any peer.
 inline constexpr std::chrono::milliseconds kSilenceLimit{5000};
+// The sender's limit (the user's own Dial): its receiver may stop reading for as long as its user takes to answer
+// the Gimme list's replace question, or to go through the offers of an earlier upload before this one is accepted.
+inline constexpr std::chrono::milliseconds kDialSilenceLimit{30000};
+// The most records (movies, or Gimme titles) one conversation brings, far above any real collection: a peer that
+// keeps sending valid records would otherwise hold the program and grow its lists for as long as it likes.
+inline constexpr std::size_t kConversationRecordMax = 250'000;
 
-TextBlock MakeTextBlock(std::string_view text);  // a text over 264 characters is cut there, so a "^" ends it
+// A text over 264 characters is cut there, a source line over 100 in its block, so that a "^" ends it.
+TextBlock MakeTextBlock(std::string_view text);
 TextBlock MakeSourceBlock(std::string_view sourceLine);
 // The text before the first "^" among the block's first `filled` bytes; nothing when there is no "^" there.
 std::optional<std::string_view> BlockText(std::string_view block, std::size_t filled = kTextFill);
@@ -71,11 +80,12 @@ struct ChannelFailure {
     enum class Kind {
         Error,       // the sockets library failed with `code`
         Closed,      // the peer closed the connection
-        Silence,     // nothing moved for kSilenceLimit
+        Silence,     // nothing moved for `silence`
         Unresolved,  // (connecting only) the address text names no host
     };
     Kind kind = Kind::Error;
     int code = 0;
+    std::chrono::milliseconds silence = kSilenceLimit;  // the limit that ran out (Silence)
 };
 
 // A connected stream socket. Transfers move exactly the bytes asked for or fail; a failed channel is not used again.
@@ -96,8 +106,9 @@ class ServerLog {
     virtual void Log(std::string_view line) = 0;
 };
 
-// The client's way to a server: start the sockets, resolve the address text, connect to kExchangePort (or the
-// port the environment names, see exchange/Socket_win.h). Nothing, with `failure` set, when any of it fails.
+// The client's way to a server: start the sockets, resolve the address text, connect to the server's port
+// (kExchangePort, unless CINELEDGER_EXCHANGE_PORT names another: ExchangePort() in exchange/Socket_win.h; the
+// command line takes one with the address). Nothing, with `failure` set, when any of it fails.
 class Connector {
   public:
     virtual ~Connector() = default;
@@ -139,12 +150,14 @@ UploadKind ReceiveFirstBlock(ByteChannel& channel, ServerLog& log);
 
 // The rest of a movie list upload: the version answered, the source checked ("Can Not Identify Source; Data Is
 // Corrupt." through `prompts`), the records the user lacks appended to `offered` (those before a failure stay),
-// "Tracking Results" when a complete upload brought none. The connection is closed on return. The number appended.
+// "Tracking Results" when a complete upload brought none. A record past `recordMax` is corrupt data. The
+// connection is closed on return. The number appended.
 std::size_t ReceiveMovieList(ByteChannel& channel, ServerLog& log, const Collection& c, ImportList& offered,
-                             Prompts& prompts);
-// The rest of a Gimme list upload: each title put first in `imported` with the sender as its location. The
-// connection is closed on return. False when it ended before "end".
-bool ReceiveGimmeList(ByteChannel& channel, ServerLog& log, MovieList& imported, Prompts& prompts);
+                             Prompts& prompts, std::size_t recordMax = kConversationRecordMax);
+// The rest of a Gimme list upload: each title put first in `imported` with the sender as its location; a title
+// past `recordMax` is corrupt data. The connection is closed on return. False when it ended before "end".
+bool ReceiveGimmeList(ByteChannel& channel, ServerLog& log, MovieList& imported, Prompts& prompts,
+                      std::size_t recordMax = kConversationRecordMax);
 // The user kept the imported Gimme list: "Client Disconnected", the separator, the connection closed.
 void RefuseGimmeList(ByteChannel& channel, ServerLog& log);
 

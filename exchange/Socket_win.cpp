@@ -119,7 +119,7 @@ std::unique_ptr<ByteChannel> WinsockConnector::Connect(std::string_view address,
         failure = {ChannelFailure::Kind::Error, error};
         return nullptr;
     }
-    return std::make_unique<SocketChannel>(std::move(connection));
+    return std::make_unique<SocketChannel>(std::move(connection), kDialSilenceLimit);
 }
 
 // ---- Server ----
@@ -169,7 +169,7 @@ std::unique_ptr<ByteChannel> WinsockListener::Accept() {
         Failed();
         return nullptr;
     }
-    return std::make_unique<SocketChannel>(std::move(connection));
+    return std::make_unique<SocketChannel>(std::move(connection), kSilenceLimit);
 }
 
 }  // namespace cl

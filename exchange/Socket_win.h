@@ -43,7 +43,8 @@ class WinsockSession {
 // continues partial transfers, waits for would-blocks and bounds the silence.
 class SocketChannel final : public StreamChannel {
   public:
-    explicit SocketChannel(OwnedSocket socket) : socket_(std::move(socket)) {}
+    SocketChannel(OwnedSocket socket, std::chrono::milliseconds silenceLimit)
+        : StreamChannel(silenceLimit), socket_(std::move(socket)) {}
     void Close() override { socket_.reset(); }
 
   protected:
@@ -61,7 +62,7 @@ class SocketChannel final : public StreamChannel {
 
 // The client's connection for one Dial: the sockets started on the first Connect and stopped by Stop (the
 // Networking dialog's, after each Dial) or when the connector goes. A dotted IPv4 address or a host name; the
-// exchange port unless another is given (the command-line companion's).
+// exchange port unless another is given (the command-line companion's). Its channels keep kDialSilenceLimit.
 class WinsockConnector final : public Connector {
   public:
     explicit WinsockConnector(std::uint16_t port = ExchangePort()) : port_(port) {}

@@ -19,11 +19,11 @@ bool StreamChannel::Continue(const IoResult& result, bool sending, std::chrono::
             break;
     }
     const auto silent = std::chrono::duration_cast<std::chrono::milliseconds>(Now() - lastMove);
-    if (silent >= kSilenceLimit) {
-        failure_ = {ChannelFailure::Kind::Silence, 0};
+    if (silent >= silenceLimit_) {
+        failure_ = {ChannelFailure::Kind::Silence, 0, silenceLimit_};
         return false;
     }
-    WaitReady(sending, std::min(kWaitSlice, kSilenceLimit - silent));
+    WaitReady(sending, std::min(kWaitSlice, silenceLimit_ - silent));
     return true;
 }
 

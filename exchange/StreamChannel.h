@@ -1,6 +1,6 @@
 // Exact-count transfers over a non-blocking stream socket, whatever the sockets library under it: partial
 // transfers are continued, a would-block waits for the socket in short slices instead of spinning, and a peer that
-// moves nothing for kSilenceLimit ends the transfer. A socket layer supplies the four single steps.
+// moves nothing for the silence limit ends the transfer. A socket layer supplies the four single steps.
 #pragma once
 
 #include <chrono>
@@ -14,6 +14,8 @@ namespace cl {
 
 class StreamChannel : public ByteChannel {
   public:
+    // kSilenceLimit for a server's connection, kDialSilenceLimit for a sender's.
+    explicit StreamChannel(std::chrono::milliseconds silenceLimit = kSilenceLimit) : silenceLimit_(silenceLimit) {}
     bool SendAll(std::string_view bytes) override;
     // Reads ahead up to kReadAhead bytes, so that a record's header and payload usually cost one library call.
     bool ReceiveExactly(std::size_t n, char* out) override;
@@ -39,6 +41,7 @@ class StreamChannel : public ByteChannel {
     // After a step that moved nothing: false with failure_ set when the transfer is over; true after waiting.
     bool Continue(const IoResult& result, bool sending, std::chrono::steady_clock::time_point lastMove);
 
+    std::chrono::milliseconds silenceLimit_;
     ChannelFailure failure_;
     std::vector<char> ahead_;
     std::size_t aheadBegin_ = 0;

@@ -51,9 +51,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (!peer.closed || quiet.last != cl::kLogSeparator) std::abort();
     for (const cl::ExchangeRecord& r : offered) {
+        if (!r.source || r.source->size() > cl::kSourceNameMax) std::abort();
         for (std::size_t i = 0; i < cl::kBlockLines; ++i) {
             const std::optional<std::string>& line = cl::BlockLine(r, i);
-            if (!line || line->size() > cl::kFieldMax || (i == 0 && cl::HasUnstorableByte(*line))) std::abort();
+            const std::size_t max = i == 0 ? cl::kFieldMax : cl::kExchangeValueMax;
+            if (!line || line->size() > max || (i == 0 && cl::HasUnstorableByte(*line))) std::abort();
         }
     }
     for (const cl::MovieRecord& r : c.importedGimme) {

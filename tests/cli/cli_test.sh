@@ -80,5 +80,10 @@ printf 'Ann*\r\nHeat\r\nRope' >"$dir/gimme.txt"
 run exchange "$dir/gimme.txt"; check "exchange of a Gimme list without its end" 1 $?
 check "the Gimme titles" $'Gimme list from: Ann\n  title: Heat\n  title: Rope' "$out"
 check "the Gimme failure and where" $'Invalid Gimme File; Load Failed.\ndamaged at line 3: the file ends before "end"' "$err"
+# send and send-bytes refuse an address whose port is no number from 1 to 65535, saying so.
+for address in 127.0.0.1: 127.0.0.1:70000 127.0.0.1:x; do
+    run send-bytes "$address" "$dir/gimme.txt"; check "send-bytes to $address" 2 $?
+    check "the port refused" "cineledger-cli: no port number (1 to 65535) after the \":\" in $address" "$(head -1 <<<"$err")"
+done
 
 if [ "$failures" -eq 0 ]; then echo "cli tests passed"; else echo "$failures cli checks failed"; exit 1; fi

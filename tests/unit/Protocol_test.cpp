@@ -252,11 +252,14 @@ TEST_F(ProtocolTest, HostilePeersAreDisconnected) {
         for (const int length : lengths) h[2 * i++] = char(length), h[2 * i - 1] = char(length >> 8);
         return h;
     };
+    const std::string name31(31, 'n'), name30(30, 'n');
     const struct {
         const char* name;
         std::string wire;
         std::string failure;
         std::string message;
+        Lines gimme;  // title@location
+        std::size_t offered = 0;
     } cases[] = {
         {"nothing", "", "Receive Error: 10054", ""},
         {"closed mid-block", Block("UPLOAD").substr(0, 100), "Receive Error: 10054", ""},
@@ -264,6 +267,11 @@ TEST_F(ProtocolTest, HostilePeersAreDisconnected) {
         {"payload over 268", upload + source + header({101, 101, 67}) + std::string(300, 'x'), "Data Corrupted", ""},
         {"field over 101", upload + source + header({102}) + std::string(300, 'x'), "Data Corrupted", ""},
         {"title with a bar", upload + source + header({3}) + "a|b", "Data Corrupted", ""},
+        {"title with a line feed after a movie whose source and medium are cut to what the files hold",
+         upload + Block(name31 + "*") + EncodeMovieRecord("R", std::string(101, 'm'), nullptr) + header({3}) + "a\nb",
+         "Data Corrupted", "", Lines{}, 1},
+        {"gimme title with a CR", Block("GIMME") + Block(name31 + "*") + Block("Rope") + Block("a\rb"),
+         "Data Corrupted", "", Lines{"Rope@" + name30}},
         {"source without a star", upload + Block("Ann"), "Data Corrupted", "Can Not Identify Source; Data Is Corrupt."},
         {"gimme source without a star", Block("GIMME") + Block("Ann"), "Data Corrupted",
          "Can Not Identify Source; Data is Corrupt."},
@@ -273,9 +281,14 @@ TEST_F(ProtocolTest, HostilePeersAreDisconnected) {
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
         Prompts().messages.clear();
-        EXPECT_EQ(Serve(test.wire), (Lines{"Connection Accepted", test.failure, "Client Disconnected", kSep}));
+        Lines log = Serve(test.wire);
+        if (log.back() == "<show>") log.resize(log.size() - 2);  // the offers were shown
+        EXPECT_EQ(log, (Lines{"Connection Accepted", test.failure, "Client Disconnected", kSep}));
         EXPECT_EQ(Prompts().MessageTexts(), test.message.empty() ? Lines{} : Lines{test.message});
-        EXPECT_EQ(W().state.importList.Count() + c.importedGimme.Count(), 0u);
+        EXPECT_EQ(ImportedGimme(), test.gimme);
+        TextReader saved(SerializeImportList(W().state.importList));  // a saved import list reads back whole
+        EXPECT_EQ(ReadMovieExchange(saved).records.size(), test.offered);
+        c.importedGimme.Clear(), W().state.importList.FreeAll();
     }
 }
 
@@ -329,6 +342,16 @@ TEST_F(ProtocolTest, ByteStreamsDeliveringOneByteAtATimeOrNothingAreBounded) {
         EXPECT_EQ(status.lines, (Lines{"Connection Accepted", test.failure, "Client Disconnected", kSep}));
         EXPECT_EQ(silent.now.time_since_epoch(), test.waited + 3 * StreamChannel::kWaitSlice);
     }
+}
+
+TEST_F(ProtocolTest, AConversationEndsAtTheRecordPastItsLimit) {
+    StatusUi status;
+    server.input = Send(false).substr(kTextBlockSize);  // after the first block
+    EXPECT_EQ(ReceiveMovieList(server, status, c, W().state.importList, Prompts(), 1), 1u);
+    server = {};
+    server.input = Send(true).substr(kTextBlockSize);
+    ReceiveGimmeList(server, status, c.importedGimme, Prompts(), 1);
+    EXPECT_EQ(ImportedGimme(), Lines{"Rope@Ann"});
 }
 
 TEST_F(ProtocolTest, ServerStartLogsEachStepOrTheOneThatFailed) {

@@ -21,12 +21,18 @@ struct PrintingLog : ServerLog {
     std::ostream& out;
 };
 
-// "ADDRESS[:PORT]" into the address text and a connector for the port (kExchangePort when none is given).
+// "ADDRESS[:PORT]" into the address text and a connector for the port (kExchangePort when none is given); nothing,
+// after saying why on `err`, for a port that is no number from 1 to 65535 or a build without sockets.
 std::unique_ptr<Connector> ConnectorFor(std::string& address, std::ostream& err) {
     std::uint16_t port = kExchangePort;
     if (const std::size_t colon = address.rfind(':'); colon != std::string::npos) {
         const char* end = address.data() + address.size();
-        if (std::from_chars(address.data() + colon + 1, end, port).ptr != end || port == 0) return nullptr;
+        const auto [last, error] = std::from_chars(address.data() + colon + 1, end, port);
+        if (error != std::errc{} || last != end || port == 0) {
+            err << "cineledger-cli: no port number (1 to 65535) after the \":\" in " << address << "\n";
+            PrintUsage(err);
+            return nullptr;
+        }
         address.resize(colon);
     }
     std::unique_ptr<Connector> connector = MakeSocketConnector(port);

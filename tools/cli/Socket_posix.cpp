@@ -15,7 +15,7 @@ namespace {
 
 class PosixChannel : public StreamChannel {
   public:
-    explicit PosixChannel(int fd) : fd_(fd) {}
+    explicit PosixChannel(int fd) : StreamChannel(kDialSilenceLimit), fd_(fd) {}
     ~PosixChannel() override { Close(); }
     PosixChannel(const PosixChannel&) = delete;
     PosixChannel& operator=(const PosixChannel&) = delete;
@@ -46,6 +46,18 @@ class PosixChannel : public StreamChannel {
     int fd_;
 };
 
+// A non-blocking connection under way: 0 once made, else why not (ETIMEDOUT after the silence limit, as the
+// Winsock connector does, rather than the system's own time-out of minutes).
+int AwaitConnection(int fd) {
+    pollfd ready{fd, POLLOUT, 0};
+    const int polled = ::poll(&ready, 1, static_cast<int>(kSilenceLimit.count()));
+    if (polled < 0) return errno;
+    if (polled == 0) return ETIMEDOUT;
+    int error = 0;
+    socklen_t size = sizeof(error);
+    return ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &size) != 0 ? errno : error;
+}
+
 class PosixConnector : public Connector {
   public:
     explicit PosixConnector(std::uint16_t port) : port_(std::to_string(port)) {}
@@ -59,14 +71,15 @@ class PosixConnector : public Connector {
             return nullptr;
         }
         const int fd = ::socket(found->ai_family, found->ai_socktype, found->ai_protocol);
-        const bool connected = fd >= 0 && ::connect(fd, found->ai_addr, found->ai_addrlen) == 0;
-        failure = {ChannelFailure::Kind::Error, errno};
+        int error = fd < 0 ? errno : 0;
+        auto channel = std::make_unique<PosixChannel>(fd);  // closes the socket on every way out
+        if (error == 0 && ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK) != 0) error = errno;
+        if (error == 0 && ::connect(fd, found->ai_addr, found->ai_addrlen) != 0)
+            error = errno == EINPROGRESS ? AwaitConnection(fd) : errno;
         ::freeaddrinfo(found);
-        if (!connected || ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK) != 0) {
-            if (fd >= 0) ::close(fd);
-            return nullptr;
-        }
-        return std::make_unique<PosixChannel>(fd);
+        if (error == 0) return channel;
+        failure = {ChannelFailure::Kind::Error, error};
+        return nullptr;
     }
 
   private:
