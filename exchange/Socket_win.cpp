@@ -101,7 +101,11 @@ std::unique_ptr<ByteChannel> WinsockConnector::Connect(std::string_view address,
     const std::string host(address);
     const std::string port = std::to_string(port_);
     if (const int error = getaddrinfo(host.c_str(), port.c_str(), &hints, &found); error != 0 || found == nullptr) {
-        failure = {ChannelFailure::Kind::Unresolved, error != 0 ? error : WSAHOST_NOT_FOUND};
+        // Only a name nobody knows is an unknown host; a lookup that failed for another reason says its number.
+        const bool unknown = error == 0 || error == WSAHOST_NOT_FOUND || error == WSANO_DATA;
+        failure = {unknown ? ChannelFailure::Kind::Unresolved : ChannelFailure::Kind::Error,
+                   error != 0 ? error : WSAHOST_NOT_FOUND};
+        if (found != nullptr) freeaddrinfo(found);
         return nullptr;
     }
     OwnedSocket connection(socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));

@@ -43,8 +43,12 @@ void ServeConnection(Workbench& w, ByteChannel& channel, ServerStatusUi& ui, Pro
             ReceiveMovieList(channel, ui, c, w.state.importList, prompts);
             if (w.state.importList.Count() != 0) {
                 ui.Hide();
+                // Shown again on every path: a hidden Server Status would leave nothing on screen to close.
+                const struct ShowOnExit {
+                    ServerStatusUi& ui;
+                    ~ShowOnExit() { ui.Show(); }
+                } show{ui};
                 w.dialogs.MovieListExchange();
-                ui.Show();
             }
             return;
         case UploadKind::GimmeList:

@@ -98,12 +98,17 @@ class ExportSourceDialog {
         const ExportSourceResult result = ExportSourceOk(
             w_.collection, w_.state, ControlText(dialog, IDC_EXPORT_SOURCE_EDIT, kSourceReadMax), prompts_);
         if (result.next == ExportSourceResult::Next::KeepOpen) return;
+        // Ended on every path, a failure included: a hidden modal dialog that never ends would leave the main
+        // window disabled with nothing on screen to close.
+        const struct EndOnExit {
+            HWND dialog;
+            ~EndOnExit() { EndDialog(dialog, 0); }
+        } end{dialog};
         if (result.next == ExportSourceResult::Next::RunNetworking) {
             ShowWindow(dialog, SW_HIDE);
             NetworkingDialog networking(w_, result.sourceLine);
             RunModal(instance_, IDD_NETWORKING, dialog, networking);
         }
-        EndDialog(dialog, 0);
     }
 
     HINSTANCE instance_;
@@ -165,9 +170,12 @@ class ServerStatusDialog final : public ServerStatusUi {
             }
         } serving{*this};
         serving_ = true;
+        // The beep announces the connection before it is taken; a deferred notification may find nobody any more,
+        // so it beeps once it knows.
+        if (!deferred) MessageBeep(MB_ICONEXCLAMATION);
         std::unique_ptr<ByteChannel> channel = listener_->Accept();
         if (!channel && deferred && listener_->LastError() == WSAEWOULDBLOCK) return;
-        MessageBeep(MB_ICONEXCLAMATION);
+        if (deferred) MessageBeep(MB_ICONEXCLAMATION);
         if (channel)
             ServeConnection(w_, *channel, *this, prompts_);
         else
@@ -187,6 +195,9 @@ class ServerStatusDialog final : public ServerStatusUi {
 void RunExportSourceDialog(HINSTANCE instance, HWND owner, Workbench& w) {
     ExportSourceDialog dialog(instance, w);
     RunModal(instance, IDD_EXPORT_SOURCE, owner, dialog);
+    // Also when a dialog could not be created: a flag left set would make the next send of the other kind send
+    // both or neither.
+    ClearSendFlags(w.state);
 }
 
 void RunServerStatusDialog(HINSTANCE instance, HWND owner, Workbench& w) {
