@@ -6,6 +6,7 @@
 #include <wininet.h>
 
 #include "app/DataDirectory.h"
+#include "model/base/ScopeExit.h"
 #include "res/ResourceIds.h"
 #include "ui/Dialogs_win.h"
 #include "ui/Printing_win.h"
@@ -366,8 +367,18 @@ std::optional<std::string> MainWindow::ChangePresence(PresenceChange& change) {
     return RunPresenceDialog(instance_, window_, change);
 }
 
+// Owned by the main window wherever it opens from. A dialog already open over the main window (the search results)
+// takes no input meanwhile, so no second movie's details can open over the first's.
 void MainWindow::MovieInfo() {
-    RunMovieInfoDialog(instance_, InnermostDialog(window_), shell_->Bench(), shell_->List());
+    HWND over = InnermostDialog(window_);
+    const bool takeOver = over != window_ && IsWindowEnabled(over);
+    if (takeOver) EnableWindow(over, FALSE);
+    const ScopeExit giveBack([&] {
+        if (!takeOver) return;
+        EnableWindow(over, TRUE);
+        SetActiveWindow(over);
+    });
+    RunMovieInfoDialog(instance_, window_, shell_->Bench(), shell_->List());
 }
 
 void MainWindow::Open(SimpleDialog dialog) {

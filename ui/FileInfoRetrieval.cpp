@@ -33,7 +33,8 @@ void FileInfoRetrieval::AnalyseFile(const std::filesystem::path& file) {
 FileInfoRetrieval::Next FileInfoRetrieval::CdDone(Prompts& ownerless) {
     finished.exchange(false, std::memory_order_acq_rel);  // what the worker wrote is visible from here on
     prompts_.ReplayTo(ownerless);
-    if (lastOutcome_ == CdOutcome::Failed) return Next::Failed;
+    // Taken once: a round whose worker never ran (no thread could be started) counts as a failed analysis.
+    if (std::exchange(lastOutcome_, CdOutcome::Failed) == CdOutcome::Failed) return Next::Failed;
     ++nextCd_;
     return WantsFile() ? Next::Ask : Next::Finish;
 }

@@ -70,7 +70,7 @@ class FileInfoRetrieval {
     std::string title_;
     int cdCount_ = 0;
     int nextCd_ = 0;
-    CdOutcome lastOutcome_ = CdOutcome::Analysed;
+    CdOutcome lastOutcome_ = CdOutcome::Failed;  // until an analysis answers
     MediaScratch scratch_;
     AnalyserState analysers_;
     DeferredPrompts prompts_;

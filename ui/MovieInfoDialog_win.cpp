@@ -211,7 +211,8 @@ class MovieInfoDialog final : public RetrievalHost {
         const std::optional<ImdbPageValues> values =
             ImdbPageFor(w_.collection.imdb, movie.title.value_or(""), w_.state.currentImdb);
         if (values) SetImdbEdits(*values);
-        if (!cover_) LoadCover();
+        // The cover file is not opened while a worker may be moving or writing it: its result shows the cover.
+        if (!cover_ && !retrieval_.CoverBusy()) LoadCover();
     }
 
     void SetImdbEdits(const ImdbPageValues& values) {
@@ -235,9 +236,10 @@ class MovieInfoDialog final : public RetrievalHost {
             EnableWindow(dialog_, FALSE);
             return;
         }
-        if (closing_) {
+        if (closing_) {  // the close put off: a date message must show over a dialog that takes input again
             closing_ = false;
             EnableWindow(dialog_, TRUE);
+            SetActiveWindow(dialog_);
         }
         HWND history = pages_[kHistoryPage];
         if (!CloseMovieInfo(w_.collection, w_.state, list_.CurrentView(),
@@ -351,11 +353,15 @@ class MovieInfoDialog final : public RetrievalHost {
         InvalidateRect(page, nullptr, TRUE);
     }
 
-    // Internal Update: what was typed is stored under the movie's key, and the page goes back to the IMDb source.
+    // Internal Update: what was typed is stored under the movie's key, and the page goes back to the IMDb source. A
+    // title too long for a key stores nothing: the user is told, and the typed values and Internal mode stay.
     void StoreTypedImdb(HWND page) {
         ImdbPageValues typed;
         for (const ImdbEdit& edit : kImdbEdits) typed.*edit.value = ControlText(page, edit.id, kInternalEditReadMax);
-        StoreInternalEdits(w_.collection.imdb, w_.state.currentMovie, w_.state.currentImdb, typed);
+        if (!StoreInternalEdits(w_.collection.imdb, w_.state.currentMovie, w_.state.currentImdb, typed)) {
+            prompts_.ShowMessage(kTitleTooLongToStoreMessage, kSystemCaption, MessageIcon::Stop);
+            return;
+        }
         CheckRadioButton(page, IDC_IMDB_SOURCE_IMDB, IDC_IMDB_SOURCE_INTERNAL, IDC_IMDB_SOURCE_IMDB);
         SetInternalMode(page, false);
     }

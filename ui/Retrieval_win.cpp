@@ -7,6 +7,7 @@
 
 #include "imdb/PageFetch_win.h"
 #include "model/base/NativePath.h"
+#include "model/base/ScopeExit.h"
 #include "res/MovieInfoDialogIds.h"
 #include "ui/Dialogs_win.h"
 
@@ -20,27 +21,48 @@ constexpr UINT kCdAnalysed = WM_APP + 3;
 
 // Runs `work(*job)` on a thread of its own, then posts `message` to `notify`. The thread holds its own reference
 // to the job, so the job outlives whichever of the two ends last; it touches nothing else. An exception ends the
-// work, never the thread's entry.
+// work, never the thread's entry. A thread that cannot be started is a work that failed before its first step: the
+// message comes all the same, so every started run ends through its message.
 template <typename Job, typename Work>
-void StartWorker(std::shared_ptr<Job> job, HWND notify, UINT message, Work work) {
-    std::thread([job = std::move(job), notify, message, work = std::move(work)]() noexcept {
-        WPARAM failed = 0;
-        try {
-            work(*job);
-        } catch (...) {
-            failed = 1;
-        }
+void StartWorker(const std::shared_ptr<Job>& job, HWND notify, UINT message, Work work) noexcept {
+    try {
+        std::thread([job, notify, message, work = std::move(work)]() noexcept {
+            WPARAM failed = 0;
+            try {
+                work(*job);
+            } catch (...) {
+                failed = 1;
+            }
+            job->finished = true;
+            PostMessageA(notify, message, failed, 0);
+        }).detach();
+    } catch (...) {
         job->finished = true;
-        PostMessageA(notify, message, failed, 0);
-    }).detach();
+        PostMessageA(notify, message, 1, 0);
+    }
 }
 
-// The wait windows take the mouse while they stand, with the hourglass, and give it back with the arrow.
-INT_PTR CALLBACK WaitWindowProc(HWND window, UINT message, WPARAM, LPARAM) noexcept {
+// A wait window's owner: the dialog whose Escape stops the work the window stands for.
+void ForwardCancel(HWND wait) {
+    PostMessageA(GetWindow(wait, GW_OWNER), WM_COMMAND, IDCANCEL, 0);
+}
+
+// The wait windows take the mouse while they stand, with the hourglass, and give it back with the arrow. Shown,
+// a wait window is the active one, so it passes Escape (and a close) on to the dialog it stands over.
+INT_PTR CALLBACK WaitWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM) noexcept {
     return Guarded(
         [&]() -> INT_PTR {
             switch (message) {
                 case WM_INITDIALOG:
+                    return TRUE;
+                case WM_KEYDOWN:
+                    if (wParam == VK_ESCAPE) ForwardCancel(window);
+                    return TRUE;
+                case WM_COMMAND:
+                    if (LOWORD(wParam) == IDCANCEL) ForwardCancel(window);
+                    return TRUE;
+                case WM_CLOSE:
+                    ForwardCancel(window);
                     return TRUE;
                 case WM_SETCURSOR:
                     SetCursor(LoadCursorA(nullptr, IDC_WAIT));
@@ -113,7 +135,10 @@ class TitleSearchDialog {
                 ChosenTitleRead(ctx, wParam != 0);
                 return TRUE;
             case WM_COMMAND:
-                if (chosen_) return TRUE;  // a title is being read: the dialog is hidden and waits for it
+                if (chosen_) {  // a title is being read: the dialog is hidden and waits for it; Escape stops it
+                    if (LOWORD(wParam) == IDCANCEL) chosen_->cancel = true;
+                    return TRUE;
+                }
                 if (LOWORD(wParam) == IDC_TITLE_SEARCH_OK || LOWORD(wParam) == IDOK) Choose(ctx);
                 if (LOWORD(wParam) == IDC_TITLE_SEARCH_CANCEL || LOWORD(wParam) == IDCANCEL) {
                     CancelTitleSearch(ctx, search_);
@@ -151,25 +176,30 @@ class TitleSearchDialog {
             ChooseTitle(ctx, search_, text ? std::optional<std::string_view>(*text) : std::nullopt, titleFilled);
         if (!chosen) return;
         if (titleFilled) host_.ReleaseCover();
-        StartWorker(chosen, dialog_, kChosenTitleDone, &FetchChosenTitle);
         chosen_ = std::move(chosen);
+        StartWorker(chosen_, dialog_, kChosenTitleDone, &FetchChosenTitle);
         ShowWindow(dialog_, SW_HIDE);
         wait_ = ShowWaitWindow(instance_, IDD_DOWNLOAD_WAIT, dialog_);
     }
 
+    // Whatever happens while the result is applied (an exception included), the hidden dialog either comes back
+    // with its list or ends: it never stays hidden and modal.
     void ChosenTitleRead(RetrievalContext& ctx, bool failed) {
         const std::shared_ptr<RetrievalJob> job = std::move(chosen_);
         if (job == nullptr) return;
+        RetrievalStep step = RetrievalStep::Done;
+        const ScopeExit end([&] {
+            if (step == RetrievalStep::ChooseAgain) {
+                ShowWindow(dialog_, SW_SHOW);
+                InvalidateRect(host_.ImdbPage(), nullptr, TRUE);
+                return;
+            }
+            EndDialog(dialog_, IDOK);
+            SetFocus(host_.Dialog());
+        });
         wait_.reset();  // first: it holds the mouse, which the messages that follow need
         if (failed) ReportUnexpectedFailure();
-        const RetrievalStep step = ApplyChosenTitle(ctx, search_, *job);
-        if (step == RetrievalStep::ChooseAgain) {
-            ShowWindow(dialog_, SW_SHOW);
-            InvalidateRect(host_.ImdbPage(), nullptr, TRUE);
-            return;
-        }
-        EndDialog(dialog_, IDOK);
-        SetFocus(host_.Dialog());
+        step = ApplyChosenTitle(ctx, search_, *job);
     }
 
     HINSTANCE instance_;
@@ -191,11 +221,11 @@ void Retrieval::StartDatabase(bool titleEditFilled) {
     if (titleEditFilled) host_.ReleaseCover();
     std::shared_ptr<RetrievalJob> job = StartRetrieval(ctx, titleEditFilled);
     if (!job) return;
-    StartWorker(job, host_.Dialog(), kTitleRetrievalDone, &FetchTitle);
     job_ = std::move(job);
     running_ = true;
     cancelled_ = false;
     host_.RetrievalRunning(true);
+    StartWorker(job_, host_.Dialog(), kTitleRetrievalDone, &FetchTitle);
     wait_ = ShowWaitWindow(instance_, IDD_DOWNLOAD_WAIT, host_.Dialog());
 }
 
@@ -213,19 +243,21 @@ void Retrieval::StartFileInfo(std::string_view typedCount) {
     NextCd();
 }
 
+// Every road that starts no worker ends the run here, an exception's included.
 void Retrieval::NextCd() {
+    bool started = false;
+    const ScopeExit end([&] {
+        if (!started) Finished();
+    });
     if (!files_->WantsFile()) {
         host_.ShowMedia(files_->Finish(w_.collection.media));
         w_.state.currentMedia = files_->Scratch();
-        Finished();
         return;
     }
     const std::optional<std::filesystem::path> file = ChooseMediaFile(host_.MediaPage());
-    if (!file) {
-        Finished();
-        return;
-    }
+    if (!file) return;
     StartWorker(files_, host_.Dialog(), kCdAnalysed, [file = *file](FileInfoRetrieval& run) { run.AnalyseFile(file); });
+    started = true;
     wait_ = ShowWaitWindow(instance_, IDD_FILE_INFO_WAIT, host_.MediaPage());
 }
 
@@ -244,34 +276,38 @@ bool Retrieval::HandleMessage(UINT message, WPARAM wParam) {
 void Retrieval::DatabaseDone(bool failed) {
     const std::shared_ptr<RetrievalJob> job = std::move(job_);
     if (job == nullptr) return;
+    const ScopeExit end([this] { Finished(); });
     wait_.reset();
     if (failed) ReportUnexpectedFailure();
     RetrievalContext ctx{w_, dialogPrompts_, host_};
     if (ApplyTitleRetrieval(ctx, *job) == RetrievalStep::ShowResults)
         TitleSearchDialog(instance_, w_, host_, *job).Run();
-    Finished();
 }
 
 void Retrieval::CdDone(bool failed) {
     if (files_ == nullptr) return;
+    if (NextCdWanted(failed)) NextCd();
+}
+
+bool Retrieval::NextCdWanted(bool failed) {
+    bool wanted = false;
+    const ScopeExit end([&] {
+        if (!wanted) Finished();
+    });
     wait_.reset();
     if (failed) ReportUnexpectedFailure();
     switch (files_->CdDone(w_.desktop.OwnerlessPrompts())) {
         case FileInfoRetrieval::Next::Ask:
-            if (cancelled_ || MessageBoxA(host_.Dialog(), files_->Question().c_str(),
-                                          std::string(kCdQuestionCaption).c_str(), MB_OKCANCEL) != IDOK) {
-                Finished();
-                return;
-            }
-            NextCd();
-            return;
+            wanted = !cancelled_ && MessageBoxA(host_.Dialog(), files_->Question().c_str(),
+                                                std::string(kCdQuestionCaption).c_str(), MB_OKCANCEL) == IDOK;
+            break;
         case FileInfoRetrieval::Next::Finish:
-            NextCd();  // no file is wanted any more: it finishes
-            return;
+            wanted = true;  // no file is wanted any more: NextCd finishes
+            break;
         case FileInfoRetrieval::Next::Failed:
-            Finished();
-            return;
+            break;
     }
+    return wanted;
 }
 
 void Retrieval::Cancel() {
@@ -282,6 +318,8 @@ void Retrieval::Cancel() {
 void Retrieval::Finished() {
     files_.reset();
     running_ = false;
+    // A run that ends without its wait window (an open-file dialog cancelled) may have left the hourglass.
+    SetCursor(LoadCursorA(nullptr, IDC_ARROW));
     host_.RetrievalRunning(false);
 }
 

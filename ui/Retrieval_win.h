@@ -45,6 +45,8 @@ class Retrieval {
     bool HandleMessage(UINT message, WPARAM wParam);
 
     bool Running() const { return running_; }
+    // A database retrieval runs: its worker may be moving or writing the movie's cover file.
+    bool CoverBusy() const { return running_ && files_ == nullptr; }
     // The dialog is closing: a database worker stops at its next step and stores nothing; a file analysis that
     // runs completes and, for the last CD, is stored, but no further CD is asked for.
     void Cancel();
@@ -54,6 +56,8 @@ class Retrieval {
     void NextCd();
     void DatabaseDone(bool failed);
     void CdDone(bool failed);
+    // Takes a CD's result: true when the next CD is wanted, otherwise the run has ended.
+    bool NextCdWanted(bool failed);
 
     HINSTANCE instance_;
     Workbench& w_;

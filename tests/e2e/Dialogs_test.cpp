@@ -47,15 +47,17 @@ TEST_F(DialogTest, FindSelectsWhileTypingAndListsAnActorsMovies) {
     HWND found = Control(results, IDC_RESULTS_LIST);
     EXPECT_EQ(ListBoxItems(found), (Lines{"CineLedger: Heat", "CineLedger: Ronin"}));
     EXPECT_EQ(Screenshot(results, "SearchResults"), "");
-    // A double-click on a line opens that movie's details over the results, which stay.
+    // A double-click on a line opens that movie's details (owned by the main window) over the results, which stay.
     SendMessageA(found, LB_SETCURSEL, 0, 0);
     PostMessageA(found, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(10, 5));
     HWND info = WaitForDialog(program.Id(), "Movie Info...");
     ASSERT_NE(info, nullptr);
-    EXPECT_EQ(GetWindow(info, GW_OWNER), results);
+    EXPECT_EQ(GetWindow(info, GW_OWNER), main);
+    EXPECT_FALSE(IsWindowEnabled(results));
     PostMessageA(info, WM_COMMAND, IDCANCEL, 0);
     EXPECT_TRUE(WaitForWindowGone(info));
     EXPECT_TRUE(IsWindowVisible(results));
+    EXPECT_TRUE(IsWindowEnabled(results));
     PostMessageA(results, WM_COMMAND, IDCANCEL, 0);
     EXPECT_TRUE(WaitForWindowGone(results));
     EXPECT_TRUE(WaitForWindowGone(find)) << "the Find dialog closes with the results";

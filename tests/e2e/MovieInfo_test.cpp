@@ -1,5 +1,7 @@
 // The Movie Info dialog and its retrievals, driven as a user would against the fixture site (tests/imdb/site.py,
 // whose search names say what each look-up comes to) and, for the file details, videos made with ffmpeg.
+#include <winsock2.h>
+// Winsock's header first: the others would bring its older one.
 #include <gtest/gtest.h>
 
 #include "res/EditDialogIds.h"
@@ -23,6 +25,31 @@ void RunLinux(const std::string& line) {
     OwnedHandle process(started.hProcess), thread(started.hThread);
 }
 
+// A connection that sends nothing: the fixture site serves one request at a time, so it answers no other until
+// this ends, and a retrieval started meanwhile is sure to be running.
+class HeldSite {
+  public:
+    explicit HeldSite(int port) {
+        WSADATA wsa;
+        if (WSAStartup(MAKEWORD(2, 2), &wsa) != 0) return;
+        socket_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+        sockaddr_in site = {};
+        site.sin_family = AF_INET;
+        site.sin_port = htons(static_cast<u_short>(port));
+        site.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        held_ = connect(socket_, reinterpret_cast<sockaddr*>(&site), sizeof site) == 0;
+    }
+    ~HeldSite() {
+        closesocket(socket_);
+        WSACleanup();
+    }
+    bool Held() const { return held_; }
+
+  private:
+    SOCKET socket_ = INVALID_SOCKET;
+    bool held_ = false;
+};
+
 // One fixture site for the whole suite: the program finds it through the four host variables it inherits.
 class MovieInfoTest : public ProgramTest {
   protected:
@@ -33,8 +60,9 @@ class MovieInfoTest : public ProgramTest {
         if (!WaitUntil([] { return site_->ReadFile("port").value_or("").ends_with("\n"); })) return;
         SetHosts();
     }
+    static int Port() { return std::stoi(site_->ReadFile("port").value_or("0")); }
     static void SetHosts() {
-        const std::string port = std::to_string(std::stoi(site_->ReadFile("port").value_or("0")));
+        const std::string port = std::to_string(Port());
         for (const char* host : {"TITLE_SEARCH", "SITE", "IMAGE"})
             SetEnvironmentVariableA(("CINELEDGER_" + std::string(host) + "_HOST").c_str(),
                                     ("http://127.0.0.1:" + port).c_str());
@@ -115,11 +143,19 @@ TEST_F(MovieInfoTest, DirectHitStoresTheRecordAndTheCover) {
     EXPECT_TRUE(NoLeftovers());
     EXPECT_EQ(ReadBytes(data / "Covers\\6.jpg"), Cover("heat.jpg"));
     ASSERT_TRUE(Close());
-    // Escape right after Update: the dialog waits for the worker, then closes with every file in its place.
+    // Escape in the wait window: the dialog waits for the worker, then closes with every file in its place.
     ASSERT_TRUE(Open("Heat"));
     ToTab(0, 1);
-    ASSERT_TRUE(PressButton(Page(IDC_IMDB_TITLE), IDC_IMDB_UPDATE));
-    ASSERT_TRUE(Close());
+    {
+        const HeldSite held(Port());
+        ASSERT_TRUE(held.Held());
+        ASSERT_TRUE(PressButton(Page(IDC_IMDB_TITLE), IDC_IMDB_UPDATE));
+        HWND wait = WaitForDialog(program.Id(), "");
+        ASSERT_NE(wait, nullptr);
+        PostKey(wait, VK_ESCAPE);
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindowEnabled(info); })) << "the close is put off";
+    }
+    ASSERT_TRUE(WaitForWindowGone(info));
     EXPECT_TRUE(NoLeftovers());
     EXPECT_EQ(ReadBytes(data / "Covers\\6.jpg"), Cover("heat.jpg"));
     ASSERT_TRUE(SaveAll());

@@ -24,6 +24,7 @@ TEST(FileInfoRetrieval, CountCheckThenOneAnalysisPerCdThenTheRecord) {
     run->AnalyseFile(mpeg);
     EXPECT_EQ(run->CdDone(ownerless), FileInfoRetrieval::Next::Ask);
     EXPECT_EQ(run->Question(), "Please Enter CD #2");
+    EXPECT_EQ(run->CdDone(ownerless), FileInfoRetrieval::Next::Failed) << "a round without an analysis";
     run->AnalyseFile(mpeg);
     EXPECT_EQ(run->CdDone(ownerless), FileInfoRetrieval::Next::Finish);
     const MediaPageValues values = run->Finish(store);
