@@ -24,6 +24,8 @@ TEST(MovieInfo, TabsBeyondTheFirstAreForTheMainListOnly) {
         EXPECT_EQ(ChangeTab(c.tab, c.view, 512, dialog).has_value(), c.opens) << static_cast<int>(c.tab);
         EXPECT_EQ(dialog.messages.size(), c.opens ? 0u : 1u);
     }
+    EXPECT_EQ(kMovieInfoTabNames[static_cast<std::size_t>(MovieInfoTab::History)], "History");
+    EXPECT_EQ(kMovieInfoTabNames[static_cast<std::size_t>(MovieInfoTab::Media)], "Divx/VCD");
     EXPECT_EQ(LayoutOf(MovieInfoTab::Imdb, 512).dialog, (PixelSize{512, 425}));
     EXPECT_TRUE(OpensOnImdbTab(true, View::Upcoming()));
     EXPECT_FALSE(OpensOnImdbTab(true, View::InternalGimme()));

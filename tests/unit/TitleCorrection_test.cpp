@@ -47,6 +47,7 @@ TEST(TitleCorrection, MovieFollowsTheDatabaseTitleEverywhereUnlessTaken) {
         EXPECT_EQ(f.c.main.Count(), 2u);
         EXPECT_TRUE(f.c.freeNumbers.Empty());
         EXPECT_EQ(f.c.comments.CommentFor(now), "nice");
+        if (now != "Old") EXPECT_EQ(f.c.comments.CommentFor("Old"), std::nullopt);
         EXPECT_NE(f.c.history.Find(now), nullptr);
         EXPECT_NE(f.c.media.Find(now), nullptr);
         EXPECT_NE(f.c.imdb.Find(ImdbKey(now)), nullptr);
