@@ -2,6 +2,7 @@
 #include "ui/SkinsDialog.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -12,7 +13,7 @@ namespace cl {
 namespace {
 
 TEST(SkinsDialog, ListsOnlyTheFoldersUnderSkins) {
-    const auto dir = std::filesystem::temp_directory_path() / "cl-skin-folders";
+    const auto dir = std::filesystem::temp_directory_path() / ("cl-skin-folders-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir / "Skins" / "Blue Sky");
     std::filesystem::create_directories(dir / "Skins" / "Red");
     std::ofstream(dir / "Skins" / "notes.txt") << "x";
