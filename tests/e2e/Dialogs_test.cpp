@@ -57,7 +57,8 @@ TEST_F(DialogTest, FindSelectsWhileTypingAndListsAnActorsMovies) {
     PostMessageA(info, WM_COMMAND, IDCANCEL, 0);
     EXPECT_TRUE(WaitForWindowGone(info));
     EXPECT_TRUE(IsWindowVisible(results));
-    EXPECT_TRUE(IsWindowEnabled(results));
+    // Given back once the dialog's call has returned, a moment after its window went.
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(results) != FALSE; }));
     PostMessageA(results, WM_COMMAND, IDCANCEL, 0);
     EXPECT_TRUE(WaitForWindowGone(results));
     EXPECT_TRUE(WaitForWindowGone(find)) << "the Find dialog closes with the results";
