@@ -82,18 +82,19 @@ std::size_t GetLength(const char* at) {
     return static_cast<unsigned char>(at[0]) | (static_cast<std::size_t>(static_cast<unsigned char>(at[1])) << 8);
 }
 
-std::string EncodeFrame(const std::array<std::string_view, kWireFields>& fields) {
-    std::string frame(kHeaderSize, '\0');
+// The frame goes straight onto the end of `out`, so that a batch of frames is built in one buffer.
+void AppendFrame(std::string& out, const std::array<std::string_view, kWireFields>& fields) {
+    const std::size_t header = out.size();
+    out.resize(header + kHeaderSize);
     // A field over its limit, or a record over its own, would make the receiver drop the whole upload: each text
     // is cut to what still fits, the title first.
     std::size_t room = kPayloadMax;
     for (std::size_t i = 0; i < kWireFields; ++i) {
         const std::string_view text = fields[i].substr(0, std::min(kFieldMax, room));
         room -= text.size();
-        PutLength(&frame[2 * i], text.size());
-        frame += text;
+        PutLength(&out[header + 2 * i], text.size());
+        out += text;
     }
-    return frame;
 }
 
 // The sender's end after a failed send.
@@ -149,7 +150,7 @@ std::optional<std::string_view> BlockText(std::string_view block, std::size_t fi
     return block.substr(0, end);
 }
 
-std::string EncodeMovieRecord(std::string_view title, std::string_view medium, const MediaRecord* media) {
+void AppendMovieRecord(std::string& out, std::string_view title, std::string_view medium, const MediaRecord* media) {
     std::array<std::string_view, kWireFields> fields{title, medium};
     if (media != nullptr) {
         for (std::size_t i = 0; i < kWireMedia.size(); ++i) {
@@ -157,11 +158,23 @@ std::string EncodeMovieRecord(std::string_view title, std::string_view medium, c
             if (value) fields[i + 2] = *value;
         }
     }
-    return EncodeFrame(fields);
+    AppendFrame(out, fields);
+}
+
+void AppendEndRecord(std::string& out) {
+    AppendFrame(out, {kEndRecordTitle});
+}
+
+std::string EncodeMovieRecord(std::string_view title, std::string_view medium, const MediaRecord* media) {
+    std::string frame;
+    AppendMovieRecord(frame, title, medium, media);
+    return frame;
 }
 
 std::string EncodeEndRecord() {
-    return EncodeFrame({kEndRecordTitle});
+    std::string frame;
+    AppendEndRecord(frame);
+    return frame;
 }
 
 std::optional<std::size_t> PayloadLength(const RecordHeader& header) {
@@ -338,15 +351,19 @@ SendOutcome SendMovieList(Connector& connector, std::string_view address, Server
     if (!SendBlock(*channel, log, MakeSourceBlock(sourceLine))) return SendOutcome::Failed;
     // The frames leave in batches of about 64 KB, the end record with the last: the bytes on the wire are the same,
     // and a call into the sockets library per movie would cost more than the transfer (docs/PERFORMANCE.md).
+    // Each frame is written into the batch itself, which keeps its storage from one batch to the next.
     constexpr std::size_t kSendBatch = 64 * 1024;
     std::string batch;
+    batch.reserve(kSendBatch + kHeaderSize + kPayloadMax);
     for (const MovieRecord& movie : main) {
-        batch += EncodeMovieRecord(movie.title, movie.medium.value_or(""), media.Find(movie.title));
+        const std::string_view medium = movie.medium ? std::string_view(*movie.medium) : std::string_view();
+        AppendMovieRecord(batch, movie.title, medium, media.Find(movie.title));
         if (batch.size() < kSendBatch) continue;
         if (!channel->SendAll(batch)) return SendFailed(*channel, log);
         batch.clear();
     }
-    if (!channel->SendAll(batch + EncodeEndRecord())) return SendFailed(*channel, log);
+    AppendEndRecord(batch);
+    if (!channel->SendAll(batch)) return SendFailed(*channel, log);
     return Finish(*channel, log);
 }
 
