@@ -5,13 +5,10 @@
 
 #include <array>
 #include <cstddef>
-#include <deque>
 #include <filesystem>
-#include <list>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "media/MediaRecord.h"
@@ -76,31 +73,33 @@ class MediaStore {
 };
 
 // The media records of an imported movie list: appended in the order they arrive, duplicates allowed.
-// Lookups by title find the first record with it.
+// Lookups by title find the first record with it. A list brings tens of thousands of records at once, so
+// they share the stores' keyed list: nodes from a pool and a flat hash index, nothing per title besides.
 class ImportList {
   public:
-    void Append(MediaRecord record);
+    void Append(MediaRecord record) { records_.AppendAllowingDuplicate(std::move(record)); }
 
     // The first record with exactly this title, or nullptr.
-    const MediaRecord* Find(std::string_view title) const;
+    const MediaRecord* Find(std::string_view title) const { return records_.Find(title); }
     // Unlinks the first record with exactly this title; false when none.
-    bool Delete(std::string_view title);
+    bool Delete(std::string_view title) { return records_.Erase(title); }
 
-    void FreeAll();
-    std::size_t Count() const { return records_.size(); }
+    void FreeAll() { records_.Clear(); }
+    std::size_t Count() const { return records_.Count(); }
     std::vector<std::string> Titles() const;
 
-    std::list<MediaRecord>::const_iterator begin() const { return records_.begin(); }
-    std::list<MediaRecord>::const_iterator end() const { return records_.end(); }
+    auto begin() const { return records_.begin(); }
+    auto end() const { return records_.end(); }
 
   private:
-    static std::string_view TitleOf(const MediaRecord& r) {
-        return r.fields.title ? std::string_view(*r.fields.title) : std::string_view();
-    }
-
-    std::list<MediaRecord> records_;
-    // Per title, its records in list order; a record without a title counts as the empty title.
-    std::unordered_map<std::string, std::deque<std::list<MediaRecord>::iterator>> byTitle_;
+    // A record without a title counts as the empty title.
+    struct KeyOf {
+        const std::string& operator()(const MediaRecord& r) const {
+            static const std::string kNone;
+            return r.fields.title ? *r.fields.title : kNone;
+        }
+    };
+    KeyedList<MediaRecord, KeyOf> records_;
 };
 
 // Reads thirteen-line records until the end of the data or an empty title line (add or replace each; text

@@ -72,6 +72,17 @@ class KeyedList {
         return *it;
     }
 
+    // Append for a list that keeps several records of one key: lookups go on finding the first of them.
+    Record& AppendAllowingDuplicate(Record record) {
+        records_.push_back(std::move(record));
+        auto it = std::prev(records_.end());
+        const std::string_view key = KeyOf{}(*it);
+        const std::size_t hash = Hash(key);
+        if (!shared_ && First(hash, key) != nullptr) shared_ = true;
+        index_.Insert(hash, Entry{it, next_++});
+        return *it;
+    }
+
     // Find, and when the key has no record, a default record appended and handed to fill(record), which
     // must give it the key `key`; the key is hashed once for both. The flag tells whether it was appended.
     template <typename Fill>
