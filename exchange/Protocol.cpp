@@ -288,13 +288,11 @@ std::size_t ReceiveMovieList(ByteChannel& channel, ServerLog& log, const Collect
         }
         std::string title(fields[0]);
         if (IsTitleKnown(title, c)) continue;
-        ExchangeRecord record;
-        record.fields.title = std::move(title);
+        ExchangeRecord& record = offered.AppendTitled(std::move(title));
         record.medium = std::string(fields[1]);
         for (std::size_t i = 0; i < kWireMedia.size(); ++i) record.fields.*kWireMedia[i] = std::string(fields[i + 2]);
         record.source = *source;
         record.categoryMark = std::string(kCategoryMark);
-        offered.Append(std::move(record));
         ++count;
     }
 }

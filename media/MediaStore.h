@@ -77,7 +77,14 @@ class MediaStore {
 // they share the stores' keyed list: nodes from a pool and a flat hash index, nothing per title besides.
 class ImportList {
   public:
-    void Append(MediaRecord record) { records_.AppendAllowingDuplicate(std::move(record)); }
+    // A record is sixteen texts, and each move of one on the way in costs about as much as building it: it is
+    // taken by reference, or appended with only its title for the caller to fill the rest in place.
+    void Append(MediaRecord&& record) { records_.AppendAllowingDuplicate(std::move(record)); }
+    MediaRecord& AppendTitled(std::string title) {
+        MediaRecord record;
+        record.fields.title = std::move(title);
+        return records_.AppendAllowingDuplicate(std::move(record));
+    }
 
     // The first record with exactly this title, or nullptr.
     const MediaRecord* Find(std::string_view title) const { return records_.Find(title); }

@@ -73,7 +73,7 @@ class KeyedList {
     }
 
     // Append for a list that keeps several records of one key: lookups go on finding the first of them.
-    Record& AppendAllowingDuplicate(Record record) {
+    Record& AppendAllowingDuplicate(Record&& record) {
         records_.push_back(std::move(record));
         auto it = std::prev(records_.end());
         const std::string_view key = KeyOf{}(*it);
