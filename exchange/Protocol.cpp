@@ -288,11 +288,13 @@ std::size_t ReceiveMovieList(ByteChannel& channel, ServerLog& log, const Collect
         }
         std::string title(fields[0]);
         if (IsTitleKnown(title, c)) continue;
+        // The texts are built where they are kept, each copied once: a temporary and its move would copy each
+        // twice, and every copy is a call into the C library, which under Wine is slow for short texts.
         ExchangeRecord& record = offered.AppendTitled(std::move(title));
-        record.medium = std::string(fields[1]);
-        for (std::size_t i = 0; i < kWireMedia.size(); ++i) record.fields.*kWireMedia[i] = std::string(fields[i + 2]);
+        record.medium.emplace(fields[1]);
+        for (std::size_t i = 0; i < kWireMedia.size(); ++i) (record.fields.*kWireMedia[i]).emplace(fields[i + 2]);
         record.source = *source;
-        record.categoryMark = std::string(kCategoryMark);
+        record.categoryMark.emplace(kCategoryMark);
         ++count;
     }
 }
