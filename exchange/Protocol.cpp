@@ -2,6 +2,7 @@
 #include "exchange/Protocol.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "exchange/MovieExchangeFile.h"
 
@@ -95,6 +96,15 @@ void AppendFrame(std::string& out, const std::array<std::string_view, kWireField
         PutLength(&out[header + 2 * i], text.size());
         out += text;
     }
+}
+
+// The movie's media record, its fields asked into the cache for the frame that is written a little later.
+const MediaRecord* FindMediaAhead(const MediaStore& media, std::string_view title) {
+    const MediaRecord* found = media.Find(title);
+    if (found != nullptr) {
+        for (const Field field : kWireMedia) __builtin_prefetch(&(found->fields.*field));
+    }
+    return found;
 }
 
 // The sender's end after a failed send.
@@ -355,12 +365,23 @@ SendOutcome SendMovieList(Connector& connector, std::string_view address, Server
     constexpr std::size_t kSendBatch = 64 * 1024;
     std::string batch;
     batch.reserve(kSendBatch + kHeaderSize + kPayloadMax);
-    for (const MovieRecord& movie : main) {
-        const std::string_view medium = movie.medium ? std::string_view(*movie.medium) : std::string_view();
-        AppendMovieRecord(batch, movie.title, medium, media.Find(movie.title));
-        if (batch.size() < kSendBatch) continue;
-        if (!channel->SendAll(batch)) return SendFailed(*channel, log);
-        batch.clear();
+    // The media records of a few movies are looked up before their frames are written. Each lookup waits on
+    // memory (a hash probe, then a record of its own elsewhere); this way the lookups of neighbouring movies wait
+    // together instead of one after another, which took most of the sender's time.
+    constexpr std::size_t kLookAhead = 32;
+    std::array<std::pair<const MovieRecord*, const MediaRecord*>, kLookAhead> ahead;
+    for (auto next = main.begin(); next != main.end();) {
+        std::size_t count = 0;
+        for (; count < kLookAhead && next != main.end(); ++next)
+            ahead[count++] = {&*next, FindMediaAhead(media, next->title)};
+        for (std::size_t i = 0; i < count; ++i) {
+            const auto [movie, found] = ahead[i];
+            const std::string_view medium = movie->medium ? std::string_view(*movie->medium) : std::string_view();
+            AppendMovieRecord(batch, movie->title, medium, found);
+            if (batch.size() < kSendBatch) continue;
+            if (!channel->SendAll(batch)) return SendFailed(*channel, log);
+            batch.clear();
+        }
     }
     AppendEndRecord(batch);
     if (!channel->SendAll(batch)) return SendFailed(*channel, log);
