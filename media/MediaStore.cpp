@@ -76,6 +76,26 @@ std::vector<std::string> MediaStore::Titles() const {
     return titles;
 }
 
+MediaRecord& ImportList::Keep(MediaRecord&& record) {
+    const Records::iterator kept = records_.AppendUnindexed(std::move(record));
+    const std::string& title = KeyOf{}(*kept);
+    if (records_.Find(title) == nullptr)
+        records_.Index(kept);
+    else
+        later_[title].push_back(kept);
+    return *kept;
+}
+
+bool ImportList::Delete(std::string_view title) {
+    if (!records_.Erase(title)) return false;
+    if (const auto later = later_.find(title); later != later_.end()) {
+        records_.Index(later->second.front());
+        later->second.pop_front();
+        if (later->second.empty()) later_.erase(later);
+    }
+    return true;
+}
+
 std::vector<std::string> ImportList::Titles() const {
     std::vector<std::string> titles;
     titles.reserve(records_.Count());

@@ -5,10 +5,13 @@
 
 #include <array>
 #include <cstddef>
+#include <deque>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "media/MediaRecord.h"
@@ -79,19 +82,22 @@ class ImportList {
   public:
     // A record is sixteen texts, and each move of one on the way in costs about as much as building it: it is
     // taken by reference, or appended with only its title for the caller to fill the rest in place.
-    void Append(MediaRecord&& record) { records_.AppendAllowingDuplicate(std::move(record)); }
+    void Append(MediaRecord&& record) { Keep(std::move(record)); }
     MediaRecord& AppendTitled(std::string title) {
         MediaRecord record;
         record.fields.title = std::move(title);
-        return records_.AppendAllowingDuplicate(std::move(record));
+        return Keep(std::move(record));
     }
 
     // The first record with exactly this title, or nullptr.
     const MediaRecord* Find(std::string_view title) const { return records_.Find(title); }
     // Unlinks the first record with exactly this title; false when none.
-    bool Delete(std::string_view title) { return records_.Erase(title); }
+    bool Delete(std::string_view title);
 
-    void FreeAll() { records_.Clear(); }
+    void FreeAll() {
+        records_.Clear();
+        later_.clear();
+    }
     std::size_t Count() const { return records_.Count(); }
     std::vector<std::string> Titles() const;
 
@@ -106,7 +112,18 @@ class ImportList {
             return r.fields.title ? *r.fields.title : kNone;
         }
     };
-    KeyedList<MediaRecord, KeyOf> records_;
+    struct TitleHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view title) const { return std::hash<std::string_view>{}(title); }
+    };
+    using Records = KeyedList<MediaRecord, KeyOf>;
+
+    MediaRecord& Keep(MediaRecord&& record);
+
+    Records records_;  // every record in arrival order; lookups see the first of each title
+    // The later records of a title that arrived more than once, in arrival order, each indexed in turn as the one
+    // before it is deleted: a title sent many times costs no more than as many titles.
+    std::unordered_map<std::string, std::deque<Records::iterator>, TitleHash, std::equal_to<>> later_;
 };
 
 // Reads thirteen-line records until the end of the data or an empty title line (add or replace each; text

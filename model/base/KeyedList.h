@@ -72,16 +72,15 @@ class KeyedList {
         return *it;
     }
 
-    // Append for a list that keeps several records of one key: lookups go on finding the first of them.
-    Record& AppendAllowingDuplicate(Record&& record) {
+    // For a caller that keeps later records of a key aside (the index never holding two of one key, whose slots
+    // would crowd together): a record appended that lookups do not see, and Index, which lets them see it once its
+    // key has no indexed record.
+    using iterator = typename Sequence::iterator;
+    iterator AppendUnindexed(Record&& record) {
         records_.push_back(std::move(record));
-        auto it = std::prev(records_.end());
-        const std::string_view key = KeyOf{}(*it);
-        const std::size_t hash = Hash(key);
-        if (!shared_ && First(hash, key) != nullptr) shared_ = true;
-        index_.Insert(hash, Entry{it, next_++});
-        return *it;
+        return std::prev(records_.end());
     }
+    void Index(iterator it) { index_.Insert(Hash(KeyOf{}(*it)), Entry{it, next_++}); }
 
     // Find, and when the key has no record, a default record appended and handed to fill(record), which
     // must give it the key `key`; the key is hashed once for both. The flag tells whether it was appended.
