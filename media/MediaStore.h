@@ -77,7 +77,8 @@ class MediaStore {
 
 // The media records of an imported movie list: appended in the order they arrive, duplicates allowed.
 // Lookups by title find the first record with it. A list brings tens of thousands of records at once, so
-// they share the stores' keyed list: nodes from a pool and a flat hash index, nothing per title besides.
+// they share the stores' keyed list: nodes from a pool and a flat hash index, nothing more per title unless
+// it arrives again.
 class ImportList {
   public:
     // A record is sixteen texts, and each move of one on the way in costs about as much as building it: it is
