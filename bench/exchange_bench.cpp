@@ -1,13 +1,18 @@
 // Importing a friend's movie list: a 20,000-movie exchange file read and compared with a 100,000-movie Main Movie
 // List and a 1,000-title quarantine, with Format Conversion on so that every offered title is formatted first.
+// And the 20,000-movie upload over the network, each side's work over memory, with its heap allocations per movie
+// (the heap under Wine is slow enough for them to be most of the cost).
 #include <benchmark/benchmark.h>
 
+#include <atomic>
 #include <cctype>
 #include <cstdint>
 #include <cstdlib>
+#include <new>
 #include <string>
 #include <vector>
 
+#include "bench/UploadBenchData.h"
 #include "exchange/MovieExchangeFile.h"
 #include "model/ListOperations.h"
 #include "model/base/EntryFormat.h"
@@ -93,4 +98,62 @@ void BM_ImportFromBytes(benchmark::State& state) {
 }
 BENCHMARK(BM_ImportFromBytes)->Unit(benchmark::kMillisecond);
 
+std::atomic<std::size_t> gAllocations{0};
+
+constexpr int kUploaded = 20'000;
+
+const cl::bench::SenderLists& Sender() {
+    static const cl::bench::SenderLists lists = cl::bench::MakeSenderLists(kUploaded);
+    return lists;
+}
+
+// The sender: every frame encoded and gathered into the pieces it sends.
+void BM_UploadSend(benchmark::State& state) {
+    const cl::bench::SenderLists& c = Sender();
+    std::size_t allocations = 0;
+    for (auto _ : state) {
+        const std::size_t before = gAllocations;
+        const std::vector<std::string> pieces = cl::bench::UploadPieces(c);
+        allocations = gAllocations - before;
+        benchmark::DoNotOptimize(pieces.data());
+    }
+    state.counters["allocs/movie"] = static_cast<double>(allocations) / kUploaded;
+}
+BENCHMARK(BM_UploadSend)->Unit(benchmark::kMillisecond);
+
+// The receiver: the frames read, compared with an empty collection and kept as offers.
+void BM_UploadReceive(benchmark::State& state) {
+    const std::string bytes = cl::bench::BytesAfterFirstBlock(cl::bench::UploadPieces(Sender()));
+    const cl::Collection empty;
+    std::size_t allocations = 0;
+    for (auto _ : state) {
+        cl::bench::MemoryChannel channel(bytes);
+        cl::ImportList offered;
+        cl::bench::NoLog log;
+        cl::bench::NoPrompts prompts;
+        const std::size_t before = gAllocations;
+        if (cl::ReceiveMovieList(channel, log, empty, offered, prompts) != kUploaded)
+            state.SkipWithError("not every movie offered");
+        allocations = gAllocations - before;
+        state.PauseTiming();  // the offers' release is not the receiver's work
+        offered.FreeAll();
+        state.ResumeTiming();
+    }
+    state.counters["allocs/movie"] = static_cast<double>(allocations) / kUploaded;
+}
+BENCHMARK(BM_UploadReceive)->Unit(benchmark::kMillisecond);
+
 }  // namespace
+
+// Every heap allocation of the benchmark counted.
+void* operator new(std::size_t size) {
+    ++gAllocations;
+    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}

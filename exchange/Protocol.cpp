@@ -2,6 +2,7 @@
 #include "exchange/Protocol.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "exchange/MovieExchangeFile.h"
 
@@ -63,8 +64,8 @@ std::optional<std::string> SourceName(std::string text) {
 
 // A medium or media detail as kept: no store takes it (the Upcoming Movie List keeps title and sender only, Movie
 // Import Info shows it), but an import list saved to a file must read back, so it is cut to a file line's limit.
-std::string ExchangeValue(std::string_view value) {
-    return std::string(value.substr(0, kExchangeValueMax));
+std::string_view ExchangeValue(std::string_view value) {
+    return value.substr(0, kExchangeValueMax);
 }
 
 std::optional<std::string> ReceiveSource(ByteChannel& channel, ServerLog& log, Prompts& prompts, std::size_t filled,
@@ -88,18 +89,28 @@ std::size_t GetLength(const char* at) {
     return static_cast<unsigned char>(at[0]) | (static_cast<std::size_t>(static_cast<unsigned char>(at[1])) << 8);
 }
 
-std::string EncodeFrame(const std::array<std::string_view, kWireFields>& fields) {
-    std::string frame(kHeaderSize, '\0');
+// The frame goes straight onto the end of `out`, so that a batch of frames is built in one buffer.
+void AppendFrame(std::string& out, const std::array<std::string_view, kWireFields>& fields) {
+    const std::size_t header = out.size();
+    out.resize(header + kHeaderSize);
     // A field over its limit, or a record over its own, would make the receiver drop the whole upload: each text
     // is cut to what still fits, the title first.
     std::size_t room = kPayloadMax;
     for (std::size_t i = 0; i < kWireFields; ++i) {
         const std::string_view text = fields[i].substr(0, std::min(kFieldMax, room));
         room -= text.size();
-        PutLength(&frame[2 * i], text.size());
-        frame += text;
+        PutLength(&out[header + 2 * i], text.size());
+        out += text;
     }
-    return frame;
+}
+
+// The movie's media record, its fields asked into the cache for the frame that is written a little later.
+const MediaRecord* FindMediaAhead(const MediaStore& media, std::string_view title) {
+    const MediaRecord* found = media.Find(title);
+    if (found != nullptr) {
+        for (const Field field : kWireMedia) __builtin_prefetch(&(found->fields.*field));
+    }
+    return found;
 }
 
 // The sender's end after a failed send.
@@ -155,7 +166,7 @@ std::optional<std::string_view> BlockText(std::string_view block, std::size_t fi
     return block.substr(0, end);
 }
 
-std::string EncodeMovieRecord(std::string_view title, std::string_view medium, const MediaRecord* media) {
+void AppendMovieRecord(std::string& out, std::string_view title, std::string_view medium, const MediaRecord* media) {
     std::array<std::string_view, kWireFields> fields{title, medium};
     if (media != nullptr) {
         for (std::size_t i = 0; i < kWireMedia.size(); ++i) {
@@ -163,11 +174,23 @@ std::string EncodeMovieRecord(std::string_view title, std::string_view medium, c
             if (value) fields[i + 2] = *value;
         }
     }
-    return EncodeFrame(fields);
+    AppendFrame(out, fields);
+}
+
+void AppendEndRecord(std::string& out) {
+    AppendFrame(out, {kEndRecordTitle});
+}
+
+std::string EncodeMovieRecord(std::string_view title, std::string_view medium, const MediaRecord* media) {
+    std::string frame;
+    AppendMovieRecord(frame, title, medium, media);
+    return frame;
 }
 
 std::string EncodeEndRecord() {
-    return EncodeFrame({kEndRecordTitle});
+    std::string frame;
+    AppendEndRecord(frame);
+    return frame;
 }
 
 std::optional<std::size_t> PayloadLength(const RecordHeader& header) {
@@ -282,13 +305,15 @@ std::size_t ReceiveMovieList(ByteChannel& channel, ServerLog& log, const Collect
         }
         std::string title(fields[0]);
         if (IsTitleKnown(title, c)) continue;
-        ExchangeRecord record;
-        record.fields.title = std::move(title);
-        record.medium = ExchangeValue(fields[1]);
-        for (std::size_t i = 0; i < kWireMedia.size(); ++i) record.fields.*kWireMedia[i] = ExchangeValue(fields[i + 2]);
+        // The texts are built where they are kept, each copied once: a temporary and its move would copy each
+        // twice, and every copy is a call into the C library, which under Wine is slow for short texts. Each value
+        // is cut to what an exchange file holds, so that a saved import list reads back whole.
+        ExchangeRecord& record = offered.AppendTitled(std::move(title));
+        record.medium.emplace(ExchangeValue(fields[1]));
+        for (std::size_t i = 0; i < kWireMedia.size(); ++i)
+            (record.fields.*kWireMedia[i]).emplace(ExchangeValue(fields[i + 2]));
         record.source = *source;
-        record.categoryMark = std::string(kCategoryMark);
-        offered.Append(std::move(record));
+        record.categoryMark.emplace(kCategoryMark);
         ++count;
     }
 }
@@ -347,15 +372,30 @@ SendOutcome SendMovieList(Connector& connector, std::string_view address, Server
     if (!SendBlock(*channel, log, MakeSourceBlock(sourceLine))) return SendOutcome::Failed;
     // The frames leave in batches of about 64 KB, the end record with the last: the bytes on the wire are the same,
     // and a call into the sockets library per movie would cost more than the transfer (docs/PERFORMANCE.md).
+    // Each frame is written into the batch itself, which keeps its storage from one batch to the next.
     constexpr std::size_t kSendBatch = 64 * 1024;
     std::string batch;
-    for (const MovieRecord& movie : main) {
-        batch += EncodeMovieRecord(movie.title, movie.medium.value_or(""), media.Find(movie.title));
-        if (batch.size() < kSendBatch) continue;
-        if (!channel->SendAll(batch)) return SendFailed(*channel, log);
-        batch.clear();
+    batch.reserve(kSendBatch + kHeaderSize + kPayloadMax);
+    // The media records of a few movies are looked up before their frames are written. Each lookup waits on
+    // memory (a hash probe, then a record of its own elsewhere); this way the lookups of neighbouring movies wait
+    // together instead of one after another, which took most of the sender's time.
+    constexpr std::size_t kLookAhead = 32;
+    std::array<std::pair<const MovieRecord*, const MediaRecord*>, kLookAhead> ahead;
+    for (auto next = main.begin(); next != main.end();) {
+        std::size_t count = 0;
+        for (; count < kLookAhead && next != main.end(); ++next)
+            ahead[count++] = {&*next, FindMediaAhead(media, next->title)};
+        for (std::size_t i = 0; i < count; ++i) {
+            const auto [movie, found] = ahead[i];
+            const std::string_view medium = movie->medium ? std::string_view(*movie->medium) : std::string_view();
+            AppendMovieRecord(batch, movie->title, medium, found);
+            if (batch.size() < kSendBatch) continue;
+            if (!channel->SendAll(batch)) return SendFailed(*channel, log);
+            batch.clear();
+        }
     }
-    if (!channel->SendAll(batch + EncodeEndRecord())) return SendFailed(*channel, log);
+    AppendEndRecord(batch);
+    if (!channel->SendAll(batch)) return SendFailed(*channel, log);
     return Finish(*channel, log);
 }
 

@@ -67,7 +67,10 @@ std::optional<std::string_view> BlockText(std::string_view block, std::size_t fi
 
 // One movie's frame (header and payload): title, medium, then the media details in wire order (number of CDs,
 // format, width, height, length, video bit rate, frame rate, video codec, audio bit rate, audio codec, channels,
-// samples), or no details when `media` is null. Texts are clipped so that the receiver's limits hold.
+// samples), or no details when `media` is null. Texts are clipped so that the receiver's limits hold. The Append
+// forms add the frame to the end of `out`, as the sender builds its batches.
+void AppendMovieRecord(std::string& out, std::string_view title, std::string_view medium, const MediaRecord* media);
+void AppendEndRecord(std::string& out);
 std::string EncodeMovieRecord(std::string_view title, std::string_view medium, const MediaRecord* media);
 std::string EncodeEndRecord();
 // The payload length the header announces; nothing when a field exceeds kFieldMax or the sum kPayloadMax.

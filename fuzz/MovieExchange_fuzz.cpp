@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if ((first.stop == cl::ExchangeStop::End) == first.damage.has_value()) std::abort();
     if (first.records.empty()) return 0;
     cl::ImportList list;
-    for (const cl::ExchangeRecord& r : first.records) list.Append(r);
+    for (const cl::ExchangeRecord& r : first.records) list.Append(cl::ExchangeRecord(r));
 
     cl::TextReader again(cl::SerializeImportList(list));
     const cl::MovieExchange second = cl::ReadMovieExchange(again);

@@ -1,7 +1,6 @@
 // The media store, "Media.dat" and the imported list of media records.
 #include "media/MediaStore.h"
 
-#include <iterator>
 #include <utility>
 
 #include "model/base/StoreValues.h"
@@ -77,35 +76,30 @@ std::vector<std::string> MediaStore::Titles() const {
     return titles;
 }
 
-void ImportList::Append(MediaRecord record) {
-    records_.push_back(std::move(record));
-    auto it = std::prev(records_.end());
-    byTitle_[std::string(TitleOf(*it))].push_back(it);
-}
-
-const MediaRecord* ImportList::Find(std::string_view title) const {
-    auto found = byTitle_.find(std::string(title));
-    return found == byTitle_.end() ? nullptr : &*found->second.front();
+MediaRecord& ImportList::Keep(MediaRecord&& record) {
+    const Records::iterator kept = records_.AppendUnindexed(std::move(record));
+    const std::string& title = KeyOf{}(*kept);
+    if (records_.Find(title) == nullptr)
+        records_.Index(kept);
+    else
+        later_[title].push_back(kept);
+    return *kept;
 }
 
 bool ImportList::Delete(std::string_view title) {
-    auto found = byTitle_.find(std::string(title));
-    if (found == byTitle_.end()) return false;
-    records_.erase(found->second.front());
-    found->second.pop_front();
-    if (found->second.empty()) byTitle_.erase(found);
+    if (!records_.Erase(title)) return false;
+    if (const auto later = later_.find(title); later != later_.end()) {
+        records_.Index(later->second.front());
+        later->second.pop_front();
+        if (later->second.empty()) later_.erase(later);
+    }
     return true;
-}
-
-void ImportList::FreeAll() {
-    byTitle_.clear();
-    records_.clear();
 }
 
 std::vector<std::string> ImportList::Titles() const {
     std::vector<std::string> titles;
-    titles.reserve(records_.size());
-    for (const MediaRecord& r : records_) titles.emplace_back(TitleOf(r));
+    titles.reserve(records_.Count());
+    for (const MediaRecord& r : records_) titles.push_back(KeyOf{}(r));
     return titles;
 }
 

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <deque>
 #include <filesystem>
-#include <list>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -76,31 +76,55 @@ class MediaStore {
 };
 
 // The media records of an imported movie list: appended in the order they arrive, duplicates allowed.
-// Lookups by title find the first record with it.
+// Lookups by title find the first record with it. A list brings tens of thousands of records at once, so
+// they share the stores' keyed list: nodes from a pool and a flat hash index, nothing more per title unless
+// it arrives again.
 class ImportList {
   public:
-    void Append(MediaRecord record);
+    // A record is sixteen texts, and each move of one on the way in costs about as much as building it: it is
+    // taken by reference, or appended with only its title for the caller to fill the rest in place.
+    void Append(MediaRecord&& record) { Keep(std::move(record)); }
+    MediaRecord& AppendTitled(std::string title) {
+        MediaRecord record;
+        record.fields.title = std::move(title);
+        return Keep(std::move(record));
+    }
 
     // The first record with exactly this title, or nullptr.
-    const MediaRecord* Find(std::string_view title) const;
+    const MediaRecord* Find(std::string_view title) const { return records_.Find(title); }
     // Unlinks the first record with exactly this title; false when none.
     bool Delete(std::string_view title);
 
-    void FreeAll();
-    std::size_t Count() const { return records_.size(); }
+    void FreeAll() {
+        records_.Clear();
+        later_.clear();
+    }
+    std::size_t Count() const { return records_.Count(); }
     std::vector<std::string> Titles() const;
 
-    std::list<MediaRecord>::const_iterator begin() const { return records_.begin(); }
-    std::list<MediaRecord>::const_iterator end() const { return records_.end(); }
+    auto begin() const { return records_.begin(); }
+    auto end() const { return records_.end(); }
 
   private:
-    static std::string_view TitleOf(const MediaRecord& r) {
-        return r.fields.title ? std::string_view(*r.fields.title) : std::string_view();
-    }
+    // A record without a title counts as the empty title.
+    struct KeyOf {
+        const std::string& operator()(const MediaRecord& r) const {
+            static const std::string kNone;
+            return r.fields.title ? *r.fields.title : kNone;
+        }
+    };
+    struct TitleHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view title) const { return std::hash<std::string_view>{}(title); }
+    };
+    using Records = KeyedList<MediaRecord, KeyOf>;
 
-    std::list<MediaRecord> records_;
-    // Per title, its records in list order; a record without a title counts as the empty title.
-    std::unordered_map<std::string, std::deque<std::list<MediaRecord>::iterator>> byTitle_;
+    MediaRecord& Keep(MediaRecord&& record);
+
+    Records records_;  // every record in arrival order; lookups see the first of each title
+    // The later records of a title that arrived more than once, in arrival order, each indexed in turn as the one
+    // before it is deleted: a title sent many times costs no more than as many titles.
+    std::unordered_map<std::string, std::deque<Records::iterator>, TitleHash, std::equal_to<>> later_;
 };
 
 // Reads thirteen-line records until the end of the data or an empty title line (add or replace each; text

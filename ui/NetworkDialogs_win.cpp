@@ -15,10 +15,15 @@ constexpr std::size_t kAddressReadMax = 255;
 constexpr UINT kAcceptDeferred = WM_APP + 0x33;
 
 // A log list box: each line added at the end and scrolled to the top of the box, so the newest is in view.
+// The line is added and scrolled to with drawing off, then the box is drawn once: a full log box otherwise
+// repaints for each of the two steps, which under Wine costs milliseconds a line in the middle of a transfer.
 void AppendLogLine(HWND box, std::string_view line) {
     const std::string text(line);
+    SendMessageA(box, WM_SETREDRAW, FALSE, 0);
     const LRESULT index = SendMessageA(box, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     if (index >= 0) SendMessageA(box, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+    SendMessageA(box, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(box, nullptr, TRUE);
 }
 
 // ---- Networking (118) ----

@@ -72,6 +72,16 @@ class KeyedList {
         return *it;
     }
 
+    // For a caller that keeps later records of a key aside (the index never holding two of one key, whose slots
+    // would crowd together): a record appended that lookups do not see, and Index, which lets them see it once its
+    // key has no indexed record.
+    using iterator = typename Sequence::iterator;
+    iterator AppendUnindexed(Record&& record) {
+        records_.push_back(std::move(record));
+        return std::prev(records_.end());
+    }
+    void Index(iterator it) { index_.Insert(Hash(KeyOf{}(*it)), Entry{it, next_++}); }
+
     // Find, and when the key has no record, a default record appended and handed to fill(record), which
     // must give it the key `key`; the key is hashed once for both. The flag tells whether it was appended.
     template <typename Fill>

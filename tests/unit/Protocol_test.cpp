@@ -185,6 +185,19 @@ TEST_F(ProtocolTest, MovieListsArriveWithMediaEmptyDetailsAndCaretsOrTrackingRes
     EXPECT_EQ(dialogs.opened.size(), 1u);
 }
 
+TEST_F(ProtocolTest, ALongListLeavesWholeAndInOrderAcrossBatchesAndLookups) {
+    for (int i = 0; i < 800; ++i) {
+        const std::string title = "Movie " + std::to_string(1000 + i);
+        InsertMainMovie(sender.main, {title, "Drama", "Present", "Home", "DVD"}, 1);
+        if (i % 3 != 0) sender.media.AddOrReplace(title, kAlienMedia);
+    }
+    std::string frames;
+    for (const MovieRecord& m : sender.main) AppendMovieRecord(frames, m.title, "DVD", sender.media.Find(m.title));
+    AppendEndRecord(frames);
+    ASSERT_GT(frames.size(), 64u * 1024);
+    EXPECT_EQ(Send(false).substr(3 * kTextBlockSize), frames);
+}
+
 TEST_F(ProtocolTest, VersionsMustMatchExactly) {
     Send(false, "NOT OK");
     EXPECT_EQ(sent.lines, (Lines{"Connected", kSep, "Incompatible Version; Disconnecting.", kSep}));
