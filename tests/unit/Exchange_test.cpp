@@ -49,18 +49,7 @@ class ExchangeTest : public ::testing::Test, public ShellFixture {
 TEST_F(ExchangeTest, ExportWritesEveryMovieInBlockOrderWithNotAvailableWithoutMedia) {
     Add("Alien");
     Add("Emmanuelle", "Erotic");
-    c.media.AddOrReplace("Alien", {.format = "MPEG-4",
-                                   .cds = "1",
-                                   .width = "640",
-                                   .height = "272",
-                                   .length = "117 min.",
-                                   .frameRate = "25.000 fps",
-                                   .videoBitRate = "900 kbit/s",
-                                   .codec = "XviD",
-                                   .audioBitRate = "128 kbit/s",
-                                   .audioCodec = "MP3",
-                                   .channels = "2",
-                                   .samples = "48000 Hz"});
+    c.media.AddOrReplace("Alien", kAlienMedia);
     EXPECT_EQ(SerializeMainListExchange(c.main, c.media, "Ann*"),
               kHead +
                   "Alien\r\nDVD\r\nMPEG-4\r\n1\r\n640\r\n272\r\n117 min.\r\n900 kbit/s\r\n25.000 fps\r\nXviD\r\n"

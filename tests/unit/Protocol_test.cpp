@@ -76,19 +76,6 @@ std::string Block(std::string_view text) {
     return std::string(MakeTextBlock(text).data(), kTextBlockSize);
 }
 
-const MediaFields kAlienMedia = {.format = "MPEG-4",
-                                 .cds = "1",
-                                 .width = "640",
-                                 .height = "272",
-                                 .length = "117 min.",
-                                 .frameRate = "25.000 fps",
-                                 .videoBitRate = "900 kbit/s",
-                                 .codec = "XviD",
-                                 .audioBitRate = "128 kbit/s",
-                                 .audioCodec = "MP3",
-                                 .channels = "2",
-                                 .samples = "48000 Hz"};
-
 class ProtocolTest : public ::testing::Test, public ShellFixture {
   protected:
     ProtocolTest() {

@@ -21,6 +21,20 @@
 
 namespace cl::test {
 
+// A typical movie file's media details, for the tests that send or export one.
+inline const MediaFields kAlienMedia = {.format = "MPEG-4",
+                                        .cds = "1",
+                                        .width = "640",
+                                        .height = "272",
+                                        .length = "117 min.",
+                                        .frameRate = "25.000 fps",
+                                        .videoBitRate = "900 kbit/s",
+                                        .codec = "XviD",
+                                        .audioBitRate = "128 kbit/s",
+                                        .audioCodec = "MP3",
+                                        .channels = "2",
+                                        .samples = "48000 Hz"};
+
 inline std::string Folded(std::string_view text) {
     std::string folded(text);
     for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
