@@ -2,6 +2,7 @@
 #include "skin/SkinLoad.h"
 
 #include "model/base/NativePath.h"
+#include "model/base/ScopeExit.h"
 
 namespace cl {
 
@@ -77,10 +78,7 @@ SkinApplyResult ApplySkin(std::string_view dataDirectory, std::string_view wante
     target.Hide();
     // Shown again however the attempts end, a failure that throws included: a hidden main window with no other
     // window of the program on screen could not be brought back by the user.
-    struct ShowAgain {
-        SkinTarget& target;
-        ~ShowAgain() { target.Show(); }
-    } showAgain{target};
+    const ScopeExit showAgain([&target] { target.Show(); });
     if (TrySkin(dataDirectory, wanted, skin, target, messages, writer)) return SkinApplyResult::Applied;
     return TrySkin(dataDirectory, fallback, skin, target, messages, writer) ? SkinApplyResult::FellBack
                                                                             : SkinApplyResult::Failed;

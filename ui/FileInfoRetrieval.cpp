@@ -3,6 +3,8 @@
 
 #include <utility>
 
+#include "model/base/ScopeExit.h"
+
 namespace cl {
 
 FileInfoRetrieval::FileInfoRetrieval(std::string title, int cdCount) : title_(std::move(title)), cdCount_(cdCount) {
@@ -23,10 +25,7 @@ std::shared_ptr<FileInfoRetrieval> FileInfoRetrieval::Begin(std::string_view typ
 void FileInfoRetrieval::AnalyseFile(const std::filesystem::path& file) {
     // Until the analyser answers, a worker that stops (an exception) counts as a failed analysis.
     lastOutcome_ = CdOutcome::Failed;
-    struct FinishOnExit {
-        std::atomic<bool>& finished;
-        ~FinishOnExit() { finished.store(true, std::memory_order_release); }
-    } finish{finished};
+    const auto finish = FlagOnExit(finished);
     lastOutcome_ = AnalyseCd(file, scratch_, nextCd_, analysers_, prompts_);
 }
 

@@ -1,6 +1,7 @@
 // The Export Source, Networking and Server Status dialogs' logic.
 #include "ui/NetworkDialogs.h"
 
+#include "model/base/ScopeExit.h"
 #include "ui/ListExchange.h"
 
 namespace cl {
@@ -44,10 +45,7 @@ void ServeConnection(Workbench& w, ByteChannel& channel, ServerStatusUi& ui, Pro
             if (w.state.importList.Count() != 0) {
                 ui.Hide();
                 // Shown again on every path: a hidden Server Status would leave nothing on screen to close.
-                const struct ShowOnExit {
-                    ServerStatusUi& ui;
-                    ~ShowOnExit() { ui.Show(); }
-                } show{ui};
+                const ScopeExit show([&ui] { ui.Show(); });
                 w.dialogs.MovieListExchange();
             }
             return;

@@ -1,6 +1,7 @@
 // The network exchange dialogs: Export Source (123), Networking (118), whose Dial runs a send, and Server Status
 // (121), which listens while it is open. The procedures read the controls and hand them to ui/NetworkDialogs.
 #include "exchange/Socket_win.h"
+#include "model/base/ScopeExit.h"
 #include "res/NetworkDialogIds.h"
 #include "ui/Dialogs_win.h"
 #include "ui/ListExchange.h"
@@ -105,10 +106,7 @@ class ExportSourceDialog {
         if (result.next == ExportSourceResult::Next::KeepOpen) return;
         // Ended on every path, a failure included: a hidden modal dialog that never ends would leave the main
         // window disabled with nothing on screen to close.
-        const struct EndOnExit {
-            HWND dialog;
-            ~EndOnExit() { EndDialog(dialog, 0); }
-        } end{dialog};
+        const ScopeExit end([dialog] { EndDialog(dialog, 0); });
         if (result.next == ExportSourceResult::Next::RunNetworking) {
             ShowWindow(dialog, SW_HIDE);
             NetworkingDialog networking(w_, result.sourceLine);

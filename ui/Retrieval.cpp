@@ -6,16 +6,11 @@
 #include "imdb/Connection.h"
 #include "imdb/Covers.h"
 #include "model/base/NativePath.h"
+#include "model/base/ScopeExit.h"
 #include "ui/TitleCorrection.h"
 
 namespace cl {
 namespace {
-
-// Marks the job finished however the worker half leaves, so that the dialog always learns of its end.
-struct FinishOnExit {
-    std::atomic<bool>& finished;
-    ~FinishOnExit() { finished.store(true, std::memory_order_release); }
-};
 
 bool Cancelled(RetrievalJob& job) {
     if (!job.cancel.load(std::memory_order_acquire)) return false;
@@ -151,7 +146,7 @@ void RemoveSavedPages(std::string_view dataDirectory) {
 }
 
 void RunTitleRetrieval(RetrievalJob& job, PageFetcher& fetcher) {
-    const FinishOnExit finish{job.finished};
+    const auto finish = FlagOnExit(job.finished);
     StartWork(job, {});
     if (Cancelled(job)) return;
     switch (SearchTitles(fetcher, job.hosts, job.dataDirectory, job.movieTitle, job.results)) {
@@ -172,7 +167,7 @@ void RunTitleRetrieval(RetrievalJob& job, PageFetcher& fetcher) {
 }
 
 void RunChosenTitle(RetrievalJob& job, PageFetcher& fetcher) {
-    const FinishOnExit finish{job.finished};
+    const auto finish = FlagOnExit(job.finished);
     StartWork(job, job.chosenText);
     if (Cancelled(job)) return;
     const std::string page = NativeFromPath(PathFromNative(job.dataDirectory) / std::string(kFirstPageFile));

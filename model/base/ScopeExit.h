@@ -2,6 +2,7 @@
 // close a run whatever happened inside it.
 #pragma once
 
+#include <atomic>
 #include <utility>
 
 namespace cl {
@@ -17,5 +18,11 @@ class ScopeExit {
   private:
     Step step_;
 };
+
+// Sets the flag when the scope ends, so that a worker's end is seen however it leaves (an exception included);
+// the release pairs with the reader's acquire, making everything the worker wrote visible with it.
+inline auto FlagOnExit(std::atomic<bool>& flag) {
+    return ScopeExit([&flag] { flag.store(true, std::memory_order_release); });
+}
 
 }  // namespace cl
